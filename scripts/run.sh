@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/deps.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$jobs"
+if [ -x build/app/zuvar ]; then
+  exec build/app/zuvar "$@"
+fi
+exec build/cli/zuvar-run "${@:-examples/factorial.bin}"
