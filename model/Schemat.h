@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "NewShape.h"
+
+namespace zuvar {
+
+class SchematObserver;
+class TextMeasurer;
+
+// The diagram document: the ordered list of blocks (creation, saving and loading order), the
+// identifiers it hands out, whether it has unsaved changes, the sheet size, the title and the
+// active block. It owns the blocks. Every scan walks the list from FirstBlock; the first hit in
+// list order wins.
+class TSchemat {
+ public:
+  TSchemat() = default;
+  // Deletes the blocks from LastBlock until the list is empty, without telling the observer.
+  ~TSchemat();
+  TSchemat(const TSchemat&) = delete;
+  TSchemat& operator=(const TSchemat&) = delete;
+
+  TNewShape* FirstBlock = nullptr;
+  TNewShape* LastBlock = nullptr;
+  uint32_t LastId = 0;
+  bool Saved = true;
+  // Read freely, written only via SetActiveBlock.
+  TNewShape* ActiveBlock = nullptr;
+  // The editor lines of the source code window (not owned); may be null.
+  std::vector<std::string>* SourceLines = nullptr;
+  int32_t SheetWidth = 500;
+  int32_t SheetHeight = 1000;
+  std::string Title = "Nowy Projekt";
+
+  // Appends a new block of the given type: Id = ++LastId, Saved = false. Returns the block, or
+  // null when it cannot be created.
+  TNewShape* AddBlock(TNewShapeType shape);
+  // Unlinks the block from the list, clears every exit pointing at it, frees it and its links,
+  // Saved = false. A null block does nothing and returns false. Deleting the active block first
+  // makes no block active.
+  bool DeleteBlock(TNewShape* block);
+  // Deletes every block, from LastBlock back to FirstBlock, telling the observer.
+  void Clear();
+  // Makes a block (or none) active, moving the code between the source lines and the blocks
+  // without changing Saved.
+  void SetActiveBlock(TNewShape* block);
+
+  // The first block in list order with this Id, or null.
+  TNewShape* FindBlockById(uint32_t id) const;
+  // Id -> block for every Id, keeping the first block of the list for an Id held twice. Lets a
+  // reader resolve the exits of many blocks in linear time.
+  std::unordered_map<uint32_t, TNewShape*> BuildIdIndex() const;
+
+  // Blocks whose BlockLink or BlockLinkFalse is the given block, in list order (each once).
+  std::vector<TNewShape*> IncomingBlocks(const TNewShape* block) const;
+  bool HasIncomingLinks(const TNewShape* block) const;
+  // Re-routes the block's own links and every link that enters it.
+  void RedrawLinksTouching(TNewShape* block);
+  // Lays the block out (caption and size); when its size changed, re-routes the links touching
+  // it. Returns true when the size changed.
+  bool LayoutBlock(TNewShape* block, const TextMeasurer& measurer);
+  // Lays out every block, then re-routes every link once.
+  void LayoutAll(const TextMeasurer& measurer);
+
+  std::size_t BlockCount() const { return blocks_.size(); }
+
+  SchematObserver* Observer() const { return observer_; }
+  // Sets the observer of the document, its blocks and their links (null: nobody is told).
+  void SetObserver(SchematObserver* observer);
+
+ private:
+  void Unlink(TNewShape* block);
+  void Release(TNewShape* block);
+
+  std::vector<std::unique_ptr<TNewShape>> blocks_;
+  SchematObserver* observer_ = nullptr;
+};
+
+}  // namespace zuvar
