@@ -1,0 +1,16 @@
+#include "ProjectFile.h"
+
+#include "ProjectReader.h"
+#include "ProjectWriter.h"
+
+namespace zuvar {
+
+bool ReadProjectFile(const std::string& fileName, TSchemat& doc, Host& host) {
+  return IsLoaded(TProjectReader(host).Read(fileName, doc));
+}
+
+bool WriteProjectFile(const std::string& fileName, TSchemat& doc, Host& host) {
+  return TProjectWriter(host).Write(fileName, doc) == TWriteResult::Ok;
+}
+
+}  // namespace zuvar

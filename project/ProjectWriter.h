@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zuvar {
+
+class Host;
+class TNewFileStream;
+class TNewShape;
+class TSchemat;
+
+// The outcome of writing a project file.
+enum class TWriteResult {
+  Ok,
+  // The file could not be created; reported, nothing in the document changed.
+  CreateFailed,
+  // The file was created but not written completely (for example a full disk); reported with
+  // the same texts as CreateFailed, and the document counts as unsaved.
+  WriteFailed,
+};
+
+// Writes a diagram document as a "ZUVAR2.0" project file: the three header lines, then one
+// record of 14 lines plus the code lines per block in list order, every line ended by CR LF,
+// texts in Windows-1250.
+class TProjectWriter {
+ public:
+  explicit TProjectWriter(Host& host) : host_(host) {}
+
+  // Creates the file and writes the document into it. On success the document is Saved, its
+  // Title is the file name and the log has "Zapisanie projektu " + file name. The active block
+  // is left and taken up again around the writing, which commits the source lines into it.
+  TWriteResult Write(const std::string& fileName, TSchemat& doc);
+
+ private:
+  void WriteDocument(TNewFileStream& stream, TSchemat& doc);
+  void WriteBlock(TNewFileStream& stream, const TNewShape& block);
+  void WriteLine(TNewFileStream& stream, std::string_view text);
+  void WriteNumber(TNewFileStream& stream, long long value);
+  void ReportFailure(const std::string& fileName);
+
+  Host& host_;
+  // Reused for every line, so writing allocates nothing per line.
+  std::string line_;
+};
+
+}  // namespace zuvar
