@@ -126,7 +126,7 @@ class TNewShape {
   void SetExit(TNewShape*& target, std::unique_ptr<TLink>& link, TNewShape* newTarget);
   void DestroyLink(std::unique_ptr<TLink>& link);
   void ClearExitsPointingAtMe();
-  bool ClearExitsOf(TNewShape& other);
+  int ClearExitsOf(TNewShape& other);
   void RedrawLink(TLink* link, const TNewShape* target);
 
   SchematObserver* observer_ = nullptr;

@@ -47,7 +47,7 @@ class TSchemat {
   // Deletes every block, from LastBlock back to FirstBlock, telling the observer.
   void Clear();
   // Makes a block (or none) active, moving the code between the source lines and the blocks
-  // without changing Saved.
+  // without changing Saved. A block of another document is ignored.
   void SetActiveBlock(TNewShape* block);
 
   // The first block in list order with this Id, or null.
@@ -68,6 +68,8 @@ class TSchemat {
   void LayoutAll(const TextMeasurer& measurer);
 
   std::size_t BlockCount() const { return blocks_.size(); }
+  // True when the block is one of this document's blocks.
+  bool Owns(const TNewShape* block) const;
 
   SchematObserver* Observer() const { return observer_; }
   // Sets the observer of the document, its blocks and their links (null: nobody is told).

@@ -1,0 +1,17 @@
+#include "FixedWidthMeasurer.h"
+
+#include "Cp1250.h"
+
+namespace zuvar {
+
+int FixedWidthMeasurer::TextWidth(std::string_view utf8Text) const {
+  int codePoints = 0;
+  std::size_t pos = 0;
+  while (pos < utf8Text.size()) {
+    Cp1250::DecodeUtf8(utf8Text, pos);
+    ++codePoints;
+  }
+  return codePoints * CharWidth;
+}
+
+}  // namespace zuvar

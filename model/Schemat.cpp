@@ -1,0 +1,168 @@
+#include "Schemat.h"
+
+#include <limits>
+#include <new>
+
+#include "SchematObserver.h"
+
+namespace zuvar {
+
+TSchemat::~TSchemat() {
+  // Nobody is told any more: the observer and the source lines may already be gone.
+  SetObserver(nullptr);
+  SourceLines = nullptr;
+  ActiveBlock = nullptr;
+  Clear();
+}
+
+TNewShape* TSchemat::AddBlock(TNewShapeType shape) {
+  // Id 0 stands for "no block": once every Id has been handed out, no block can be added.
+  if (LastId == std::numeric_limits<uint32_t>::max()) return nullptr;
+  TNewShape* block = nullptr;
+  try {
+    blocks_.push_back(std::make_unique<TNewShape>());
+    block = blocks_.back().get();
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+  block->slot_ = blocks_.size() - 1;
+  block->Prev = LastBlock;
+  block->Next = nullptr;
+  if (LastBlock != nullptr) {
+    LastBlock->Next = block;
+  } else {
+    FirstBlock = block;
+  }
+  LastBlock = block;
+  block->SetShape(shape);
+  block->Id = ++LastId;
+  Saved = false;
+  block->SetObserver(observer_);
+  if (observer_ != nullptr) observer_->BlockAdded(*block);
+  return block;
+}
+
+bool TSchemat::Owns(const TNewShape* block) const {
+  return block != nullptr && block->slot_ < blocks_.size() &&
+         blocks_[block->slot_].get() == block;
+}
+
+bool TSchemat::DeleteBlock(TNewShape* block) {
+  if (!Owns(block)) return false;
+  if (block == ActiveBlock) SetActiveBlock(nullptr);
+  Unlink(block);
+  block->UnlinkAll();
+  if (observer_ != nullptr) observer_->BlockRemoved(*block);
+  Release(block);
+  Saved = false;
+  return true;
+}
+
+void TSchemat::Unlink(TNewShape* block) {
+  // The block keeps naming its former neighbours, so that clearing the exits that point at it
+  // still walks the whole list.
+  if (block->Prev != nullptr) {
+    block->Prev->Next = block->Next;
+  } else {
+    FirstBlock = block->Next;
+  }
+  if (block->Next != nullptr) {
+    block->Next->Prev = block->Prev;
+  } else {
+    LastBlock = block->Prev;
+  }
+}
+
+void TSchemat::Release(TNewShape* block) {
+  const std::size_t slot = block->slot_;
+  std::unique_ptr<TNewShape> doomed = std::move(blocks_[slot]);
+  if (slot + 1 != blocks_.size()) {
+    blocks_[slot] = std::move(blocks_.back());
+    blocks_[slot]->slot_ = slot;
+  }
+  blocks_.pop_back();
+}
+
+void TSchemat::Clear() {
+  while (LastBlock != nullptr) DeleteBlock(LastBlock);
+}
+
+void TSchemat::SetActiveBlock(TNewShape* block) {
+  if (block != nullptr && !Owns(block)) return;
+  TNewShape* previous = ActiveBlock;
+  if (SourceLines != nullptr) {
+    if (ActiveBlock != nullptr) ActiveBlock->Code = *SourceLines;
+    const bool saved = Saved;
+    SourceLines->clear();
+    if (block != nullptr) *SourceLines = block->Code;
+    Saved = saved;
+  }
+  ActiveBlock = block;
+  if (observer_ != nullptr) observer_->ActiveBlockChanged(previous, block);
+}
+
+TNewShape* TSchemat::FindBlockById(uint32_t id) const {
+  for (TNewShape* b = FirstBlock; b != nullptr; b = b->Next) {
+    if (b->Id == id) return b;
+  }
+  return nullptr;
+}
+
+std::unordered_map<uint32_t, TNewShape*> TSchemat::BuildIdIndex() const {
+  std::unordered_map<uint32_t, TNewShape*> index;
+  index.reserve(blocks_.size());
+  for (TNewShape* b = FirstBlock; b != nullptr; b = b->Next) index.emplace(b->Id, b);
+  return index;
+}
+
+std::vector<TNewShape*> TSchemat::IncomingBlocks(const TNewShape* block) const {
+  std::vector<TNewShape*> result;
+  if (block == nullptr) return result;
+  int32_t remaining = block->IncomingCount();
+  for (TNewShape* b = FirstBlock; b != nullptr && remaining > 0; b = b->Next) {
+    const int32_t hits = (b->BlockLink == block ? 1 : 0) + (b->BlockLinkFalse == block ? 1 : 0);
+    if (hits == 0) continue;
+    result.push_back(b);
+    remaining -= hits;
+  }
+  return result;
+}
+
+bool TSchemat::HasIncomingLinks(const TNewShape* block) const {
+  return block != nullptr && block->IncomingCount() > 0;
+}
+
+void TSchemat::RedrawLinksTouching(TNewShape* block) {
+  if (block == nullptr) return;
+  block->LinksRedraw();
+  int32_t remaining = block->IncomingCount();
+  for (TNewShape* b = FirstBlock; b != nullptr && remaining > 0; b = b->Next) {
+    if (b->BlockLink == block) {
+      if (b != block) b->RedrawLink(b->OutLink.get(), b->BlockLink);
+      --remaining;
+    }
+    if (b->BlockLinkFalse == block) {
+      if (b != block) b->RedrawLink(b->OutLinkFalse.get(), b->BlockLinkFalse);
+      --remaining;
+    }
+  }
+}
+
+bool TSchemat::LayoutBlock(TNewShape* block, const TextMeasurer& measurer) {
+  if (block == nullptr) return false;
+  const bool resized = block->UpdateLayout(measurer);
+  if (resized) RedrawLinksTouching(block);
+  return resized;
+}
+
+void TSchemat::LayoutAll(const TextMeasurer& measurer) {
+  for (TNewShape* b = FirstBlock; b != nullptr; b = b->Next) b->UpdateLayout(measurer);
+  for (TNewShape* b = FirstBlock; b != nullptr; b = b->Next) b->LinksRedraw();
+}
+
+void TSchemat::SetObserver(SchematObserver* observer) {
+  observer_ = observer;
+  for (const auto& block : blocks_) block->SetObserver(observer);
+}
+
+}  // namespace zuvar
