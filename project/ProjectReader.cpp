@@ -1,6 +1,7 @@
 #include "ProjectReader.h"
 
-#include <new>
+#include <limits>
+#include <stdexcept>
 #include <vector>
 
 #include "ConversionError.h"
@@ -49,6 +50,14 @@ TNewShape* PrepareExit(TNewShape& block, std::int32_t linkCode, TNewShape* targe
   block.ExitSide = ExitSideOf(linkCode);
   block.EntrySide = EntrySideOf(linkCode);
   return target;
+}
+
+// The document refuses new blocks once LastId reached its largest value. A loaded block gets
+// its stored Id at once, so it only needs room for the moment; LastId ends at its largest value
+// again.
+TNewShape* AddBlockOfType(TSchemat& doc, TNewShapeType type) {
+  if (doc.LastId == std::numeric_limits<std::uint32_t>::max()) --doc.LastId;
+  return doc.AddBlock(type);
 }
 
 void ColourLink(TLink* link, TColor color) {
@@ -157,7 +166,7 @@ TProjectReader::TRecord TProjectReader::ReadRecordFields() {
 
 void TProjectReader::AddBlockFromRecord(TSchemat& doc, const TRecord& record) {
   // Only the low 8 bits of the type are kept; a value outside the known types is kept as is.
-  TNewShape* block = doc.AddBlock(static_cast<TNewShapeType>(record.type & 0xFF));
+  TNewShape* block = AddBlockOfType(doc, static_cast<TNewShapeType>(record.type & 0xFF));
   if (!block) throw TBlockNotCreated();
   block->MoveTo(record.left, record.top);
   block->Resize(record.width, record.height);

@@ -1,0 +1,94 @@
+#include "LogLines.h"
+
+#include <gtest/gtest.h>
+
+#include "FileError.h"
+#include "TempDir.h"
+
+namespace zuvar {
+namespace {
+
+using test::TempDir;
+
+class RecordingListener : public TLogLines::Listener {
+ public:
+  void OnLinesAppended(std::size_t first, std::size_t count) override {
+    events.push_back("+" + std::to_string(first) + "," + std::to_string(count));
+  }
+  void OnCleared() override { events.push_back("clear"); }
+  std::vector<std::string> events;
+};
+
+TEST(LogLinesTest, AppendsAndClearsTellingTheListeners) {
+  TLogLines log;
+  RecordingListener first, second;
+  log.AddListener(&first);
+  log.AddListener(&second);
+  log.AddListener(&first);  // added once only
+  log.Append("Uruchomienie programu");
+  log.Append("");
+  log.RemoveListener(&second);
+  log.Append("BŁĄD: niepoprawny format pliku");
+  EXPECT_EQ(log.Lines(), (std::vector<std::string>{"Uruchomienie programu", "",
+                                                   "BŁĄD: niepoprawny format pliku"}));
+  log.Clear();
+  EXPECT_TRUE(log.Lines().empty());
+  EXPECT_EQ(first.events, (std::vector<std::string>{"+0,1", "+1,1", "+2,1", "clear"}));
+  EXPECT_EQ(second.events, (std::vector<std::string>{"+0,1", "+1,1"}));
+}
+
+TEST(LogLinesTest, SavesWindows1250WithCrLfAndLoadsItBack) {
+  TempDir dir;
+  TLogLines log;
+  log.Append("Zapisanie projektu C:\\schematy\\żółw.bin");
+  log.Append("");
+  log.Append("      zażółć gęślą jaźń");
+  const std::string file = dir.File("ZUVAR32Pro.log");
+  log.SaveToFile(file);
+  EXPECT_EQ(TempDir::Read(file),
+            "Zapisanie projektu C:\\schematy\\\xBF\xF3\xB3w.bin\r\n\r\n"
+            "      za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1\r\n");
+
+  TLogLines loaded;
+  loaded.Append("replaced");
+  RecordingListener listener;
+  loaded.AddListener(&listener);
+  loaded.LoadFromFile(file);
+  EXPECT_EQ(loaded.Lines(), log.Lines());
+  EXPECT_EQ(listener.events, (std::vector<std::string>{"clear", "+0,3"}));
+}
+
+TEST(LogLinesTest, EmptyLogIsAnEmptyFile) {
+  TempDir dir;
+  const std::string file = dir.Write("a.log", "old");
+  TLogLines().SaveToFile(file);
+  EXPECT_EQ(TempDir::Read(file), "");
+  TLogLines loaded;
+  RecordingListener listener;
+  loaded.AddListener(&listener);
+  loaded.LoadFromFile(file);
+  EXPECT_TRUE(loaded.Lines().empty());
+  EXPECT_EQ(listener.events, (std::vector<std::string>{"clear"}));
+}
+
+TEST(LogLinesTest, LoadAcceptsEveryLineEnd) {
+  TempDir dir;
+  TLogLines log;
+  log.LoadFromFile(dir.Write("a.log", "crlf\r\nlf\ncr\rempty next\n\nlast without end"));
+  EXPECT_EQ(log.Lines(), (std::vector<std::string>{"crlf", "lf", "cr", "empty next", "",
+                                                   "last without end"}));
+  log.LoadFromFile(dir.Write("b.log", "\r\n\r\n"));
+  EXPECT_EQ(log.Lines(), (std::vector<std::string>{"", ""}));
+}
+
+TEST(LogLinesTest, FailedLoadLeavesTheListCleared) {
+  TempDir dir;
+  TLogLines log;
+  log.Append("line");
+  EXPECT_THROW(log.LoadFromFile(dir.File("missing.log")), TFileError);
+  EXPECT_TRUE(log.Lines().empty());
+  EXPECT_THROW(log.SaveToFile(dir.File("no/dir/a.log")), TFileError);
+}
+
+}  // namespace
+}  // namespace zuvar

@@ -1,0 +1,143 @@
+#include "ProjectWriter.h"
+
+#include <gtest/gtest.h>
+
+#include "ProjectFile.h"
+#include "RecordingHost.h"
+#include "Schemat.h"
+#include "TempDir.h"
+
+namespace zuvar {
+namespace {
+
+using test::CrLfLines;
+using test::RecordingHost;
+using test::TempDir;
+
+TNewShape* Place(TSchemat& doc, TNewShapeType type, int32_t left, int32_t top) {
+  TNewShape* block = doc.AddBlock(type);
+  block->MoveTo(left, top);
+  return block;
+}
+
+void Connect(TNewShape* from, TNewShape* to, int32_t exitSide, int32_t entrySide) {
+  from->ExitSide = exitSide;
+  from->EntrySide = entrySide;
+  from->SetBlockLink(to);
+}
+
+TEST(ProjectWriterTest, WritesTheStartStopExampleByteForByte) {
+  TempDir dir;
+  RecordingHost host;
+  TSchemat doc;
+  TNewShape* start = Place(doc, nstStart, 225, 20);
+  TNewShape* stop = Place(doc, nstStop, 225, 100);
+  Connect(start, stop, sideBottom, sideTop);
+  const std::string file = dir.File("example.bin");
+  EXPECT_EQ(TProjectWriter(host).Write(file, doc), TWriteResult::Ok);
+  EXPECT_EQ(TempDir::Read(file),
+            CrLfLines({"ZUVAR2.0", "500", "1000",                       // header
+                       "1", "?x?", "225", "20", "50", "30", "0", "32768", "255",  // start
+                       "2", "0", "65", "0", "0",                          //
+                       "2", "?x?", "225", "100", "50", "30", "1", "32768", "255",  // stop
+                       "0", "0", "0", "0", "0"}));
+  EXPECT_TRUE(doc.Saved);
+  EXPECT_EQ(doc.Title, file);
+  EXPECT_EQ(host.log, (std::vector<std::string>{"Zapisanie projektu " + file}));
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(ProjectWriterTest, EmptyDiagramIsTheHeaderAlone) {
+  TempDir dir;
+  RecordingHost host;
+  TSchemat doc;
+  doc.SheetWidth = 640;
+  doc.SheetHeight = -3;
+  const std::string file = dir.File("empty.bin");
+  ASSERT_TRUE(WriteProjectFile(file, doc, host));
+  EXPECT_EQ(TempDir::Read(file), CrLfLines({"ZUVAR2.0", "640", "-3"}));
+}
+
+TEST(ProjectWriterTest, WritesCodeColoursAndOddValuesAsStored) {
+  TempDir dir;
+  RecordingHost host;
+  TSchemat doc;
+  TNewShape* choice = Place(doc, nstChoice, -5, 7);
+  choice->Code = {"a > 1", "", "zażółć"};
+  choice->Caption = "a > 1";
+  choice->TrueLinkColor = 0x80000005;  // a colour value above the signed range
+  choice->FalseLinkColor = clLime;
+  choice->Id = 4000000000u;
+  Connect(choice, choice, sideRight, sideTop);
+  choice->ExitSide = sideLeft;
+  choice->EntrySide = sideBottom;
+  choice->SetBlockLinkFalse(choice);
+  TNewShape* odd = doc.AddBlock(static_cast<TNewShapeType>(200));
+  const std::string file = dir.File("odd.bin");
+  ASSERT_TRUE(WriteProjectFile(file, doc, host));
+  EXPECT_EQ(TempDir::Read(file),
+            CrLfLines({"ZUVAR2.0", "500", "1000",                                         //
+                       "4000000000", "a > 1", "-5", "7", "50", "40", "5", "-2147483643", "65280",
+                       "4000000000", "4000000000", "49", "36", "3", "a > 1", "",
+                       "za\xBF\xF3\xB3\xE6",  //
+                       "2", "?x?", "0", "0", std::to_string(odd->Width),
+                       std::to_string(odd->Height), "200", "32768", "255", "0", "0", "0", "0",
+                       "0"}));
+}
+
+TEST(ProjectWriterTest, CommitsTheEditorIntoTheActiveBlockAndRestoresIt) {
+  TempDir dir;
+  RecordingHost host;
+  TSchemat doc;
+  std::vector<std::string> editor;
+  doc.SourceLines = &editor;
+  TNewShape* calc = Place(doc, nstCalc, 10, 10);
+  calc->Code = {"int a;"};
+  doc.SetActiveBlock(calc);
+  editor = {"int a;", "a = 2;"};
+  const std::string file = dir.File("active.bin");
+  ASSERT_TRUE(WriteProjectFile(file, doc, host));
+  EXPECT_EQ(doc.ActiveBlock, calc);
+  EXPECT_EQ(calc->Code, editor);
+  EXPECT_EQ(editor, (std::vector<std::string>{"int a;", "a = 2;"}));
+  const std::string text = TempDir::Read(file);
+  EXPECT_NE(text.find("\r\n2\r\nint a;\r\na = 2;\r\n"), std::string::npos) << text;
+  EXPECT_TRUE(doc.Saved);
+}
+
+TEST(ProjectWriterTest, ReportsAFileThatCannotBeCreated) {
+  TempDir dir;
+  RecordingHost host;
+  TSchemat doc;
+  doc.AddBlock(nstCalc);
+  const std::string file = dir.File("missing/dir.bin");
+  EXPECT_EQ(TProjectWriter(host).Write(file, doc), TWriteResult::CreateFailed);
+  EXPECT_EQ(host.log,
+            (std::vector<std::string>{"Wystąpił błąd podczas zapisywania projektu: " + file}));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text,
+            "Wystąpił błąd podczas zapisywania projektu - brak dostępu do zapisu!");
+  EXPECT_EQ(host.messages[0].caption, "Błąd operacji zapisu....");
+  EXPECT_EQ(host.messages[0].buttons, TMsgButtons::Ok);
+  EXPECT_FALSE(doc.Saved);
+  EXPECT_EQ(doc.Title, "Nowy Projekt");
+}
+
+TEST(ProjectWriterTest, ReportsDataThatCannotBeWrittenAndStaysUnsaved) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  RecordingHost host;
+  TSchemat doc;
+  TNewShape* calc = doc.AddBlock(nstCalc);
+  calc->Code.assign(20000, "a = a + 1;");
+  doc.Saved = true;
+  EXPECT_EQ(TProjectWriter(host).Write("/dev/full", doc), TWriteResult::WriteFailed);
+  EXPECT_FALSE(doc.Saved);
+  EXPECT_EQ(host.log, (std::vector<std::string>{
+                          "Zapisanie projektu /dev/full",
+                          "Wystąpił błąd podczas zapisywania projektu: /dev/full"}));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].caption, "Błąd operacji zapisu....");
+}
+
+}  // namespace
+}  // namespace zuvar
