@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+#include "Host.h"
+
+class QAction;
+class QMenu;
+
+namespace zuvar {
+
+// What the canvas needs from the window that holds it: questions, the block's context menu,
+// the option read while blocks are dragged, and the source code window.
+class TCanvasHost {
+ public:
+  virtual ~TCanvasHost() = default;
+  virtual TMsgResult Ask(const QString& text, const QString& caption, TMsgIcon icon,
+                         TMsgButtons buttons) = 0;
+  // Shows a popup menu at a screen position; returns the chosen action or null.
+  virtual QAction* Popup(QMenu& menu, const QPoint& globalPos) = 0;
+  // The option "Odświeżaj połączenia podczas przesuwania bloków".
+  virtual bool RefreshLinksWhileMoving() const = 0;
+  // A block was double-clicked: show the source code window.
+  virtual void ShowSourceWindow() = 0;
+  // The source code window's editor follows whether a block is active.
+  virtual void SetSourceEditorEnabled(bool enabled) = 0;
+};
+
+}  // namespace zuvar

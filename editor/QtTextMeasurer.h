@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFontMetrics>
+
+#include "TextMeasurer.h"
+
+namespace zuvar {
+
+// Measures texts with the real metrics of the block font, so that a block's layout matches
+// what its painting draws.
+class QtTextMeasurer : public TextMeasurer {
+ public:
+  QtTextMeasurer();
+  int TextWidth(std::string_view utf8Text) const override;
+
+ private:
+  QFontMetrics metrics_;
+};
+
+}  // namespace zuvar

@@ -1,0 +1,512 @@
+#include "SchematView.h"
+
+#include <QElapsedTimer>
+#include <QGraphicsEllipseItem>
+#include <QGraphicsLineItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPen>
+#include <QScrollBar>
+#include <QThread>
+#include <QWheelEvent>
+
+#include "BlockFont.h"
+#include "BlockItem.h"
+#include "BlockMouse.h"
+#include "BlockPainter.h"
+#include "CanvasHost.h"
+#include "LinkItem.h"
+#include "LinkMouse.h"
+#include "SheetMouse.h"
+
+#include <cmath>
+
+namespace zuvar {
+
+namespace {
+constexpr int kMarkerSize = 5;
+constexpr qreal kOverlayZ = 1e12;  // the band and the rubber line stay above everything
+}  // namespace
+
+TSchematView::TSchematView(TCanvasHost& host, QWidget* parent)
+    : QGraphicsView(parent), host_(host), scene_(std::make_unique<QGraphicsScene>()),
+      document_(std::make_unique<TSchemat>()) {
+  setObjectName(QStringLiteral("Schemat"));
+  setFrameShape(QFrame::NoFrame);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setTransformationAnchor(QGraphicsView::NoAnchor);
+  setResizeAnchor(QGraphicsView::NoAnchor);
+  setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+  setMouseTracking(true);
+  scene_->setItemIndexMethod(QGraphicsScene::NoIndex);
+  scene_->setBackgroundBrush(palette().window());
+  setScene(scene_.get());
+  setFont(TBlockFont::Font());
+  BuildScene();
+  blockMenu_ = std::make_unique<QMenu>();
+  sheetMouse_ = std::make_unique<TSheetMouse>(*this);
+  blockMouse_ = std::make_unique<TBlockMouse>(*this);
+  linkMouse_ = std::make_unique<TLinkMouse>(*this);
+  document_->SetObserver(this);
+  SetScrollRanges();
+}
+
+TSchematView::~TSchematView() {
+  document_->SetObserver(nullptr);
+  document_.reset();
+  setScene(nullptr);
+}
+
+void TSchematView::BuildScene() {
+  Sheet = scene_->addRect(0, 0, document_->SheetWidth, document_->SheetHeight, Qt::NoPen,
+                          QBrush(Qt::white));
+  Sheet->setPos(SheetLeft, SheetTop);
+  TitleLabel = scene_->addSimpleText(QString::fromStdString(document_->Title));
+  QFont titleFont = TBlockFont::Font();
+  titleFont.setPixelSize(16);  // a 12-point caption
+  TitleLabel->setFont(titleFont);
+  TitleLabel->setBrush(TBlockPainter::ToQColor(clYellow));
+  TitleLabel->setPos(50, 2);
+  Band = new QGraphicsRectItem(Sheet);
+  Band->setPen(QPen(Qt::black, 1, Qt::DotLine));
+  Band->setBrush(Qt::NoBrush);
+  Band->setZValue(kOverlayZ);
+  Band->hide();
+  LinkHandle = new QGraphicsEllipseItem(0, 0, kMarkerSize - 1, kMarkerSize - 1, Sheet);
+  LinkHandle->setPen(QPen(Qt::black));
+  LinkHandle->setBrush(Qt::black);
+  LinkHandle->hide();
+  RubberLine = new QGraphicsLineItem(Sheet);
+  RubberLine->setPen(QPen(Qt::black));
+  RubberLine->setZValue(kOverlayZ);
+  RubberLine->hide();
+}
+
+QGraphicsSimpleTextItem* TSchematView::MakeLetter(const char* text, TColor color) {
+  auto* letter = new QGraphicsSimpleTextItem(QString::fromLatin1(text), Sheet);
+  letter->setFont(TBlockFont::Font());
+  letter->setBrush(TBlockPainter::ToQColor(color));
+  letter->setZValue(NextZ());
+  letter->hide();
+  return letter;
+}
+
+// ---- sheet, scrolling and title -------------------------------------------------------------
+
+void TSchematView::SetSheetSize(int32_t width, int32_t height) {
+  document_->SheetWidth = width;
+  document_->SheetHeight = height;
+  Sheet->setRect(0, 0, width, height);
+  SetScrollRanges();
+}
+
+void TSchematView::SetScrollRanges() {
+  scene_->setSceneRect(0, 0, document_->SheetWidth + 2 * SheetLeft,
+                       document_->SheetHeight + 2 * SheetTop);
+}
+
+int TSchematView::HorzRange() const { return static_cast<int>(scene_->sceneRect().width()); }
+int TSchematView::VertRange() const { return static_cast<int>(scene_->sceneRect().height()); }
+int TSchematView::HorzPosition() const { return horizontalScrollBar()->value(); }
+int TSchematView::VertPosition() const { return verticalScrollBar()->value(); }
+void TSchematView::SetHorzPosition(int position) { horizontalScrollBar()->setValue(position); }
+void TSchematView::SetVertPosition(int position) { verticalScrollBar()->setValue(position); }
+
+void TSchematView::ScrollToHorizontalMiddle() {
+  SetHorzPosition(HorzRange());
+  SetHorzPosition(HorzPosition() / 2);
+}
+
+void TSchematView::SetTitle(const std::string& title) {
+  document_->Title = title;
+  TitleLabel->setText(QString::fromStdString(title));
+}
+
+void TSchematView::CenterTitle() {
+  const int labelWidth = static_cast<int>(TitleLabel->boundingRect().width());
+  TitleLabel->setX(SheetLeft + document_->SheetWidth / 2 - labelWidth / 2);
+}
+
+QPoint TSchematView::ViewportOfSheet(int32_t x, int32_t y) const {
+  return mapFromScene(QPointF(SheetLeft + x + 0.5, SheetTop + y + 0.5));
+}
+
+void TSchematView::ScrollInView(const QRectF& sheetRect) {
+  ensureVisible(sheetRect.translated(SheetLeft, SheetTop), 0, 0);
+}
+
+void TSchematView::ScrollInView(const TNewShape& block) {
+  ScrollInView(QRectF(block.Left, block.Top, block.Width, block.Height));
+}
+
+void TSchematView::PauseAfterScroll(int milliseconds) {
+  viewport()->repaint();
+  QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void TSchematView::WheelScroll(int steps) { SetVertPosition(VertPosition() + 35 * steps); }
+
+void TSchematView::wheelEvent(QWheelEvent* event) {
+  const int delta = event->angleDelta().y();
+  if (delta != 0) WheelScroll(delta < 0 ? 1 : -1);
+  event->accept();
+}
+
+// ---- active block, selection and commands ---------------------------------------------------
+
+void TSchematView::SetActiveBlock(TNewShape* block) {
+  if (block != nullptr) host_.SetSourceEditorEnabled(true);
+  TNewShape* previous = document_->ActiveBlock;
+  document_->SetActiveBlock(block);
+  if (previous != nullptr) previous->SetBrush(previous->SavedBrush);
+  if (block == nullptr) {
+    host_.SetSourceEditorEnabled(false);
+    return;
+  }
+  block->SavedBrush = block->Brush;
+  block->SetBrush(TBrush::Solid(clLime));
+  BringToFront(*block);
+  if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) ScrollInView(*block);
+}
+
+void TSchematView::MarkSelected(TNewShape& block) {
+  block.SetPen(TPen{clRed, block.Pen.Width});
+  block.SavedBrush = TBrush::Solid(clYellow);
+  block.SetBrush(block.SavedBrush);
+}
+
+void TSchematView::MarkUnselected(TNewShape& block) {
+  block.SetPen(TPen{clBlack, block.Pen.Width});
+  block.SavedBrush = TBrush::Solid(block.Shape == nstNode ? clSilver : clWhite);
+  block.SetBrush(block.SavedBrush);
+}
+
+void TSchematView::SelectTool(TNewShapeType tool) {
+  Tool = tool;
+  static constexpr int kSlots[] = {1, 2, 6, 3, 4, 5, 7};  // by block type
+  SetSheetCursor(tool < nstNULL ? cursors_.Cursor(kSlots[tool]) : QCursor(Qt::ArrowCursor));
+}
+
+void TSchematView::SetSheetCursor(const QCursor& cursor) {
+  sheetCursor_ = cursor;
+  viewport()->setCursor(cursor);
+}
+
+void TSchematView::Usu2Click() {
+  TNewShape* block = document_->ActiveBlock;
+  if (block == nullptr) return;
+  SetActiveBlock(nullptr);
+  document_->DeleteBlock(block);
+}
+
+void TSchematView::Usuzaznaczoneelementy1Click() {
+  Usu2Click();
+  for (TNewShape* block = document_->FirstBlock; block != nullptr;) {
+    TNewShape* next = block->Next;
+    if (IsSelected(*block)) document_->DeleteBlock(block);
+    block = next;
+  }
+}
+
+void TSchematView::Zaznaczwszystkieelementy1Click() {
+  for (TNewShape* block = document_->FirstBlock; block != nullptr; block = block->Next) {
+    MarkSelected(*block);
+  }
+}
+
+void TSchematView::LayoutBlock(TNewShape& block) { document_->LayoutBlock(&block, measurer_); }
+
+void TSchematView::LayoutAll() { document_->LayoutAll(measurer_); }
+
+// ---- items ----------------------------------------------------------------------------------
+
+TBlockItem* TSchematView::ItemOf(const TNewShape* block) const {
+  const auto it = blocks_.find(block);
+  return it == blocks_.end() ? nullptr : it->second.item;
+}
+
+TLinkItem* TSchematView::ItemOf(const TLink* link) const {
+  const auto it = links_.find(link);
+  return it == links_.end() ? nullptr : it->second;
+}
+
+QGraphicsSimpleTextItem* TSchematView::LetterOf(const TNewShape* block, bool trueLetter) const {
+  const auto it = blocks_.find(block);
+  if (it == blocks_.end()) return nullptr;
+  return trueLetter ? it->second.trueLetter : it->second.falseLetter;
+}
+
+void TSchematView::BringToFront(TNewShape& block) {
+  if (TBlockItem* item = ItemOf(&block)) item->setZValue(NextZ());
+}
+
+void TSchematView::BringHandleToFront() { LinkHandle->setZValue(NextZ()); }
+
+void TSchematView::ShowSideMarker(TNewShape& block, int32_t side) {
+  QGraphicsEllipseItem* marker = blocks_[&block].marker;
+  if (marker == nullptr) return;
+  int left = block.Left + block.Width / 2 - kMarkerSize / 2;
+  int top = block.Top;
+  switch (side) {
+    case sideTop: break;
+    case sideLeft:
+      top = block.Top + block.Height / 2 - kMarkerSize / 2;
+      left = block.Left;
+      break;
+    case sideRight:
+      top = block.Top + block.Height / 2 - kMarkerSize / 2;
+      left = block.Left + block.Width - kMarkerSize;
+      break;
+    case sideBottom: top = block.Top + block.Height - kMarkerSize; break;
+    default: marker->hide(); return;
+  }
+  marker->setPos(left, top);
+  marker->setZValue(NextZ());
+  marker->show();
+}
+
+void TSchematView::HideSideMarker(TNewShape& block) {
+  if (QGraphicsEllipseItem* marker = blocks_[&block].marker) marker->hide();
+}
+
+bool TSchematView::SideMarkerVisible(TNewShape& block) {
+  QGraphicsEllipseItem* marker = blocks_[&block].marker;
+  return marker != nullptr && marker->isVisible();
+}
+
+void TSchematView::PlaceLetter(QGraphicsSimpleTextItem* letter, TNewShape& block, TLink* link) {
+  if (letter == nullptr) return;
+  if (link == nullptr) {
+    letter->hide();
+    return;
+  }
+  const TPoint at = block.LetterPosition(link->LinkCode / 16);
+  letter->setPos(at.X, at.Y);
+  letter->setVisible(link->Visible);
+}
+
+void TSchematView::UpdateLetters(TNewShape& block) {
+  if (block.Shape != nstChoice) return;
+  const auto it = blocks_.find(&block);
+  if (it == blocks_.end()) return;
+  PlaceLetter(it->second.falseLetter, block, block.OutLinkFalse.get());
+  PlaceLetter(it->second.trueLetter, block, block.OutLink.get());
+}
+
+// ---- observer -------------------------------------------------------------------------------
+
+void TSchematView::BlockAdded(TNewShape& block) {
+  TBlockParts parts;
+  parts.item = new TBlockItem(block, Sheet);
+  parts.item->setZValue(NextZ());
+  parts.marker = new QGraphicsEllipseItem(0, 0, kMarkerSize - 1, kMarkerSize - 1, Sheet);
+  parts.marker->setPen(QPen(Qt::black));
+  parts.marker->setBrush(Qt::black);
+  parts.marker->hide();
+  if (block.Shape == nstChoice) {
+    parts.falseLetter = MakeLetter("F", clRed);
+    parts.trueLetter = MakeLetter("T", clGreen);
+  }
+  blocks_[&block] = parts;
+}
+
+void TSchematView::BlockRemoved(TNewShape& block) {
+  const auto it = blocks_.find(&block);
+  if (it == blocks_.end()) return;
+  if (LinkSource == &block) {
+    LinkSource = nullptr;
+    LinkHandle->hide();
+  }
+  if (capture_.block == &block) capture_ = THit{};
+  delete it->second.item;
+  delete it->second.marker;
+  delete it->second.trueLetter;
+  delete it->second.falseLetter;
+  blocks_.erase(it);
+}
+
+void TSchematView::BlockMoved(TNewShape& block) {
+  if (TBlockItem* item = ItemOf(&block)) item->FollowPosition();
+  UpdateLetters(block);
+}
+
+void TSchematView::BlockResized(TNewShape& block) {
+  if (TBlockItem* item = ItemOf(&block)) item->FollowSize();
+  UpdateLetters(block);
+}
+
+void TSchematView::BlockCaptionChanged(TNewShape& block) {
+  if (TBlockItem* item = ItemOf(&block)) item->update();
+}
+
+void TSchematView::BlockRepaint(TNewShape& block) {
+  if (TBlockItem* item = ItemOf(&block)) {
+    item->FollowSize();
+    item->update();
+  }
+}
+
+void TSchematView::LinkCreated(TLink& link) {
+  auto* item = new TLinkItem(link, Sheet);
+  item->setZValue(NextZ());
+  links_[&link] = item;
+  if (link.Source != nullptr) UpdateLetters(*link.Source);
+}
+
+void TSchematView::LinkDestroyed(TLink& link) {
+  const auto it = links_.find(&link);
+  if (it == links_.end()) return;
+  if (capture_.line != nullptr && capture_.line->Owner == &link) capture_ = THit{};
+  delete it->second;
+  links_.erase(it);
+  TNewShape* source = link.Source;
+  if (source == nullptr || source->Shape != nstChoice) return;
+  // The letter of the exit that is going away disappears with it.
+  const bool isTrue = source->OutLink.get() == &link;
+  const bool isFalse = source->OutLinkFalse.get() == &link;
+  if (isTrue || isFalse) {
+    if (QGraphicsSimpleTextItem* letter = LetterOf(source, isTrue)) letter->hide();
+  }
+}
+
+void TSchematView::LinkRerouted(TLink& link) {
+  if (TLinkItem* item = ItemOf(&link)) item->FollowRoute();
+  if (link.Source != nullptr) UpdateLetters(*link.Source);
+}
+
+void TSchematView::LinkRepaint(TLink& link) {
+  if (TLinkItem* item = ItemOf(&link)) item->update();
+}
+
+void TSchematView::LinkShown(TLink& link) {
+  if (TLinkItem* item = ItemOf(&link)) item->show();
+  if (link.Source != nullptr) UpdateLetters(*link.Source);
+}
+
+void TSchematView::LinkHidden(TLink& link) {
+  if (TLinkItem* item = ItemOf(&link)) item->hide();
+  if (link.Source != nullptr) UpdateLetters(*link.Source);
+}
+
+// ---- mouse input ----------------------------------------------------------------------------
+
+TSchematView::THit TSchematView::HitAt(const QPointF& viewportPos) const {
+  // The centre of the pixel under the pointer, so that a block covers exactly its own pixels.
+  const QPointF scenePos = mapToScene(viewportPos.toPoint()) + QPointF(0.5, 0.5);
+  const QList<QGraphicsItem*> hits =
+      scene_->items(scenePos, Qt::IntersectsItemShape, Qt::DescendingOrder);
+  for (QGraphicsItem* item : hits) {
+    if (!item->isVisible()) continue;
+    if (item == LinkHandle) return THit{THit::Handle};
+    if (item->type() == TBlockItem::Type)
+      return THit{THit::Block, &static_cast<TBlockItem*>(item)->Block()};
+    if (item->type() == TLinkItem::Type) {
+      const QPointF sheetPos = scenePos - Sheet->pos();
+      if (TLine* line = static_cast<TLinkItem*>(item)->SegmentAt(sheetPos))
+        return THit{THit::Segment, nullptr, line};
+      continue;
+    }
+    if (item == Sheet) return THit{THit::Sheet};
+  }
+  return THit{};
+}
+
+QPoint TSchematView::SheetPoint(const QPointF& viewportPos) const {
+  const QPointF scenePos = mapToScene(viewportPos.toPoint());
+  return QPoint(static_cast<int>(std::floor(scenePos.x())) - SheetLeft,
+                static_cast<int>(std::floor(scenePos.y())) - SheetTop);
+}
+
+void TSchematView::UpdateHoverCursor(const THit& hit) {
+  switch (hit.kind) {
+    case THit::Block: viewport()->setCursor(Qt::PointingHandCursor); break;
+    case THit::Handle: viewport()->setCursor(Qt::CrossCursor); break;
+    case THit::Segment:
+      viewport()->setCursor(hit.line->Orientation == TLine::Vertical ? Qt::SizeHorCursor
+                                                                     : Qt::SizeVerCursor);
+      break;
+    default: viewport()->setCursor(sheetCursor_); break;
+  }
+}
+
+void TSchematView::Dispatch(const THit& hit, QMouseEvent* event, int phase) {
+  const QPoint p = SheetPoint(event->position());
+  const Qt::MouseButton button = event->button();
+  const Qt::MouseButtons buttons = event->buttons();
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  switch (hit.kind) {
+    case THit::Sheet:
+      if (phase == 0) sheetMouse_->SchematMouseDown(button, p.x(), p.y());
+      if (phase == 1) sheetMouse_->SchematMouseMove(buttons, p.x(), p.y());
+      if (phase == 2) sheetMouse_->SchematMouseUp(button, p.x(), p.y());
+      break;
+    case THit::Block: {
+      TNewShape& block = *hit.block;
+      const int x = p.x() - block.Left;
+      const int y = p.y() - block.Top;
+      if (phase == 0) blockMouse_->NewShapeMouseDown(block, button, modifiers, x, y);
+      if (phase == 1) blockMouse_->NewShapeMouseMove(block, buttons, x, y);
+      if (phase == 2)
+        blockMouse_->NewShapeMouseUp(block, button, x, y, event->globalPosition().toPoint());
+      break;
+    }
+    case THit::Handle:
+      if (phase == 1) linkMouse_->LinkHandleMouseMove(buttons, p.x(), p.y());
+      if (phase == 2) linkMouse_->LinkHandleMouseUp(button, p.x(), p.y());
+      break;
+    case THit::Segment:
+      if (phase == 0) linkMouse_->SegmentMouseDown(*hit.line, button, p.x(), p.y());
+      if (phase == 1) linkMouse_->SegmentMouseMove(*hit.line, buttons, p.x(), p.y());
+      if (phase == 2) linkMouse_->SegmentMouseUp(*hit.line, button);
+      break;
+    case THit::None: break;
+  }
+}
+
+void TSchematView::mousePressEvent(QMouseEvent* event) {
+  if (captureButtons_ == Qt::NoButton) capture_ = HitAt(event->position());
+  captureButtons_ = event->buttons();
+  Dispatch(capture_, event, 0);
+  event->accept();
+}
+
+void TSchematView::mouseMoveEvent(QMouseEvent* event) {
+  THit target = capture_;
+  if (event->buttons() == Qt::NoButton || capture_.kind == THit::None) {
+    target = HitAt(event->position());
+    if (event->buttons() == Qt::NoButton) UpdateHoverCursor(target);
+    else target = THit{};
+  }
+  Dispatch(target, event, 1);
+  event->accept();
+}
+
+void TSchematView::mouseReleaseEvent(QMouseEvent* event) {
+  const THit target = capture_;
+  if (event->buttons() == Qt::NoButton) {
+    capture_ = THit{};
+    captureButtons_ = Qt::NoButton;
+  }
+  Dispatch(target, event, 2);
+  if (event->buttons() == Qt::NoButton) UpdateHoverCursor(HitAt(event->position()));
+  event->accept();
+}
+
+void TSchematView::mouseDoubleClickEvent(QMouseEvent* event) {
+  mousePressEvent(event);
+  if (capture_.kind == THit::Block && event->button() == Qt::LeftButton)
+    blockMouse_->NewShapeDblClick(*capture_.block);
+}
+
+void TSchematView::contextMenuEvent(QContextMenuEvent* event) {
+  // A block opens its menu on the release of the right button.
+  event->accept();
+}
+
+}  // namespace zuvar

@@ -1,0 +1,180 @@
+#pragma once
+
+#include <QGraphicsView>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "NewShape.h"
+#include "QtTextMeasurer.h"
+#include "Schemat.h"
+#include "SchematObserver.h"
+#include "ToolCursors.h"
+
+class QGraphicsEllipseItem;
+class QGraphicsLineItem;
+class QGraphicsRectItem;
+class QGraphicsSimpleTextItem;
+class QMenu;
+
+namespace zuvar {
+
+class TBlockItem;
+class TBlockMouse;
+class TCanvasHost;
+class TLinkItem;
+class TLinkMouse;
+class TSheetMouse;
+
+// The diagram canvas: a scrolling view over a scene that carries the white drawing sheet with
+// the blocks and links of the document it owns. It observes the document and updates only the
+// items of what changed; mouse input is passed to the sheet, a block, a link segment or the
+// connection grip under the pointer, which keeps the pointer until its buttons are released.
+class TSchematView : public QGraphicsView, private SchematObserver {
+  Q_OBJECT
+ public:
+  static constexpr int SheetLeft = 50;
+  static constexpr int SheetTop = 30;
+
+  TSchematView(TCanvasHost& host, QWidget* parent = nullptr);
+  ~TSchematView() override;
+
+  TSchemat& Document() { return *document_; }
+  TCanvasHost& Host() { return host_; }
+
+  // The visual fields of the canvas.
+  int32_t PressX = 0;
+  int32_t PressY = 0;
+  bool BandActive = false;
+  bool BandArmed = false;
+  QGraphicsSimpleTextItem* TitleLabel = nullptr;
+  TNewShapeType Tool = nstNULL;
+  int32_t LinkStartX = 0;
+  int32_t LinkStartY = 0;
+  QGraphicsEllipseItem* LinkHandle = nullptr;
+  TNewShape* LinkSource = nullptr;
+  int32_t LinkExitSide = 0;
+  QGraphicsLineItem* RubberLine = nullptr;  // what is drawn on the sheet's canvas
+  QGraphicsRectItem* Band = nullptr;
+  QGraphicsRectItem* Sheet = nullptr;
+
+  // The active block with its lime fill (the document side moves the code).
+  void SetActiveBlock(TNewShape* block);
+
+  // Sheet size, scroll ranges and title.
+  void SetSheetSize(int32_t width, int32_t height);
+  void SetScrollRanges();
+  void SetTitle(const std::string& title);
+  void CenterTitle();
+  void ScrollToHorizontalMiddle();
+  int HorzPosition() const;
+  int VertPosition() const;
+  void SetHorzPosition(int position);
+  void SetVertPosition(int position);
+  int HorzRange() const;
+  int VertRange() const;
+
+  // Caption and size of every block from its code, then every link re-routed.
+  void LayoutAll();
+  void LayoutBlock(TNewShape& block);
+
+  // Editing commands of the main window.
+  void SelectTool(TNewShapeType tool);
+  void Usu2Click();
+  void Usuzaznaczoneelementy1Click();
+  void Zaznaczwszystkieelementy1Click();
+  // Scrolls by the mouse wheel: 35 pixels per step, down for a positive count.
+  void WheelScroll(int steps);
+
+  // Helpers shared by the mouse handlers.
+  static bool IsSelected(const TNewShape& block) { return block.Pen.Color == clRed; }
+  static void MarkSelected(TNewShape& block);
+  static void MarkUnselected(TNewShape& block);
+  void ScrollInView(const TNewShape& block);
+  void ScrollInView(const QRectF& sheetRect);
+  void SetSheetCursor(const QCursor& cursor);
+  void BringToFront(TNewShape& block);
+  void ShowSideMarker(TNewShape& block, int32_t side);
+  void HideSideMarker(TNewShape& block);
+  bool SideMarkerVisible(TNewShape& block);
+  void BringHandleToFront();
+  // Waits after an automatic scroll step, letting the view repaint.
+  void PauseAfterScroll(int milliseconds);
+  QPoint ViewportOfSheet(int32_t x, int32_t y) const;
+  QMenu& BlockMenu() { return *blockMenu_; }
+  TBlockMouse& BlockMouse() { return *blockMouse_; }
+  TSheetMouse& SheetMouse() { return *sheetMouse_; }
+  TLinkMouse& LinkMouse() { return *linkMouse_; }
+
+  // The items that show the document, for tests and the benchmarks.
+  TBlockItem* ItemOf(const TNewShape* block) const;
+  TLinkItem* ItemOf(const TLink* link) const;
+  QGraphicsSimpleTextItem* LetterOf(const TNewShape* block, bool trueLetter) const;
+  const TToolCursors& Cursors() const { return cursors_; }
+  const QCursor& SheetCursor() const { return sheetCursor_; }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  // What the pointer is over.
+  struct THit {
+    enum Kind { None, Sheet, Block, Segment, Handle } kind = None;
+    TNewShape* block = nullptr;
+    TLine* line = nullptr;
+  };
+  struct TBlockParts {
+    TBlockItem* item = nullptr;
+    QGraphicsEllipseItem* marker = nullptr;
+    QGraphicsSimpleTextItem* trueLetter = nullptr;
+    QGraphicsSimpleTextItem* falseLetter = nullptr;
+  };
+
+  void BuildScene();
+  QGraphicsSimpleTextItem* MakeLetter(const char* text, TColor color);
+  THit HitAt(const QPointF& viewportPos) const;
+  QPoint SheetPoint(const QPointF& viewportPos) const;
+  void Dispatch(const THit& hit, QMouseEvent* event, int phase);
+  void UpdateHoverCursor(const THit& hit);
+  void UpdateLetters(TNewShape& block);
+  void PlaceLetter(QGraphicsSimpleTextItem* letter, TNewShape& block, TLink* link);
+  qreal NextZ() { return ++topZ_; }
+
+  // SchematObserver
+  void BlockAdded(TNewShape& block) override;
+  void BlockRemoved(TNewShape& block) override;
+  void BlockMoved(TNewShape& block) override;
+  void BlockResized(TNewShape& block) override;
+  void BlockCaptionChanged(TNewShape& block) override;
+  void BlockRepaint(TNewShape& block) override;
+  void LinkCreated(TLink& link) override;
+  void LinkDestroyed(TLink& link) override;
+  void LinkRerouted(TLink& link) override;
+  void LinkRepaint(TLink& link) override;
+  void LinkShown(TLink& link) override;
+  void LinkHidden(TLink& link) override;
+
+  TCanvasHost& host_;
+  QtTextMeasurer measurer_;
+  TToolCursors cursors_;
+  QCursor sheetCursor_;
+  std::unique_ptr<QGraphicsScene> scene_;
+  std::unordered_map<const TNewShape*, TBlockParts> blocks_;
+  std::unordered_map<const TLink*, TLinkItem*> links_;
+  std::unique_ptr<QMenu> blockMenu_;
+  std::unique_ptr<TSheetMouse> sheetMouse_;
+  std::unique_ptr<TBlockMouse> blockMouse_;
+  std::unique_ptr<TLinkMouse> linkMouse_;
+  THit capture_;
+  Qt::MouseButtons captureButtons_;
+  qreal topZ_ = 1;
+  // Declared last so that it goes first: the blocks die before the items that show them.
+  std::unique_ptr<TSchemat> document_;
+};
+
+}  // namespace zuvar

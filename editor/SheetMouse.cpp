@@ -1,0 +1,101 @@
+#include "SheetMouse.h"
+
+#include <QGraphicsEllipseItem>
+#include <QGraphicsRectItem>
+#include <algorithm>
+#include <cstdlib>
+
+#include "SchematView.h"
+
+namespace zuvar {
+
+void TSheetMouse::SchematMouseDown(Qt::MouseButton button, int32_t x, int32_t y) {
+  if (view_.Tool == nstNULL && button == Qt::LeftButton) {
+    DeselectAll();
+    view_.SetActiveBlock(nullptr);
+    view_.viewport()->setCursor(Qt::CrossCursor);
+    view_.BandArmed = true;
+    view_.Band->setRect(x, y, 0, 0);
+    view_.Band->show();
+  } else if (view_.Tool == nstNULL && button == Qt::RightButton) {
+    view_.viewport()->setCursor(Qt::SizeAllCursor);
+  }
+  view_.PressX = x;
+  view_.PressY = y;
+}
+
+void TSheetMouse::DeselectAll() {
+  for (TNewShape* block = view_.Document().FirstBlock; block != nullptr; block = block->Next)
+    TSchematView::MarkUnselected(*block);
+}
+
+void TSheetMouse::SchematMouseMove(Qt::MouseButtons buttons, int32_t x, int32_t y) {
+  view_.LinkHandle->hide();
+  if ((buttons & Qt::LeftButton) && view_.BandArmed) {
+    view_.BandActive = true;
+    DragBand(x, y);
+  }
+  if (buttons & Qt::RightButton) {
+    view_.viewport()->setCursor(Qt::SizeAllCursor);
+    view_.SetHorzPosition(view_.PressX + view_.HorzPosition() - x);
+    view_.SetVertPosition(view_.PressY + view_.VertPosition() - y);
+  }
+}
+
+// Scrolls by 2 pixels while the pointer is outside the canvas, then stretches the band.
+void TSheetMouse::DragBand(int32_t x, int32_t y) {
+  const QPoint client = view_.ViewportOfSheet(x, y);
+  const QSize canvas = view_.viewport()->size();
+  if (client.x() > canvas.width()) view_.SetHorzPosition(view_.HorzPosition() + 2);
+  if (client.x() < 0) view_.SetHorzPosition(view_.HorzPosition() - 2);
+  if (client.y() > canvas.height()) view_.SetVertPosition(view_.VertPosition() + 2);
+  if (client.y() < 0) view_.SetVertPosition(view_.VertPosition() - 2);
+  view_.Band->setRect(std::min(view_.PressX, x), std::min(view_.PressY, y),
+                      std::abs(view_.PressX - x), std::abs(view_.PressY - y));
+}
+
+void TSheetMouse::SchematMouseUp(Qt::MouseButton button, int32_t x, int32_t y) {
+  if (view_.Tool != nstNULL) PlaceBlock(x, y);
+  if (button == Qt::LeftButton && view_.BandActive) {
+    view_.BandActive = false;
+    view_.BandArmed = false;
+    view_.Band->hide();
+    SelectByBand(x, y);
+  }
+}
+
+// The new block is laid out first, so that it is centred with its final size.
+void TSheetMouse::PlaceBlock(int32_t x, int32_t y) {
+  TNewShape* block = view_.Document().AddBlock(view_.Tool);
+  if (block != nullptr) {
+    block->MoveTo(x, y);
+    view_.LayoutBlock(*block);
+    block->MoveTo(block->Left - block->Width / 2, block->Top - block->Height / 2);
+  }
+  view_.SelectTool(nstNULL);
+  if (block != nullptr) view_.SetActiveBlock(block);
+}
+
+bool TSheetMouse::Overlaps(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t left,
+                           int32_t top, int32_t width, int32_t height) {
+  return std::min(x1, x2) < left + width && left < std::max(x1, x2) &&
+         std::min(y1, y2) < top + height && top < std::max(y1, y2);
+}
+
+void TSheetMouse::SelectByBand(int32_t x, int32_t y) {
+  TSchemat& document = view_.Document();
+  for (TNewShape* block = document.FirstBlock; block != nullptr; block = block->Next) {
+    if (Overlaps(view_.PressX, view_.PressY, x, y, block->Left, block->Top, block->Width,
+                 block->Height)) {
+      TSchematView::MarkSelected(*block);
+      continue;
+    }
+    block->SetPen(TPen{clBlack, block->Pen.Width});
+    if (block != document.ActiveBlock) {
+      block->SavedBrush = TBrush::Solid(block->Shape == nstNode ? clSilver : clWhite);
+      block->SetBrush(block->SavedBrush);
+    }
+  }
+}
+
+}  // namespace zuvar

@@ -1,0 +1,57 @@
+#include "ToolCursors.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+#include "BlockPainter.h"
+
+namespace zuvar {
+
+namespace {
+// Slot order of the cursor table and the block type each slot shows.
+constexpr std::array<uint8_t, 7> kSlotShapes = {0, 1, 3, 4, 5, 2, 6};
+constexpr std::array<const char*, 7> kSlotNames = {"IDC_START", "IDC_STOP",  "IDC_CALC", "IDC_INOUT",
+                                                   "IDC_CHOICE", "IDC_CONT", "IDC_NODE"};
+constexpr int kSize = 32;
+}  // namespace
+
+TToolCursors::TToolCursors() {
+  for (int slot = 1; slot <= 7; ++slot) cursors_[static_cast<size_t>(slot - 1)] = Make(slot);
+}
+
+QCursor TToolCursors::Cursor(int slot) const {
+  if (slot < 1 || slot > 7) return QCursor(Qt::ArrowCursor);
+  return cursors_[static_cast<size_t>(slot - 1)];
+}
+
+const char* TToolCursors::ResourceName(int slot) {
+  if (slot < 1 || slot > 7) return "";
+  return kSlotNames[static_cast<size_t>(slot - 1)];
+}
+
+QCursor TToolCursors::Make(int slot) {
+  const uint8_t shape = kSlotShapes[static_cast<size_t>(slot - 1)];
+  QPixmap pixmap(kSize, kSize);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  TBlockLook look;
+  look.Shape = shape;
+  look.Width = shape == 2 || shape == 6 ? 16 : (shape == 5 ? 30 : 26);
+  look.Height = shape == 2 || shape == 6 ? 16 : (shape == 5 ? 18 : 14);
+  look.BrushClear = false;
+  look.BrushColor = shape == 6 ? 0xC0C0C0 : 0xFFFFFF;
+  painter.translate(kSize - look.Width - 1, kSize - look.Height - 1);
+  // Only the figure: the words of start and stop blocks would not fit a cursor.
+  look.ShowText = false;
+  TBlockPainter::Paint(painter, look);
+  painter.resetTransform();
+  painter.setPen(QPen(Qt::black, 1));
+  painter.drawLine(0, 7, 14, 7);
+  painter.drawLine(7, 0, 7, 14);
+  painter.setPen(QPen(Qt::white, 1));
+  painter.drawPoint(7, 7);
+  painter.end();
+  return QCursor(pixmap, 7, 7);
+}
+
+}  // namespace zuvar
