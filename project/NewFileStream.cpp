@@ -1,7 +1,11 @@
 #include "NewFileStream.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <new>
+#include <stdexcept>
+#include <vector>
 
 #include "FileError.h"
 
@@ -25,27 +29,40 @@ TNewFileStream::TNewFileStream(const std::string& fileName, TMode mode) : fileNa
     ReadWholeFile();
   } catch (const std::bad_alloc&) {
     throw TFileError(TFileError::TKind::Open, fileName);
+  } catch (const std::length_error&) {
+    throw TFileError(TFileError::TKind::Open, fileName);
   }
   file_.reset();
 }
 
 TNewFileStream::~TNewFileStream() = default;
 
-// Reads in chunks until the end: this also works for files whose size cannot be asked for
-// beforehand. A regular file is first sized, so the buffer is allocated once.
+// Reads in chunks until the end, so that files whose size cannot be asked for beforehand work
+// too. A regular file is sized first, so that the buffer is allocated once; a folder is refused.
 void TNewFileStream::ReadWholeFile() {
   std::FILE* file = file_.get();
-  if (std::fseek(file, 0, SEEK_END) == 0) {
-    const long size = std::ftell(file);
-    if (size > 0) buffer_.reserve(static_cast<std::size_t>(size));
-    std::rewind(file);
+  struct stat info {};
+  if (::fstat(::fileno(file), &info) == 0) {
+    if (S_ISDIR(info.st_mode)) throw TFileError(TFileError::TKind::Open, fileName_);
+    if (S_ISREG(info.st_mode) && info.st_size > 0) {
+      buffer_.reserve(static_cast<std::size_t>(info.st_size));
+    }
   }
-  char chunk[kChunk];
+  std::vector<char> chunk(kChunk);
   std::size_t got;
-  while ((got = std::fread(chunk, 1, kChunk, file)) > 0) buffer_.append(chunk, got);
+  while ((got = std::fread(chunk.data(), 1, kChunk, file)) > 0) buffer_.append(chunk.data(), got);
   if (std::ferror(file)) throw TFileError(TFileError::TKind::Open, fileName_);
   dataSize_ = static_cast<std::int64_t>(buffer_.size());
   readPos_ = 0;
+}
+
+bool TNewFileStream::CanOpenForReading(const std::string& fileName) {
+  std::FILE* file = std::fopen(fileName.c_str(), "rb");
+  if (!file) return false;
+  struct stat info {};
+  const bool isFolder = ::fstat(::fileno(file), &info) == 0 && S_ISDIR(info.st_mode);
+  std::fclose(file);
+  return !isFolder;
 }
 
 void TNewFileStream::Write(std::string_view bytes) {

@@ -22,6 +22,10 @@ class TNewFileStream {
   TNewFileStream(const TNewFileStream&) = delete;
   TNewFileStream& operator=(const TNewFileStream&) = delete;
 
+  // True when the file exists and can be opened for reading (nothing is read). Save asks this
+  // before it offers to replace a file.
+  static bool CanOpenForReading(const std::string& fileName);
+
   // Appends bytes to a file opened for creating. Throws TFileError (Write) on failure.
   void Write(std::string_view bytes);
 

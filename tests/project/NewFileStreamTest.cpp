@@ -89,6 +89,15 @@ TEST(NewFileStreamTest, ReportsFilesThatCannotBeOpenedOrCreated) {
     EXPECT_EQ(error.FileName(), missing);
     EXPECT_EQ(std::string(error.what()), "Nie można otworzyć pliku \"" + missing + "\".");
   }
+  try {
+    TNewFileStream stream(dir.File(""), TNewFileStream::TMode::Read);
+    FAIL() << "read a folder";
+  } catch (const TFileError& error) {
+    EXPECT_EQ(error.Kind(), TFileError::TKind::Open);
+  }
+  EXPECT_FALSE(TNewFileStream::CanOpenForReading(missing));
+  EXPECT_FALSE(TNewFileStream::CanOpenForReading(dir.File("")));
+  EXPECT_TRUE(TNewFileStream::CanOpenForReading(dir.Write("there.bin", "x")));
   const std::string inMissingDir = dir.File("no/such/dir.bin");
   try {
     TNewFileStream stream(inMissingDir, TNewFileStream::TMode::Create);

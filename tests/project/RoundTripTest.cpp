@@ -121,6 +121,24 @@ TEST(RoundTripTest, ResaveWritesTheSameBytes) {
   EXPECT_EQ(TempDir::Read(second), TempDir::Read(first));
 }
 
+TEST(RoundTripTest, EveryByteOfALineSurvivesOpenAndSave) {
+  TempDir dir;
+  RecordingHost host;
+  std::string line;
+  for (int c = 0; c < 256; ++c) {
+    if (c != 13) line += static_cast<char>(c);
+  }
+  const std::string bytes = test::CrLfLines({"ZUVAR2.0", "500", "1000", "1", line, "10", "20",
+                                             "50", "30", "3", "32768", "255", "0", "0", "0", "0",
+                                             "2", line, ""});
+  const std::string in = dir.Write("in.bin", bytes);
+  TSchemat doc;
+  ASSERT_TRUE(ReadProjectFile(in, doc, host));
+  const std::string out = dir.File("out.bin");
+  ASSERT_TRUE(WriteProjectFile(out, doc, host));
+  EXPECT_EQ(TempDir::Read(out), bytes);
+}
+
 TEST(RoundTripTest, PolishTextIsStoredInWindows1250) {
   TempDir dir;
   RecordingHost host;
