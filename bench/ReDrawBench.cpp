@@ -104,7 +104,9 @@ void BM_DestroyLinkedChain(benchmark::State& state) {
   state.counters["per_block"] = benchmark::Counter(
       n, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_DestroyLinkedChain)->RangeMultiplier(10)->Range(1000, 100000)
+BENCHMARK(BM_DestroyLinkedChain)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -6,9 +6,7 @@ namespace zuvar {
 namespace {
 
 int32_t Wrap(int64_t v) { return static_cast<int32_t>(v); }
-int32_t AbsLength(int32_t length) {
-  return Wrap(length < 0 ? -int64_t{length} : int64_t{length});
-}
+int32_t AbsLength(int32_t length) { return Wrap(length < 0 ? -int64_t{length} : int64_t{length}); }
 
 }  // namespace
 
@@ -22,8 +20,8 @@ TLine::TLine(TLine* previous, int32_t length)
     : PrevLine(previous), Pen(previous->Pen), Owner(previous->Owner) {
   thickness_ = previous->thickness_;
   previous->NextLine = this;
-  Place(TPoint{previous->X2, previous->Y2}, previous->Orientation == Vertical ? Horizontal : Vertical,
-        length);
+  Place(TPoint{previous->X2, previous->Y2},
+        previous->Orientation == Vertical ? Horizontal : Vertical, length);
 }
 
 TLine::~TLine() {

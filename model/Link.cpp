@@ -5,9 +5,7 @@
 
 namespace zuvar {
 
-TLink::TLink(int32_t linkCode, TPoint end, TPoint start) : LinkCode(linkCode) {
-  EDraw(end, start);
-}
+TLink::TLink(int32_t linkCode, TPoint end, TPoint start) : LinkCode(linkCode) { EDraw(end, start); }
 
 TLink::~TLink() { DestroySegments(); }
 

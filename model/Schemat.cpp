@@ -43,8 +43,7 @@ TNewShape* TSchemat::AddBlock(TNewShapeType shape) {
 }
 
 bool TSchemat::Owns(const TNewShape* block) const {
-  return block != nullptr && block->slot_ < blocks_.size() &&
-         blocks_[block->slot_].get() == block;
+  return block != nullptr && block->slot_ < blocks_.size() && blocks_[block->slot_].get() == block;
 }
 
 bool TSchemat::DeleteBlock(TNewShape* block) {

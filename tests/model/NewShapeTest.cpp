@@ -28,10 +28,10 @@ TEST(NewShape, SetShapeAppliesTheStartingSizeOfEachType) {
     TNewShapeType type;
     int width, height;
   };
-  const Case cases[] = {{nstStart, 50, 30},  {nstStop, 50, 30},   {nstContinuum, 30, 30},
-                        {nstCalc, 50, 30},   {nstInOut, 50, 30},  {nstChoice, 50, 40},
-                        {nstNode, 15, 15},   {nstNULL, 50, 50},
-                        {static_cast<TNewShapeType>(200), 50, 50}};
+  const Case cases[] = {
+      {nstStart, 50, 30}, {nstStop, 50, 30},  {nstContinuum, 30, 30},
+      {nstCalc, 50, 30},  {nstInOut, 50, 30}, {nstChoice, 50, 40},
+      {nstNode, 15, 15},  {nstNULL, 50, 50},  {static_cast<TNewShapeType>(200), 50, 50}};
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.type));
     TNewShape block;
