@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Interpreter.h"
+
+namespace zuvar {
+
+// One item of the operator stack or the postfix queue. The text is a view into the expression
+// text or into static storage; the variable it names, if any, was looked up once when the
+// token was read.
+struct TQueueItem {
+  std::string_view text;
+  TInterpreter::variables* var = nullptr;
+  int8_t code = -1;        // the operator table code of the text, -1 for none
+  bool function = false;   // the name of a built-in function
+  bool constant = false;   // a constant's text: never carried out as an operator
+
+  bool IsOpenParen() const { return code == 5 && !constant; }
+  bool IsArrayName() const { return var != nullptr && var->Count > 0; }
+};
+
+// One text of the operand stack: either a view (a token, a variable name) or a text of its own
+// (an intermediate result). Slots are reused so that their buffers keep their capacity.
+struct TOperand {
+  std::string_view ext;
+  std::string own;
+  bool owned = false;
+  TInterpreter::variables* var = nullptr;
+
+  std::string_view Text() const { return owned ? std::string_view(own) : ext; }
+};
+
+// The stacks, queue and texts of one evaluation. The context keeps one frame per nesting depth
+// and reuses it, so that a run does not allocate per statement.
+struct TEvalFrame {
+  std::vector<TQueueItem> operators;
+  std::vector<TQueueItem> queue;
+  std::vector<TOperand> operands;
+  std::size_t operandCount = 0;
+  std::vector<TInterpreter::variables*> arrayChain;
+  std::string errorText;
+  std::string errorCaption;
+  std::string result;
+  std::string scratch;
+
+  void Reset() {
+    operators.clear();
+    queue.clear();
+    operandCount = 0;
+    arrayChain.clear();
+    errorText.clear();
+  }
+};
+
+}  // namespace zuvar

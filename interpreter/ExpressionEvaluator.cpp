@@ -1,0 +1,56 @@
+#include "ExpressionEvaluator.h"
+
+#include <exception>
+
+#include "EvalFrame.h"
+#include "Evaluation.h"
+
+namespace zuvar {
+
+namespace {
+
+// Keeps the nesting depth of evaluations (a `read` evaluates its entry inside an evaluation).
+class DepthGuard {
+ public:
+  explicit DepthGuard(TInterpreter& in) : in_(in) { ++in_.EvalDepth; }
+  ~DepthGuard() { --in_.EvalDepth; }
+  DepthGuard(const DepthGuard&) = delete;
+  DepthGuard& operator=(const DepthGuard&) = delete;
+
+ private:
+  TInterpreter& in_;
+};
+
+}  // namespace
+
+std::string ExpressionEvaluator::Evaluate(TInterpreter& interpreter, std::string_view text,
+                                          int& position, TEvalMode mode) {
+  std::string result;
+  if (!EvaluateInto(interpreter, text, position, mode, result)) result.clear();
+  return result;
+}
+
+bool ExpressionEvaluator::EvaluateInto(TInterpreter& interpreter, std::string_view text,
+                                       int& position, TEvalMode mode, std::string& result) {
+  TEvalFrame& frame = interpreter.EvalFrame(interpreter.EvalDepth);
+  DepthGuard depth(interpreter);
+  TEvaluation evaluation(interpreter, frame, text, mode);
+  int lastPosition = 1;
+  bool ok = false;
+  try {
+    ok = evaluation.Run(lastPosition);
+  } catch (const std::exception&) {
+    ok = false;  // a conversion or container failure is an ordinary failure of the evaluation
+  }
+  position = lastPosition == -1 ? -1 : position + lastPosition - 1;
+  if (!ok) {
+    evaluation.Report();
+    frame.Reset();
+    return false;
+  }
+  result.assign(frame.result);
+  frame.Reset();
+  return true;
+}
+
+}  // namespace zuvar

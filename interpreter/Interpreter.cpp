@@ -1,0 +1,50 @@
+#include "Interpreter.h"
+
+#include "Builtins.h"
+#include "EvalFrame.h"
+
+namespace zuvar {
+
+TInterpreter::TInterpreter(Host& hostRef) : host(hostRef) { Builtins::FillBuiltinFunctions(*this); }
+
+TInterpreter::~TInterpreter() = default;
+
+TInterpreter::variables* TInterpreter::FindVariable(std::string_view name) const {
+  const auto found = index_.find(name);
+  return found == index_.end() ? nullptr : found->second;
+}
+
+TInterpreter::variables* TInterpreter::AppendVariable(std::unique_ptr<variables> variable) {
+  variables* node = variable.get();
+  node->Prev = tail_;
+  node->Next = nullptr;
+  if (tail_) {
+    tail_->Next = node;
+  } else {
+    Variables = node;
+  }
+  tail_ = node;
+  nodes_.push_back(std::move(variable));
+  index_.emplace(std::string_view(node->Name), node);
+  return node;
+}
+
+void TInterpreter::ClearVariables() {
+  index_.clear();
+  nodes_.clear();
+  Variables = nullptr;
+  tail_ = nullptr;
+}
+
+void TInterpreter::ShowVariables() {
+  if (VariablesListener) VariablesListener->OnVariablesChanged();
+}
+
+TEvalFrame& TInterpreter::EvalFrame(int depth) {
+  while (static_cast<int>(frames_.size()) <= depth) {
+    frames_.push_back(std::make_unique<TEvalFrame>());
+  }
+  return *frames_[static_cast<std::size_t>(depth)];
+}
+
+}  // namespace zuvar

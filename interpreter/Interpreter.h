@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "Host.h"
+#include "LanguageTables.h"
+#include "VariablesListener.h"
+
+namespace zuvar {
+
+class TNewShape;
+class TSchemat;
+class TOutputLines;
+struct TEvalFrame;
+
+// How an expression is evaluated: when a block runs, or during the code check pass, which
+// writes nothing, asks for nothing and divides by 1 instead of 0.
+enum class TEvalMode : uint8_t { Execute, Check };
+
+// The context of one simulation run (or code check): where the run stands, the tokenizer's last
+// token, the declared variables and the counters. Every operation of the interpreter works on
+// one context; nothing of a run lives elsewhere.
+class TInterpreter {
+ public:
+  // One declared variable, linked in declaration order. The context owns every node.
+  struct variables {
+    std::string Name;
+    uint8_t Type = 0;
+    uint32_t Count = 0;                // 0 for a scalar, else the number of elements
+    std::vector<std::string> Values;   // one text for a scalar, Count texts for an array
+    variables* Next = nullptr;
+    variables* Prev = nullptr;
+  };
+
+  explicit TInterpreter(Host& host);
+  ~TInterpreter();
+  TInterpreter(const TInterpreter&) = delete;
+  TInterpreter& operator=(const TInterpreter&) = delete;
+
+  TNewShape* CurrentBlock = nullptr;
+  TSchemat* Diagram = nullptr;
+  uint8_t Faulted = 0;
+  TNewShape* SavedActiveBlock = nullptr;
+  int32_t Line = 0;
+  variables* Variables = nullptr;  // head of the list; read it, change it only through the calls
+  std::string Token;
+  TTokenKind TokenKind = tkInvalid;
+  std::string TokenMessage;
+  int32_t OperatorCode = -1;
+  uint8_t StepInterrupt = 0;
+  uint32_t AnimationDelay = 5;
+  uint8_t Finished = 0;
+  int32_t StartError = 0;
+  TOutputLines* OutputLines = nullptr;
+  uint8_t Checking = 0;
+  uint32_t StatementCount = 0;
+  uint32_t BlockStatementCount = 0;
+
+  // Where messages, log lines, beeps and `read` entries go.
+  Host& host;
+  // The option "Pokazuj indeksy tablic w osobnych polach": each array element on a row of its
+  // own in the variables grid.
+  bool ShowArrayIndexesSeparately = true;
+  // Set when `read` found that no entry can ever come: the run must end (no message is shown).
+  bool InputEnded = false;
+  // Names of the built-in functions; refilled by FillBuiltinFunctions when a run is prepared.
+  std::vector<std::string> BuiltinFunctions;
+  // Told by ShowVariables; may be null.
+  TVariablesListener* VariablesListener = nullptr;
+
+  bool VariableExists(std::string_view name) const { return FindVariable(name) != nullptr; }
+  variables* FindVariable(std::string_view name) const;
+  const variables* LastVariable() const { return tail_; }
+  std::size_t VariableCount() const { return index_.size(); }
+  // Links a new variable at the tail of the list. Its name must not be in the list yet.
+  variables* AppendVariable(std::unique_ptr<variables> variable);
+  // Frees every variable.
+  void ClearVariables();
+  // Tells the listener that the variables grid should be refilled.
+  void ShowVariables();
+
+  // Scratch space of the evaluation at the given nesting depth (0 outermost), kept between
+  // evaluations so that a run does not allocate per statement.
+  TEvalFrame& EvalFrame(int depth);
+  int EvalDepth = 0;
+
+ private:
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  std::vector<std::unique_ptr<variables>> nodes_;
+  std::unordered_map<std::string_view, variables*, NameHash, std::equal_to<>> index_;
+  variables* tail_ = nullptr;
+  std::vector<std::unique_ptr<TEvalFrame>> frames_;
+};
+
+}  // namespace zuvar
