@@ -11,8 +11,8 @@
 #include "FileError.h"
 #include "Host.h"
 #include "NewFileStream.h"
-#include "SchematObserver.h"
 #include "Schemat.h"
+#include "SchematObserver.h"
 
 namespace zuvar {
 
@@ -229,7 +229,8 @@ TReadResult TProjectReader::ReportMissingId() {
 TReadResult TProjectReader::RepairDuplicateIds(TSchemat& doc) {
   std::vector<std::uint32_t> ids;
   ids.reserve(doc.BlockCount());
-  for (const TNewShape* block = doc.FirstBlock; block; block = block->Next) ids.push_back(block->Id);
+  for (const TNewShape* block = doc.FirstBlock; block; block = block->Next)
+    ids.push_back(block->Id);
   if (!TDuplicateIdRepair::Repair(ids, doc.LastId)) return TReadResult::Ok;
   std::size_t i = 0;
   for (TNewShape* block = doc.FirstBlock; block; block = block->Next) block->Id = ids[i++];

@@ -1,8 +1,7 @@
-#include "DecimalField.h"
-
 #include <gtest/gtest.h>
 
 #include "ConversionError.h"
+#include "DecimalField.h"
 
 namespace zuvar {
 namespace {

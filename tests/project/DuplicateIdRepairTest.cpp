@@ -1,8 +1,8 @@
-#include "DuplicateIdRepair.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
+
+#include "DuplicateIdRepair.h"
 
 namespace zuvar {
 namespace {

@@ -1,8 +1,7 @@
-#include "LogLines.h"
-
 #include <gtest/gtest.h>
 
 #include "FileError.h"
+#include "LogLines.h"
 #include "TempDir.h"
 
 namespace zuvar {
@@ -75,8 +74,8 @@ TEST(LogLinesTest, LoadAcceptsEveryLineEnd) {
   TempDir dir;
   TLogLines log;
   log.LoadFromFile(dir.Write("a.log", "crlf\r\nlf\ncr\rempty next\n\nlast without end"));
-  EXPECT_EQ(log.Lines(), (std::vector<std::string>{"crlf", "lf", "cr", "empty next", "",
-                                                   "last without end"}));
+  EXPECT_EQ(log.Lines(),
+            (std::vector<std::string>{"crlf", "lf", "cr", "empty next", "", "last without end"}));
   log.LoadFromFile(dir.Write("b.log", "\r\n\r\n"));
   EXPECT_EQ(log.Lines(), (std::vector<std::string>{"", ""}));
 }

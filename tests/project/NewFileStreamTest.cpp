@@ -1,8 +1,7 @@
-#include "NewFileStream.h"
-
 #include <gtest/gtest.h>
 
 #include "FileError.h"
+#include "NewFileStream.h"
 #include "TempDir.h"
 
 namespace zuvar {

@@ -1,9 +1,8 @@
-#include "ProjectReader.h"
-
 #include <gtest/gtest.h>
 
 #include "FixedWidthMeasurer.h"
 #include "ProjectFile.h"
+#include "ProjectReader.h"
 #include "RecordingHost.h"
 #include "Schemat.h"
 #include "TempDir.h"
@@ -20,8 +19,7 @@ std::string Record(std::string_view id, std::string_view type, std::string_view 
                    std::string_view linkCode, std::vector<std::string_view> code = {},
                    std::string_view linkFalseId = "0", std::string_view linkFalseCode = "0") {
   std::string text = CrLfLines({id, "?x?", "10", "20", "50", "30", type, "32768", "255", linkId,
-                                linkFalseId, linkCode, linkFalseCode,
-                                std::to_string(code.size())});
+                                linkFalseId, linkCode, linkFalseCode, std::to_string(code.size())});
   for (std::string_view line : code) text += std::string(line) + "\r\n";
   return text;
 }

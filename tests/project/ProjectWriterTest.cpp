@@ -1,8 +1,7 @@
-#include "ProjectWriter.h"
-
 #include <gtest/gtest.h>
 
 #include "ProjectFile.h"
+#include "ProjectWriter.h"
 #include "RecordingHost.h"
 #include "Schemat.h"
 #include "TempDir.h"
@@ -36,11 +35,11 @@ TEST(ProjectWriterTest, WritesTheStartStopExampleByteForByte) {
   const std::string file = dir.File("example.bin");
   EXPECT_EQ(TProjectWriter(host).Write(file, doc), TWriteResult::Ok);
   EXPECT_EQ(TempDir::Read(file),
-            CrLfLines({"ZUVAR2.0", "500", "1000",                       // header
-                       "1", "?x?", "225", "20", "50", "30", "0", "32768", "255",  // start
-                       "2", "0", "65", "0", "0",                          //
-                       "2", "?x?", "225", "100", "50", "30", "1", "32768", "255",  // stop
-                       "0", "0", "0", "0", "0"}));
+            CrLfLines({"ZUVAR2.0", "500", "1000",                                          // header
+                       "1",        "?x?", "225",  "20",  "50", "30", "0", "32768", "255",  // start
+                       "2",        "0",   "65",   "0",   "0",                              //
+                       "2",        "?x?", "225",  "100", "50", "30", "1", "32768", "255",  // stop
+                       "0",        "0",   "0",    "0",   "0"}));
   EXPECT_TRUE(doc.Saved);
   EXPECT_EQ(doc.Title, file);
   EXPECT_EQ(host.log, (std::vector<std::string>{"Zapisanie projektu " + file}));
@@ -75,14 +74,13 @@ TEST(ProjectWriterTest, WritesCodeColoursAndOddValuesAsStored) {
   TNewShape* odd = doc.AddBlock(static_cast<TNewShapeType>(200));
   const std::string file = dir.File("odd.bin");
   ASSERT_TRUE(WriteProjectFile(file, doc, host));
-  EXPECT_EQ(TempDir::Read(file),
-            CrLfLines({"ZUVAR2.0", "500", "1000",                                         //
-                       "4000000000", "a > 1", "-5", "7", "50", "40", "5", "-2147483643", "65280",
-                       "4000000000", "4000000000", "49", "36", "3", "a > 1", "",
-                       "za\xBF\xF3\xB3\xE6",  //
-                       "2", "?x?", "0", "0", std::to_string(odd->Width),
-                       std::to_string(odd->Height), "200", "32768", "255", "0", "0", "0", "0",
-                       "0"}));
+  const std::string expected =
+      CrLfLines({"ZUVAR2.0", "500", "1000"}) +
+      CrLfLines({"4000000000", "a > 1", "-5", "7", "50", "40", "5", "-2147483643", "65280"}) +
+      CrLfLines({"4000000000", "4000000000", "49", "36", "3", "a > 1", "", "za\xBF\xF3\xB3\xE6"}) +
+      CrLfLines({"2", "?x?", "0", "0", std::to_string(odd->Width), std::to_string(odd->Height)}) +
+      CrLfLines({"200", "32768", "255", "0", "0", "0", "0", "0"});
+  EXPECT_EQ(TempDir::Read(file), expected);
 }
 
 TEST(ProjectWriterTest, CommitsTheEditorIntoTheActiveBlockAndRestoresIt) {
@@ -132,9 +130,9 @@ TEST(ProjectWriterTest, ReportsDataThatCannotBeWrittenAndStaysUnsaved) {
   doc.Saved = true;
   EXPECT_EQ(TProjectWriter(host).Write("/dev/full", doc), TWriteResult::WriteFailed);
   EXPECT_FALSE(doc.Saved);
-  EXPECT_EQ(host.log, (std::vector<std::string>{
-                          "Zapisanie projektu /dev/full",
-                          "Wystąpił błąd podczas zapisywania projektu: /dev/full"}));
+  EXPECT_EQ(host.log,
+            (std::vector<std::string>{"Zapisanie projektu /dev/full",
+                                      "Wystąpił błąd podczas zapisywania projektu: /dev/full"}));
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].caption, "Błąd operacji zapisu....");
 }

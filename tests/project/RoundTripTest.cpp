@@ -27,8 +27,8 @@ void BuildSample(TSchemat& doc) {
   doc.SheetWidth = 800;
   doc.SheetHeight = 1200;
   int32_t top = 10;
-  for (TNewShapeType type : {nstStart, nstCalc, nstInOut, nstChoice, nstContinuum, nstNode,
-                             nstStop, nstCalc}) {
+  for (TNewShapeType type :
+       {nstStart, nstCalc, nstInOut, nstChoice, nstContinuum, nstNode, nstStop, nstCalc}) {
     TNewShape* block = doc.AddBlock(type);
     block->MoveTo(100 + top / 3, top);
     top += 70;
@@ -128,9 +128,9 @@ TEST(RoundTripTest, EveryByteOfALineSurvivesOpenAndSave) {
   for (int c = 0; c < 256; ++c) {
     if (c != 13) line += static_cast<char>(c);
   }
-  const std::string bytes = test::CrLfLines({"ZUVAR2.0", "500", "1000", "1", line, "10", "20",
-                                             "50", "30", "3", "32768", "255", "0", "0", "0", "0",
-                                             "2", line, ""});
+  const std::string bytes =
+      test::CrLfLines({"ZUVAR2.0", "500", "1000", "1", line, "10", "20", "50", "30", "3", "32768",
+                       "255", "0", "0", "0", "0", "2", line, ""});
   const std::string in = dir.Write("in.bin", bytes);
   TSchemat doc;
   ASSERT_TRUE(ReadProjectFile(in, doc, host));
@@ -148,7 +148,9 @@ TEST(RoundTripTest, PolishTextIsStoredInWindows1250) {
   ASSERT_TRUE(WriteProjectFile(file, original, host));
   const std::string bytes = TempDir::Read(file);
   EXPECT_NE(bytes.find("\"za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1\";\r\n"), std::string::npos);
-  EXPECT_NE(bytes.find("write(\"\xA3\xF3" "d\x9F, Krak\xF3w, Gda\xF1sk"), std::string::npos);
+  EXPECT_NE(bytes.find("write(\"\xA3\xF3"
+                       "d\x9F, Krak\xF3w, Gda\xF1sk"),
+            std::string::npos);
   EXPECT_NE(bytes.find("\r\n\xC6ma\r\n"), std::string::npos);
   EXPECT_EQ(bytes.find("\xC5"), std::string::npos);  // no UTF-8 lead byte of "Ł"/"ł" etc.
 }
