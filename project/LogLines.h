@@ -12,6 +12,7 @@ namespace zuvar {
 // each ended by CR LF.
 class TLogLines {
  public:
+  // Told after each change, when Lines() already shows it.
   class Listener {
    public:
     virtual ~Listener() = default;
