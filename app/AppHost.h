@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Host.h"
+
+class QWidget;
+
+namespace zuvar {
+
+class TDialogs;
+class TForm5;
+class TLogLines;
+
+// The program's Host: message boxes through the dialogs seam, log lines into the log window's
+// list, the system beep, and values asked for in a small dialog.
+class TAppHost : public Host {
+ public:
+  TAppHost(TDialogs& dialogs, TLogLines& log) : dialogs_(dialogs), log_(log) {}
+
+  void SetWindows(QWidget* mainWindow, TForm5* logWindow) {
+    mainWindow_ = mainWindow;
+    logWindow_ = logWindow;
+  }
+
+  TMsgResult ShowMessage(std::string_view text, std::string_view caption, TMsgIcon icon,
+                         TMsgButtons buttons) override;
+  void AppendLog(std::string_view line) override;
+  void ScrollLogPage() override;
+  void Beep() override;
+  std::optional<std::string> ReadValue(std::string_view prompt) override;
+
+ private:
+  TDialogs& dialogs_;
+  TLogLines& log_;
+  QWidget* mainWindow_ = nullptr;
+  TForm5* logWindow_ = nullptr;
+};
+
+}  // namespace zuvar

@@ -1,0 +1,69 @@
+#include "AppSimulationHost.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QThread>
+#include <QToolBar>
+
+#include "ActiveBlockHighlight.h"
+#include "MainWindow.h"
+#include "SchematView.h"
+
+namespace zuvar {
+
+void TAppSimulationHost::SetEditingMenus(bool enabled) {
+  window_.Menu.ToolBar1->setEnabled(enabled);
+  window_.Menu.Edycja1->menuAction()->setEnabled(enabled);
+  window_.Menu.Schematblokowy1->menuAction()->setEnabled(enabled);
+}
+
+void TAppSimulationHost::LockEditing() { SetEditingMenus(false); }
+
+void TAppSimulationHost::UnlockEditing() {
+  if (window_.Menu.Standardowy1->isChecked()) window_.Menu.ToolBar1->show();
+  SetEditingMenus(true);
+}
+
+void TAppSimulationHost::SetSheetEnabled(bool enabled) {
+  if (TSchematView* canvas = window_.Schemat()) canvas->SetSheetEnabled(enabled);
+}
+
+void TAppSimulationHost::HideToolBar() { window_.Menu.ToolBar1->hide(); }
+
+void TAppSimulationHost::SetActiveBlock(TSchemat& diagram, TNewShape* block) {
+  TSchematView* canvas = window_.Schemat();
+  if (canvas != nullptr && &canvas->Document() == &diagram) canvas->SetActiveBlock(block);
+  else ActiveBlockHighlight::Apply(diagram, block);
+}
+
+void TAppSimulationHost::ScrollIntoView(const TRect& area) {
+  if (TSchematView* canvas = window_.Schemat())
+    canvas->ScrollInView(QRectF(area.Left, area.Top, area.Width, area.Height));
+}
+
+// The variables grid belongs to the simulation window.
+void TAppSimulationHost::ShowVariables(const TInterpreter&) {}
+
+void TAppSimulationHost::Sleep(unsigned milliseconds) { QThread::msleep(milliseconds); }
+
+void TAppSimulationHost::BusyWait(unsigned milliseconds) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < static_cast<qint64>(milliseconds)) {
+  }
+}
+
+void TAppSimulationHost::ProcessMessages() { QCoreApplication::processEvents(); }
+
+void TAppSimulationHost::ShowBall(const TRect& bounds) {
+  if (TSchematView* canvas = window_.Schemat())
+    canvas->ShowBall(QRectF(bounds.Left, bounds.Top, bounds.Width, bounds.Height));
+}
+
+void TAppSimulationHost::RemoveBall() {
+  if (TSchematView* canvas = window_.Schemat()) canvas->RemoveBall();
+}
+
+}  // namespace zuvar

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+#include "LogLines.h"
+
+namespace zuvar {
+
+// The log lines as a list model for the log window's list view.
+class TLogListModel : public QAbstractListModel, private TLogLines::Listener {
+  Q_OBJECT
+ public:
+  explicit TLogListModel(TLogLines& lines, QObject* parent = nullptr);
+  ~TLogListModel() override;
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+ signals:
+  void linesAppended();
+
+ private:
+  void OnLinesAppended(std::size_t first, std::size_t count) override;
+  void OnCleared() override;
+
+  TLogLines& lines_;
+};
+
+}  // namespace zuvar

@@ -1,0 +1,345 @@
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QShortcut>
+#include <QSplitter>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include "AboutBox.h"
+#include "BlockFont.h"
+#include "Dialogs.h"
+#include "LogWindow.h"
+#include "OutputPanel.h"
+#include "ProjectCommands.h"
+#include "SchematView.h"
+#include "SimulationCommands.h"
+#include "ZuvarApp.h"
+
+namespace zuvar {
+
+TZUVAR::TZUVAR(TZuvarApp& app) : app_(app) {
+  setObjectName(QStringLiteral("ZUVAR"));
+  setWindowTitle(
+      QStringLiteral("ZUVAR 32 Pro - Edytor graficzny i symulator schematów blokowych algorytmów"));
+  setMinimumSize(400, 300);
+  setFont(TBlockFont::Font());
+  Menu.Build(*this);
+  BuildCentralArea();
+  project_ = std::make_unique<TProjectCommands>(*this);
+  simulation_ = std::make_unique<TSimulationCommands>(*this);
+  ConnectCommands();
+}
+
+TZUVAR::~TZUVAR() {
+  // A run refers to the diagram, so it ends before the canvas goes.
+  simulation_->End();
+  canvas_.reset();
+}
+
+void TZUVAR::BuildCentralArea() {
+  Splitter2 = new QSplitter(Qt::Vertical, this);
+  Splitter2->setObjectName(QStringLiteral("Splitter2"));
+  Splitter2->setHandleWidth(3);
+  Splitter2->setChildrenCollapsible(false);
+  canvasArea_ = new QWidget(Splitter2);
+  canvasArea_->setObjectName(QStringLiteral("CanvasArea"));
+  auto* layout = new QVBoxLayout(canvasArea_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  Frame1 = new TFrame1(Splitter2);
+  Frame1->setMinimumHeight(1);
+  Splitter2->addWidget(canvasArea_);
+  Splitter2->addWidget(Frame1);
+  Splitter2->setStretchFactor(0, 1);
+  Splitter2->setStretchFactor(1, 0);
+  setCentralWidget(Splitter2);
+  SetOutputHeight(82);
+}
+
+void TZUVAR::AppendLog(const char* line) { app_.Log.Append(line); }
+
+// ---- commands -------------------------------------------------------------------------------
+
+void TZUVAR::ConnectCommands() {
+  TMainMenu& m = Menu;
+  TProjectCommands* p = project_.get();
+  connect(m.Schematblokowy1, &QMenu::aboutToShow, this, &TZUVAR::FileMenuOpened);
+  for (QAction* a : {m.Nowy1, m.SpeedButton5})
+    connect(a, &QAction::triggered, p, &TProjectCommands::Nowy1Click);
+  for (QAction* a : {m.Wczytajzpliku1, m.SpeedButton6})
+    connect(a, &QAction::triggered, p, &TProjectCommands::Wczytajzpliku1Click);
+  for (QAction* a : {m.Zapisz1, m.SpeedButton7})
+    connect(a, &QAction::triggered, p, &TProjectCommands::Zapisz1Click);
+  connect(m.Zapiszdopliku1, &QAction::triggered, p, &TProjectCommands::Zapiszdopliku1Click);
+  for (QAction* a : {m.Usu1, m.SpeedButton8})
+    connect(a, &QAction::triggered, p, &TProjectCommands::Usu1Click);
+  for (QAction* a : {m.Zakoczprogram1, m.SpeedButton9})
+    connect(a, &QAction::triggered, this, &QWidget::close);
+  ConnectEditCommands();
+  ConnectViewCommands();
+  ConnectOptions();
+  TSimulationCommands* s = simulation_.get();
+  connect(m.Symulacja1, &QMenu::aboutToShow, this, &TZUVAR::SimulationMenuOpened);
+  for (QAction* a : {m.Wykonanie1, m.SpeedButton4})
+    connect(a, &QAction::triggered, s, &TSimulationCommands::Wykonanie1Click);
+  for (QAction* a : {m.Uruchomiwykonajwczasierzeczywistym1, m.SpeedButton3})
+    connect(a, &QAction::triggered, s, &TSimulationCommands::SpeedButton3Click);
+  for (QAction* a : {m.Sprawdpoprawnopoprawnopoczeikodurdowego1, m.SpeedButton18})
+    connect(a, &QAction::triggered, s, &TSimulationCommands::SpeedButton18Click);
+  connect(m.Zakocz1, &QAction::triggered, s, &TSimulationCommands::Zakocz1Click);
+  connect(m.Zatrzymaj1, &QAction::triggered, s, &TSimulationCommands::Zatrzymaj1Click);
+  connect(m.Steep1, &QAction::triggered, s, &TSimulationCommands::Steep1Click);
+  for (QAction* a : {m.Wykonanie1, m.Zakocz1, m.Zatrzymaj1, m.Uruchomiwykonajwczasierzeczywistym1,
+                     m.Steep1})
+    KeepShortcutWhenHidden(a);
+  connect(m.Pomoc2, &QAction::triggered, this, &TZUVAR::Pomoc2Click);
+  connect(m.Oprogramie1, &QAction::triggered, this, &TZUVAR::Oprogramie1Click);
+}
+
+void TZUVAR::ConnectEditCommands() {
+  TMainMenu& m = Menu;
+  const std::pair<QAction*, TNewShapeType> tools[] = {
+      {m.Start1, nstStart},        {m.SpeedButton10, nstStart},   {m.Stop1, nstStop},
+      {m.SpeedButton11, nstStop},  {m.Obliczenia1, nstCalc},      {m.SpeedButton12, nstCalc},
+      {m.WejWyj1, nstInOut},       {m.SpeedButton13, nstInOut},   {m.Warunek1, nstChoice},
+      {m.SpeedButton17, nstChoice}, {m.Kontynuacja1, nstContinuum}, {m.SpeedButton14, nstContinuum},
+      {m.Wze1, nstNode},           {m.SpeedButton15, nstNode}};
+  for (const auto& [action, tool] : tools) {
+    const int type = tool;
+    connect(action, &QAction::triggered, this, [this, type] { SelectTool(type); });
+  }
+  for (QAction* a : {m.Usu2, m.SpeedButton16}) connect(a, &QAction::triggered, this, &TZUVAR::Usu2Click);
+  for (QAction* a : {m.Usuzaznaczoneelementy1, m.SpeedButton2})
+    connect(a, &QAction::triggered, this, &TZUVAR::Usuzaznaczoneelementy1Click);
+  for (QAction* a : {m.Zaznaczwszystkieelementy1, m.SpeedButton1})
+    connect(a, &QAction::triggered, this, &TZUVAR::Zaznaczwszystkieelementy1Click);
+}
+
+void TZUVAR::ConnectViewCommands() {
+  TMainMenu& m = Menu;
+  connect(m.Widok1, &QMenu::aboutToShow, this, &TZUVAR::ViewMenuOpened);
+  // The view items invert their own check marks in their handlers.
+  for (QAction* a : {m.Kodrdowy1, m.Interpretator1, m.Standardowewyjcie1, m.PlikLog1, m.Standardowy1})
+    a->setCheckable(false);
+  connect(m.Kodrdowy1, &QAction::triggered, this, &TZUVAR::Kodrdowy1Click);
+  connect(m.Interpretator1, &QAction::triggered, this, &TZUVAR::Interpretator1Click);
+  connect(m.Standardowewyjcie1, &QAction::triggered, this, &TZUVAR::Standardowewyjcie1Click);
+  connect(m.PlikLog1, &QAction::triggered, this, &TZUVAR::PlikLog1Click);
+  connect(m.Standardowy1, &QAction::triggered, this, &TZUVAR::Standardowy1Click);
+  for (QAction* a : {m.Kodrdowy1, m.Standardowewyjcie1, m.Standardowy1}) {
+    a->setCheckable(true);
+    a->setChecked(true);
+  }
+  for (QAction* a : {m.Interpretator1, m.PlikLog1}) a->setCheckable(true);
+}
+
+void TZUVAR::ConnectOptions() {
+  TMainMenu& m = Menu;
+  TOptions& o = app_.Options;
+  const std::pair<QAction*, bool*> options[] = {
+      {m.BOMBEL1, &o.Simulation.Bubble},
+      {m.Trybrzeczywisty1, &o.Simulation.RealTime},
+      {m.IndeksyTablic1, &o.Simulation.ShowArrayIndices},
+      {m.Odwieajpoczeniapodczasprzesuwaniablokw1, &o.RefreshLinksWhileMoving},
+      {m.Kasujlogprzyzaadowaniunowegoschematu1, &o.ClearLogOnNewDiagram},
+      {m.Sprawdskadnikoduprzeduruchomieniemsymulatora1, &o.Simulation.CheckCodeBeforeRun}};
+  for (const auto& [action, value] : options) {
+    action->setChecked(*value);
+    bool* target = value;
+    connect(action, &QAction::toggled, this, [target](bool checked) { *target = checked; });
+  }
+}
+
+// A hidden item's shortcut still acts; the menu item only shows the key.
+void TZUVAR::KeepShortcutWhenHidden(QAction* action) {
+  if (action->shortcut().isEmpty()) return;
+  auto* shortcut = new QShortcut(action->shortcut(), this);
+  action->setShortcutContext(Qt::WidgetShortcut);
+  connect(shortcut, &QShortcut::activated, action, [action] {
+    if (action->isEnabled()) action->trigger();
+  });
+}
+
+bool TZUVAR::EditingAllowed() const {
+  return canvas_ != nullptr && Menu.Edycja1->menuAction()->isEnabled();
+}
+
+void TZUVAR::SelectTool(int tool) {
+  if (EditingAllowed()) canvas_->SelectTool(static_cast<TNewShapeType>(tool));
+}
+
+void TZUVAR::Usu2Click() {
+  if (EditingAllowed()) canvas_->Usu2Click();
+}
+
+void TZUVAR::Usuzaznaczoneelementy1Click() {
+  if (EditingAllowed()) canvas_->Usuzaznaczoneelementy1Click();
+}
+
+void TZUVAR::Zaznaczwszystkieelementy1Click() {
+  if (EditingAllowed()) canvas_->Zaznaczwszystkieelementy1Click();
+}
+
+// ---- canvas ---------------------------------------------------------------------------------
+
+TSchematView& TZUVAR::CreateCanvas() {
+  DestroyCanvas();
+  canvas_ = std::make_unique<TSchematView>(*this, canvasArea_);
+  canvasArea_->layout()->addWidget(canvas_.get());
+  canvas_->show();
+  ApplyDiagramState(true);
+  if (app_.Options.ClearLogOnNewDiagram) app_.Log.Clear();
+  return *canvas_;
+}
+
+void TZUVAR::DestroyCanvas() {
+  if (canvas_ == nullptr) return;
+  canvas_.reset();
+  ApplyDiagramState(false);
+}
+
+void TZUVAR::ApplyDiagramState(bool hasDiagram) {
+  for (QMenu* menu : Menu.DiagramMenus()) menu->menuAction()->setEnabled(hasDiagram);
+  for (QAction* action : Menu.DiagramItems()) action->setEnabled(hasDiagram);
+  SetSourceEditorEnabled(hasDiagram);
+}
+
+// ---- menus opening --------------------------------------------------------------------------
+
+void TZUVAR::FileMenuOpened() { Menu.Zapisz1->setEnabled(Menu.Zapiszdopliku1->isEnabled()); }
+
+void TZUVAR::ViewMenuOpened() {
+  Menu.Standardowewyjcie1->setChecked(OutputVisible());
+  Menu.Interpretator1->setChecked(simulation_->WindowVisible());
+  if (TForm5* log = app_.LogWindow()) Menu.PlikLog1->setChecked(log->isVisible());
+}
+
+void TZUVAR::SimulationMenuOpened() {
+  Menu.Wykonanie1->setVisible(simulation_->StartButtonEnabled());
+  Menu.Zakocz1->setVisible(simulation_->EndButtonEnabled());
+  Menu.Zatrzymaj1->setVisible(simulation_->StopButtonEnabled());
+  Menu.Uruchomiwykonajwczasierzeczywistym1->setVisible(simulation_->RealTimeButtonEnabled());
+}
+
+// ---- view -----------------------------------------------------------------------------------
+
+void TZUVAR::Kodrdowy1Click() { Menu.Kodrdowy1->setChecked(!Menu.Kodrdowy1->isChecked()); }
+
+void TZUVAR::Interpretator1Click() {
+  if (simulation_->Exists()) {
+    Menu.Interpretator1->setChecked(!Menu.Interpretator1->isChecked());
+    return;
+  }
+  Menu.Interpretator1->setChecked(!Menu.Interpretator1->isChecked());
+  simulation_->SetWindowVisible(Menu.Interpretator1->isChecked());
+}
+
+void TZUVAR::Standardowewyjcie1Click() {
+  Menu.Standardowewyjcie1->setChecked(!Menu.Standardowewyjcie1->isChecked());
+  SetOutputVisible(Menu.Standardowewyjcie1->isChecked());
+}
+
+void TZUVAR::PlikLog1Click() {
+  Menu.PlikLog1->setChecked(!Menu.PlikLog1->isChecked());
+  if (TForm5* log = app_.LogWindow()) log->setVisible(Menu.PlikLog1->isChecked());
+}
+
+void TZUVAR::Standardowy1Click() {
+  Menu.Standardowy1->setChecked(!Menu.Standardowy1->isChecked());
+  if (!simulation_->Exists()) Menu.ToolBar1->setVisible(Menu.Standardowy1->isChecked());
+}
+
+void TZUVAR::Oprogramie1Click() {
+  if (TAboutBox* about = app_.AboutBox()) app_.Dialogs().Exec(*about);
+}
+
+void TZUVAR::Pomoc2Click() {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QStringLiteral(ZUVAR_HELP_FILE)));
+}
+
+// ---- output panel ---------------------------------------------------------------------------
+
+void TZUVAR::SetOutputVisible(bool visible) {
+  Frame1->Memo1->setVisible(visible);
+  Frame1->setVisible(visible);
+}
+
+bool TZUVAR::OutputVisible() const { return Frame1->isVisibleTo(const_cast<TZUVAR*>(this)); }
+
+void TZUVAR::SetOutputHeight(int height) {
+  const int total = std::max(Splitter2->height(), height + 1);
+  Splitter2->setSizes({total - height, height});
+  Frame1->resize(Frame1->width(), height);
+}
+
+int TZUVAR::OutputHeight() const {
+  const QList<int> sizes = Splitter2->sizes();
+  return sizes.size() > 1 && Frame1->isVisibleTo(const_cast<TZUVAR*>(this)) ? sizes[1]
+                                                                            : Frame1->height();
+}
+
+// ---- first paint, close, wheel --------------------------------------------------------------
+
+void TZUVAR::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  if (!FirstPaint) return;
+  FirstPaint = false;
+  // The About box is modal: it opens after this paint has finished.
+  QMetaObject::invokeMethod(this, &TZUVAR::FirstPaintSteps, Qt::QueuedConnection);
+}
+
+void TZUVAR::FirstPaintSteps() {
+  AppendLog("Uruchomienie programu");
+  PlaceToolWindows();
+  SetOutputHeight(1);
+  Menu.Standardowewyjcie1->setChecked(!Menu.Standardowewyjcie1->isChecked());
+  SetOutputVisible(Menu.Standardowewyjcie1->isChecked());
+  Oprogramie1Click();
+}
+
+void TZUVAR::PlaceToolWindows() {
+  const QRect main = frameGeometry();
+  const int outputAndSplitter = Frame1->height() + Splitter2->handleWidth();
+  simulation_->PlaceWindow(main, outputAndSplitter);
+  if (TForm5* log = app_.LogWindow()) {
+    const QRect own = log->frameGeometry();
+    log->move(main.left() + main.width() - own.width() - 25, main.top() + 25);
+  }
+}
+
+void TZUVAR::closeEvent(QCloseEvent* event) {
+  if (project_->CloseQuery()) event->accept();
+  else event->ignore();
+}
+
+void TZUVAR::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  const int delta = event->angleDelta().y();
+  if (canvas_ != nullptr && delta != 0) canvas_->WheelScroll(delta < 0 ? 1 : -1);
+}
+
+// ---- TCanvasHost ----------------------------------------------------------------------------
+
+TMsgResult TZUVAR::Ask(const QString& text, const QString& caption, TMsgIcon icon,
+                       TMsgButtons buttons) {
+  return app_.Dialogs().Message(this, text, caption, icon, buttons);
+}
+
+QAction* TZUVAR::Popup(QMenu& menu, const QPoint& globalPos) {
+  return app_.Dialogs().Popup(menu, globalPos);
+}
+
+bool TZUVAR::RefreshLinksWhileMoving() const { return app_.Options.RefreshLinksWhileMoving; }
+
+void TZUVAR::ShowSourceWindow() { Menu.Kodrdowy1->setChecked(true); }
+
+void TZUVAR::SetSourceEditorEnabled(bool) {}
+
+}  // namespace zuvar

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "CanvasHost.h"
+#include "MainMenu.h"
+
+class QSplitter;
+
+namespace zuvar {
+
+class TFrame1;
+class TProjectCommands;
+class TSchematView;
+class TSimulationCommands;
+class TZuvarApp;
+
+// The main window: menus, tool bar, the area of the diagram canvas and, docked below it behind
+// a splitter, the output panel. It owns at most one canvas and routes every command.
+class TZUVAR : public QMainWindow, public TCanvasHost {
+  Q_OBJECT
+ public:
+  explicit TZUVAR(TZuvarApp& app);
+  ~TZUVAR() override;
+
+  TMainMenu Menu;
+  TFrame1* Frame1 = nullptr;
+  QSplitter* Splitter2 = nullptr;
+  // The next Save asks for a file name.
+  bool AskFileName = false;
+  // True until the window has been painted for the first time.
+  bool FirstPaint = true;
+
+  TZuvarApp& App() { return app_; }
+  TSchematView* Schemat() const { return canvas_.get(); }
+  TProjectCommands& Project() { return *project_; }
+  TSimulationCommands& Simulation() { return *simulation_; }
+
+  // A new canvas in the canvas area, with the diagram commands enabled; the old one goes.
+  TSchematView& CreateCanvas();
+  // Destroys the canvas, if any, and disables the diagram commands.
+  void DestroyCanvas();
+
+  // The output panel with its splitter.
+  void SetOutputVisible(bool visible);
+  void SetOutputHeight(int height);
+  int OutputHeight() const;
+  bool OutputVisible() const;
+
+  // Commands.
+  void Usu2Click();
+  void Usuzaznaczoneelementy1Click();
+  void Zaznaczwszystkieelementy1Click();
+  void SelectTool(int tool);
+  void Kodrdowy1Click();
+  void Interpretator1Click();
+  void Standardowewyjcie1Click();
+  void PlikLog1Click();
+  void Standardowy1Click();
+  void Oprogramie1Click();
+  void Pomoc2Click();
+  // The first paint: log line, tool windows, output panel, About box.
+  void FirstPaintSteps();
+
+  // TCanvasHost
+  TMsgResult Ask(const QString& text, const QString& caption, TMsgIcon icon,
+                 TMsgButtons buttons) override;
+  QAction* Popup(QMenu& menu, const QPoint& globalPos) override;
+  bool RefreshLinksWhileMoving() const override;
+  void ShowSourceWindow() override;
+  void SetSourceEditorEnabled(bool enabled) override;
+
+  void AppendLog(const char* line);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  void BuildCentralArea();
+  void ConnectCommands();
+  void ConnectEditCommands();
+  void ConnectViewCommands();
+  void ConnectOptions();
+  void KeepShortcutWhenHidden(QAction* action);
+  void ApplyDiagramState(bool hasDiagram);
+  void PlaceToolWindows();
+  void FileMenuOpened();
+  void ViewMenuOpened();
+  void SimulationMenuOpened();
+  bool EditingAllowed() const;
+
+  TZuvarApp& app_;
+  QWidget* canvasArea_ = nullptr;
+  std::unique_ptr<TSchematView> canvas_;
+  std::unique_ptr<TProjectCommands> project_;
+  std::unique_ptr<TSimulationCommands> simulation_;
+};
+
+}  // namespace zuvar

@@ -1,0 +1,180 @@
+#include "ProjectCommands.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGraphicsSimpleTextItem>
+#include <QLineEdit>
+#include <QMenu>
+
+#include "Dialogs.h"
+#include "MainWindow.h"
+#include "ProjectReader.h"
+#include "ProjectWriter.h"
+#include "SchematView.h"
+#include "SimulationCommands.h"
+#include "StronaSizer.h"
+#include "ZuvarApp.h"
+
+namespace zuvar {
+
+const char* const TProjectCommands::DiscardQuestion =
+    "Czy rzeczywiście chcesz skasować aktualny schemat?!";
+const char* const TProjectCommands::WarningCaption = "Ostrzeżenie....";
+
+namespace {
+const QStringList kProjectFilters{QStringLiteral("Projekty schematów blokowych (*.bin)"),
+                                  QStringLiteral("Wszystkie pliki (*.*)")};
+}
+
+TProjectCommands::TProjectCommands(TZUVAR& window) : window_(window) {}
+
+void TProjectCommands::Log(const QString& line) { window_.App().Log.Append(line.toStdString()); }
+
+bool TProjectCommands::ConfirmDiscard() {
+  TSchematView* canvas = window_.Schemat();
+  if (canvas == nullptr || canvas->Document().Saved) return true;
+  return window_.App().Dialogs().Message(&window_, QString::fromUtf8(DiscardQuestion),
+                                         QString::fromUtf8(WarningCaption), TMsgIcon::Warning,
+                                         TMsgButtons::YesNo) == TMsgResult::Yes;
+}
+
+void TProjectCommands::EnableDiagramMenus() {
+  TMainMenu& m = window_.Menu;
+  m.Symulacja1->menuAction()->setEnabled(true);
+  m.Edycja1->menuAction()->setEnabled(true);
+  m.Zapiszdopliku1->setEnabled(true);
+  m.Usu1->setEnabled(true);
+}
+
+// Scroll ranges from the sheet, the view in the horizontal middle, the title over the sheet.
+void TProjectCommands::ShowSheet() {
+  TSchematView& canvas = *window_.Schemat();
+  canvas.SetScrollRanges();
+  canvas.ScrollToHorizontalMiddle();
+  canvas.CenterTitle();
+}
+
+// ---- New ------------------------------------------------------------------------------------
+
+void TProjectCommands::Nowy1Click() {
+  if (!ConfirmDiscard()) return;
+  TStronaSizer sizer(window_.App().Dialogs(), &window_);
+  sizer.EditSzer->setText(QStringLiteral("1000"));
+  sizer.EditWys->setText(QStringLiteral("2000"));
+  if (window_.App().Dialogs().Exec(sizer) != QDialog::Accepted) return;
+  window_.DestroyCanvas();
+  Log(QStringLiteral("Utworzenie nowego projektu"));
+  PrepareNewCanvas(TStronaSizer::FieldValue(sizer.EditSzer), TStronaSizer::FieldValue(sizer.EditWys));
+  EnableDiagramMenus();
+  window_.AskFileName = true;
+}
+
+void TProjectCommands::PrepareNewCanvas(int width, int height) {
+  TSchematView& canvas = window_.CreateCanvas();
+  canvas.SetSheetSize(width, height);
+  ShowSheet();
+}
+
+// ---- Open -----------------------------------------------------------------------------------
+
+void TProjectCommands::Wczytajzpliku1Click() {
+  if (!ConfirmDiscard()) return;
+  const QString name = window_.App().Dialogs().OpenFile(
+      &window_,
+      TFileDialogSpec{QStringLiteral("Wybierz schemat do załadowania ..."), kProjectFilters,
+                      QStringLiteral("bin"), fileName_});
+  if (name.isEmpty()) return;
+  window_.DestroyCanvas();
+  fileName_ = name;
+  TProjectReader reader(window_.App().AppHost());
+  if (reader.Open(name.toStdString()) != TReadResult::Ok) return;
+  TSchematView& canvas = window_.CreateCanvas();
+  if (reader.ReadSheetSize(canvas.Document()) != TReadResult::Ok) return;
+  TSchemat& document = canvas.Document();
+  canvas.SetSheetSize(document.SheetWidth, document.SheetHeight);
+  canvas.SetTitle(name.toStdString());
+  ShowSheet();
+  EnableDiagramMenus();
+  const TReadResult result = reader.ReadBlocks(document);
+  canvas.LayoutAll();
+  if (result == TReadResult::Ok || result == TReadResult::DuplicatesRepaired)
+    window_.AskFileName = false;
+}
+
+// ---- Save -----------------------------------------------------------------------------------
+
+TProjectCommands::TNameAnswer TProjectCommands::AskForSaveName() {
+  TSchematView& canvas = *window_.Schemat();
+  const QString name = window_.App().Dialogs().SaveFile(
+      &window_, TFileDialogSpec{QStringLiteral("Zapisz schemat...."), kProjectFilters,
+                                QStringLiteral("bin"), canvas.TitleLabel->text()});
+  if (name.isEmpty()) return TNameAnswer::Cancelled;
+  fileName_ = name;
+  QFile existing(name);
+  if (!existing.open(QIODevice::ReadOnly)) return TNameAnswer::Chosen;
+  existing.close();
+  const TMsgResult answer = window_.App().Dialogs().Message(
+      &window_, QStringLiteral("Plik o podanej nazwie już istnieje, czy chcesz go zastapić?" "?!"),
+      QString::fromUtf8(WarningCaption), TMsgIcon::Warning, TMsgButtons::YesNo);
+  return answer == TMsgResult::Yes ? TNameAnswer::Chosen : TNameAnswer::Refused;
+}
+
+void TProjectCommands::Save(bool saveAs) {
+  TSchematView* canvas = window_.Schemat();
+  if (canvas == nullptr) return;
+  const bool previousAsk = window_.AskFileName;
+  if (saveAs) window_.AskFileName = true;
+  if (window_.AskFileName) {
+    const TNameAnswer answer = AskForSaveName();
+    // A cancelled dialog gives the previous state back; refusing to overwrite keeps asking.
+    if (answer == TNameAnswer::Cancelled) window_.AskFileName = previousAsk;
+    if (answer != TNameAnswer::Chosen) return;
+  }
+  TProjectWriter writer(window_.App().AppHost());
+  if (writer.Write(fileName_.toStdString(), canvas->Document()) != TWriteResult::Ok) return;
+  window_.AskFileName = false;
+  canvas->SetTitle(fileName_.toStdString());
+  canvas->CenterTitle();
+}
+
+// ---- Delete and close -----------------------------------------------------------------------
+
+void TProjectCommands::Usu1Click() {
+  TSchematView* canvas = window_.Schemat();
+  if (canvas != nullptr && !canvas->Document().Saved) {
+    if (!ConfirmDiscard()) return;
+    Log(QStringLiteral("Skasowanie projektu ") + canvas->TitleLabel->text());
+  }
+  window_.DestroyCanvas();
+}
+
+bool TProjectCommands::CloseQuery() {
+  Log(QStringLiteral("Polecenie zamknięcia programu"));
+  TSchematView* canvas = window_.Schemat();
+  if (canvas == nullptr) return true;
+  TSimulationCommands& simulation = window_.Simulation();
+  if (simulation.Exists() && !simulation.RealTimeButtonEnabled()) {
+    const QString text = QStringLiteral(
+        "Nie można zamknąc programu podczas animacji przejścia pomiędzy blokami schematu");
+    Log(text + QStringLiteral("!"));
+    window_.App().Dialogs().Message(&window_, text, QStringLiteral("Informacja...."),
+                                    TMsgIcon::Information, TMsgButtons::Ok);
+    return false;
+  }
+  if (!canvas->Document().Saved) {
+    if (!ConfirmDiscard()) {
+      Log(QStringLiteral("Anulowano polecenie zamknięcia programu"));
+      return false;
+    }
+    Log(QStringLiteral("Potwierdzenie polecenia zamknięcia programu"));
+  }
+  if (simulation.Exists()) {
+    Log(QStringLiteral("Wyłączenie symulatora!"));
+    simulation.End();
+  }
+  Log(QStringLiteral("Skasowanie schematu i zakończenie programu!"));
+  window_.DestroyCanvas();
+  return true;
+}
+
+}  // namespace zuvar

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace zuvar {
+
+class TZUVAR;
+
+// The file commands of the main window: New, Open, Save, Save As, Delete and the close
+// question, with their dialogs, questions and log lines.
+class TProjectCommands : public QObject {
+  Q_OBJECT
+ public:
+  explicit TProjectCommands(TZUVAR& window);
+
+  void Nowy1Click();
+  void Wczytajzpliku1Click();
+  void Zapisz1Click() { Save(false); }
+  void Zapiszdopliku1Click() { Save(true); }
+  void Usu1Click();
+  // The close request: true when the program may close.
+  bool CloseQuery();
+
+  // The file name the two project dialogs share.
+  const QString& FileName() const { return fileName_; }
+
+  static const char* const DiscardQuestion;
+  static const char* const WarningCaption;
+
+ private:
+  void Save(bool saveAs);
+  enum class TNameAnswer { Cancelled, Refused, Chosen };
+  TNameAnswer AskForSaveName();
+  bool ConfirmDiscard();
+  void PrepareNewCanvas(int width, int height);
+  void ShowSheet();
+  void EnableDiagramMenus();
+  void Log(const QString& line);
+
+  TZUVAR& window_;
+  QString fileName_;
+};
+
+}  // namespace zuvar

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Dialogs.h"
+
+namespace zuvar {
+
+// The real dialogs: Qt message boxes and file dialogs, application-modal.
+class TQtDialogs : public TDialogs {
+ public:
+  TMsgResult Message(QWidget* parent, const QString& text, const QString& caption, TMsgIcon icon,
+                     TMsgButtons buttons) override;
+  QString OpenFile(QWidget* parent, const TFileDialogSpec& spec) override;
+  QString SaveFile(QWidget* parent, const TFileDialogSpec& spec) override;
+  int Exec(QDialog& dialog) override;
+  QAction* Popup(QMenu& menu, const QPoint& globalPos) override;
+  bool AskText(QWidget* parent, const QString& caption, const QString& prompt,
+               QString& value) override;
+
+ private:
+  static QString RunFileDialog(QWidget* parent, const TFileDialogSpec& spec, bool save);
+};
+
+}  // namespace zuvar

@@ -1,0 +1,143 @@
+#include "SimulationCommands.h"
+
+#include <QAction>
+#include <QCoreApplication>
+
+#include "Dialogs.h"
+#include "Interpreter.h"
+#include "LogWindow.h"
+#include "MainWindow.h"
+#include "OutputPanel.h"
+#include "SchematView.h"
+#include "SimulationEngine.h"
+#include "ZuvarApp.h"
+
+namespace zuvar {
+
+TSimulationCommands::TSimulationCommands(TZUVAR& window)
+    : window_(window), ui_(window),
+      engine_(std::make_unique<TSimulationEngine>(window.App().AppHost(), ui_,
+                                                  window.App().Options.Simulation)) {}
+
+TSimulationCommands::~TSimulationCommands() {
+  if (run_) engine_->StopSimulation(run_, true);
+}
+
+void TSimulationCommands::Log(const char* line) { window_.App().Log.Append(line); }
+
+void TSimulationCommands::Inform(const char* text) {
+  window_.App().Dialogs().Message(&window_, QString::fromUtf8(text), QStringLiteral("Informacja"),
+                                  TMsgIcon::Information, TMsgButtons::Ok);
+}
+
+// Creates the context for the current canvas and prepares it; false when it may not run.
+bool TSimulationCommands::Prepare() {
+  run_ = std::make_unique<TInterpreter>(window_.App().AppHost());
+  TSchematView* canvas = window_.Schemat();
+  engine_->PrepareSimulation(*run_, canvas != nullptr ? &canvas->Document() : nullptr);
+  return run_->StartError == 0;
+}
+
+void TSimulationCommands::Wykonanie1Click() {
+  if (run_) return;
+  Log("Uruchomienie symulacji");
+  if (!Prepare()) {
+    Log("Uruchomienie symulacji anulowano");
+    engine_->StopSimulation(run_, true);
+    return;
+  }
+  run_->OutputLines = &window_.Frame1->Lines();
+  startEnabled_ = false;
+  endEnabled_ = stepEnabled_ = runAllEnabled_ = stopEnabled_ = true;
+  window_.Menu.Wykonanie1->setEnabled(false);
+  ShowRunWindows();
+}
+
+void TSimulationCommands::ShowRunWindows() {
+  window_.Menu.Interpretator1->setChecked(true);
+  window_.Menu.Standardowewyjcie1->setChecked(true);
+  window_.SetOutputVisible(true);
+  if (window_.OutputHeight() <= 1) window_.SetOutputHeight(82);
+  TForm5* log = window_.App().LogWindow();
+  if (log != nullptr && !log->HiddenOnce()) {
+    window_.Menu.PlikLog1->setChecked(true);
+    log->show();
+  }
+}
+
+void TSimulationCommands::SpeedButton3Click() {
+  Wykonanie1Click();
+  if (!run_) return;
+  bool& realTime = window_.App().Options.Simulation.RealTime;
+  const bool remembered = realTime;
+  realTime = true;
+  window_.Menu.Trybrzeczywisty1->setChecked(true);
+  RunToEnd();
+  if (run_ && run_->Finished) End();
+  window_.Menu.Trybrzeczywisty1->setChecked(remembered);
+  realTime = remembered;
+}
+
+void TSimulationCommands::SpeedButton18Click() {
+  if (run_) {
+    window_.App().Dialogs().Message(&window_, QStringLiteral("Symulacja jest już uruchomiona...."),
+                                    QStringLiteral("Informacja"), TMsgIcon::Information,
+                                    TMsgButtons::Ok);
+    return;
+  }
+  Log("Sprawdzenie połączeń bloków w schemacie");
+  if (window_.Schemat() == nullptr) {
+    Log("Brak schematu do przeprowadzenia kontroli!");
+    Inform("Brak schematu do przeprowadzenia kontroli!");
+    return;
+  }
+  if (Prepare()) {
+    Log("Schemat blokowy wydaje się być poprawnie zaprojektowany!");
+    Inform("Schemat blokowy wydaje się być poprawnie zaprojektowany!");
+  }
+  engine_->StopSimulation(run_, true);
+  ResetControls();
+}
+
+void TSimulationCommands::Step() {
+  if (!run_ || !stepEnabled_) return;
+  if (engine_->Step(*run_) == 0) {
+    End();
+    return;
+  }
+  if (run_ && run_->Finished) stepEnabled_ = runAllEnabled_ = stopEnabled_ = false;
+}
+
+void TSimulationCommands::Steep1Click() { Step(); }
+
+void TSimulationCommands::Zatrzymaj1Click() { stopRequested_ = true; }
+
+// Steps until the algorithm ends, fails or is stopped, letting the window work in between.
+void TSimulationCommands::RunToEnd() {
+  if (!run_ || !runAllEnabled_) return;
+  realTimeEnabled_ = false;
+  stopRequested_ = false;
+  while (run_ && !run_->Finished && !stopRequested_) {
+    if (engine_->Step(*run_) == 0) {
+      End();
+      break;
+    }
+    QCoreApplication::processEvents();
+  }
+  realTimeEnabled_ = true;
+  if (run_ && run_->Finished) stepEnabled_ = runAllEnabled_ = stopEnabled_ = false;
+}
+
+void TSimulationCommands::End() {
+  if (!run_) return;
+  engine_->StopSimulation(run_, true);
+  ResetControls();
+}
+
+void TSimulationCommands::ResetControls() {
+  startEnabled_ = realTimeEnabled_ = true;
+  endEnabled_ = stepEnabled_ = runAllEnabled_ = stopEnabled_ = false;
+  window_.Menu.Wykonanie1->setEnabled(true);
+}
+
+}  // namespace zuvar

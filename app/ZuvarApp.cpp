@@ -1,0 +1,37 @@
+#include "ZuvarApp.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QLocale>
+#include <clocale>
+
+#include "AboutBox.h"
+#include "LogWindow.h"
+#include "MainWindow.h"
+
+namespace zuvar {
+
+TZuvarApp::TZuvarApp(TDialogs& dialogs) : dialogs_(dialogs), host_(dialogs, Log) {}
+
+// The windows go in the reverse order of their creation; the log outlives them all.
+TZuvarApp::~TZuvarApp() = default;
+
+void TZuvarApp::PrepareProcess() {
+  std::setlocale(LC_NUMERIC, "C");
+  QLocale::setDefault(QLocale::c());
+  QCoreApplication::setApplicationName(QStringLiteral("ZUVAR 32 Pro"));
+}
+
+void TZuvarApp::Start() {
+  mainWindow_ = std::make_unique<TZUVAR>(*this);
+  aboutBox_ = std::make_unique<TAboutBox>();
+  logWindow_ = std::make_unique<TForm5>(Log, dialogs_);
+  host_.SetWindows(mainWindow_.get(), logWindow_.get());
+  // Without a window manager maximizing does nothing, so the window is given the screen first.
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    mainWindow_->setGeometry(screen->availableGeometry());
+  mainWindow_->showMaximized();
+}
+
+}  // namespace zuvar

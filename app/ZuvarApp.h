@@ -1,0 +1,47 @@
+#pragma once
+
+#include <memory>
+
+#include "AppHost.h"
+#include "LogLines.h"
+#include "Options.h"
+
+namespace zuvar {
+
+class TAboutBox;
+class TDialogs;
+class TForm5;
+class TZUVAR;
+
+// The application object: the options, the log, the host of the core and the program's
+// windows, created in their start-up order and alive until the program ends.
+class TZuvarApp {
+ public:
+  explicit TZuvarApp(TDialogs& dialogs);
+  ~TZuvarApp();
+  TZuvarApp(const TZuvarApp&) = delete;
+  TZuvarApp& operator=(const TZuvarApp&) = delete;
+
+  // Numbers with "." whatever the system's settings, and the application title.
+  static void PrepareProcess();
+  // Creates the windows in order and shows the main window maximized.
+  void Start();
+
+  TOptions Options;
+  TLogLines Log;
+
+  TDialogs& Dialogs() { return dialogs_; }
+  TAppHost& AppHost() { return host_; }
+  TZUVAR* MainWindow() const { return mainWindow_.get(); }
+  TAboutBox* AboutBox() const { return aboutBox_.get(); }
+  TForm5* LogWindow() const { return logWindow_.get(); }
+
+ private:
+  TDialogs& dialogs_;
+  TAppHost host_;
+  std::unique_ptr<TZUVAR> mainWindow_;
+  std::unique_ptr<TAboutBox> aboutBox_;
+  std::unique_ptr<TForm5> logWindow_;
+};
+
+}  // namespace zuvar
