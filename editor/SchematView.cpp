@@ -469,14 +469,33 @@ void TSchematView::Dispatch(const THit& hit, QMouseEvent* event, int phase) {
   }
 }
 
+void TSchematView::ShowBall(const QRectF& bounds) {
+  if (ball_ == nullptr) {
+    ball_ = new QGraphicsEllipseItem(Sheet);
+    ball_->setPen(QPen(Qt::black));
+    ball_->setBrush(TBlockPainter::ToQColor(clLime));
+    ball_->setZValue(kOverlayZ);
+  }
+  ball_->setRect(0, 0, bounds.width() - 1, bounds.height() - 1);
+  ball_->setPos(bounds.topLeft());
+}
+
+void TSchematView::RemoveBall() {
+  delete ball_;
+  ball_ = nullptr;
+}
+
 void TSchematView::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  if (!sheetEnabled_) return;
   if (captureButtons_ == Qt::NoButton) capture_ = HitAt(event->position());
   captureButtons_ = event->buttons();
   Dispatch(capture_, event, 0);
-  event->accept();
 }
 
 void TSchematView::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  if (!sheetEnabled_) return;
   THit target = capture_;
   if (event->buttons() == Qt::NoButton || capture_.kind == THit::None) {
     target = HitAt(event->position());
@@ -484,10 +503,11 @@ void TSchematView::mouseMoveEvent(QMouseEvent* event) {
     else target = THit{};
   }
   Dispatch(target, event, 1);
-  event->accept();
 }
 
 void TSchematView::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  if (!sheetEnabled_) return;
   const THit target = capture_;
   if (event->buttons() == Qt::NoButton) {
     capture_ = THit{};
@@ -495,11 +515,11 @@ void TSchematView::mouseReleaseEvent(QMouseEvent* event) {
   }
   Dispatch(target, event, 2);
   if (event->buttons() == Qt::NoButton) UpdateHoverCursor(HitAt(event->position()));
-  event->accept();
 }
 
 void TSchematView::mouseDoubleClickEvent(QMouseEvent* event) {
   mousePressEvent(event);
+  if (!sheetEnabled_) return;
   if (capture_.kind == THit::Block && event->button() == Qt::LeftButton)
     blockMouse_->NewShapeDblClick(*capture_.block);
 }

@@ -74,6 +74,13 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   int HorzRange() const;
   int VertRange() const;
 
+  // During a run the sheet takes no mouse input.
+  void SetSheetEnabled(bool enabled) { sheetEnabled_ = enabled; }
+  bool SheetEnabled() const { return sheetEnabled_; }
+  // The ball that travels along a link in the simulation's animation (sheet coordinates).
+  void ShowBall(const QRectF& bounds);
+  void RemoveBall();
+
   // Caption and size of every block from its code, then every link re-routed.
   void LayoutAll();
   void LayoutBlock(TNewShape& block);
@@ -173,6 +180,8 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   THit capture_;
   Qt::MouseButtons captureButtons_;
   qreal topZ_ = 1;
+  bool sheetEnabled_ = true;
+  QGraphicsEllipseItem* ball_ = nullptr;
   // Declared last so that it goes first: the blocks die before the items that show them.
   std::unique_ptr<TSchemat> document_;
 };
