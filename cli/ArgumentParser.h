@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "RunArguments.h"
+
+namespace zuvar {
+
+// Parses the command line of zuvar-run. A bad command line yields no arguments and an error
+// text; the caller prints it with the usage text and exits with status 64.
+class ArgumentParser {
+ public:
+  std::optional<TRunArguments> Parse(const std::vector<std::string>& args);
+  const std::string& Error() const { return error_; }
+  static std::string_view Usage();
+
+ private:
+  bool ParseOption(const std::vector<std::string>& args, std::size_t& i, TRunArguments& out);
+  bool Fail(std::string message);
+
+  std::string error_;
+};
+
+}  // namespace zuvar

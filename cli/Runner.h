@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "LineReader.h"
+#include "RunArguments.h"
+#include "SimulationOptions.h"
+#include "TerminalHost.h"
+
+namespace zuvar {
+
+class TInterpreter;
+class TSchemat;
+class TSimulationEngine;
+
+// zuvar-run's commands: run a diagram as the real-time run does (the Run command's start, every
+// step until the algorithm ends, then the end of the run), check it as the Check command does,
+// or read it and write it back.
+class Runner {
+ public:
+  explicit Runner(const TRunArguments& arguments);
+  ~Runner();
+  int Run();
+
+ private:
+  enum class TRunEnd { Finished, StepFailed, StepLimit, Interrupted };
+
+  int Resave();
+  bool Load(TSchemat& diagram);
+  int Check(TSchemat& diagram);
+  int Execute(TSchemat& diagram);
+  TRunEnd RunToEnd(TInterpreter& interpreter);
+  int StatusOf(TRunEnd end, const TInterpreter& interpreter) const;
+
+  TRunArguments arguments_;
+  TSimulationOptions options_;
+  LineReader input_;
+  TerminalHost host_;
+  std::unique_ptr<TSimulationEngine> engine_;
+};
+
+}  // namespace zuvar

@@ -1,0 +1,67 @@
+#include "TerminalHost.h"
+
+#include "ActiveBlockHighlight.h"
+#include "Interpreter.h"
+#include "LineReader.h"
+
+namespace zuvar {
+
+TerminalHost::TerminalHost(LineReader& input, std::FILE* err, bool printLog)
+    : input_(input), err_(err), printLog_(printLog) {}
+
+void TerminalHost::WriteLine(std::string_view text) const {
+  std::fwrite(text.data(), 1, text.size(), err_);
+  std::fputc('\n', err_);
+  std::fflush(err_);
+}
+
+TMsgResult TerminalHost::ShowMessage(std::string_view text, std::string_view caption, TMsgIcon,
+                                     TMsgButtons buttons) {
+  std::string line = "[";
+  line += caption;
+  line += "] ";
+  line += text;
+  WriteLine(line);
+  // Nobody can answer a question on the terminal: it is declined.
+  return buttons == TMsgButtons::Ok ? TMsgResult::Ok : TMsgResult::No;
+}
+
+void TerminalHost::AppendLog(std::string_view line) {
+  if (printLog_) WriteLine(line);
+}
+
+std::optional<std::string> TerminalHost::ReadValue(std::string_view prompt) {
+  for (;;) {
+    WriteLine(prompt);
+    std::optional<std::string> entry = input_.ReadLine();
+    if (!entry) return std::nullopt;
+    if (!entry->empty()) return entry;
+  }
+}
+
+void TerminalHost::SetActiveBlock(TSchemat& diagram, TNewShape* block) {
+  ActiveBlockHighlight::Apply(diagram, block);
+}
+
+void TerminalHost::ShowVariables(const TInterpreter& interpreter) { staleRun_ = &interpreter; }
+
+void TerminalHost::RefreshGrid() {
+  if (!staleRun_) return;
+  grid_ = VariablesGrid::Rows(*staleRun_);
+  if (!grid_.empty()) grid_.erase(grid_.begin());  // the titles
+  // A grid without variables keeps one empty row, which is no entry.
+  if (staleRun_->VariableCount() == 0) grid_.clear();
+  staleRun_ = nullptr;
+}
+
+void TerminalHost::PrintGrid() const {
+  WriteLine("Nazwa zmiennej\tWartość");
+  for (const TGridRow& entry : grid_) {
+    std::string row = entry.Name;
+    row += '\t';
+    row += entry.Value;
+    WriteLine(row);
+  }
+}
+
+}  // namespace zuvar

@@ -1,0 +1,22 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "ArgumentParser.h"
+#include "ExitStatus.h"
+#include "InterruptFlag.h"
+#include "Runner.h"
+
+int main(int argc, char** argv) {
+  using namespace zuvar;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  ArgumentParser parser;
+  const auto arguments = parser.Parse(args);
+  if (!arguments) {
+    std::fprintf(stderr, "zuvar-run: %s\n%.*s", parser.Error().c_str(),
+                 static_cast<int>(ArgumentParser::Usage().size()), ArgumentParser::Usage().data());
+    return kExitUsage;
+  }
+  InterruptFlag::Install();
+  return Runner(*arguments).Run();
+}

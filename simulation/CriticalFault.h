@@ -1,0 +1,16 @@
+#pragma once
+
+namespace zuvar {
+
+class Host;
+
+// The report of an exception that escaped the interpretation of a code line: a message box,
+// then five log lines advising the user to restart the program.
+class CriticalFault {
+ public:
+  // scrollEachLine: scroll the log down one page after every line (the simulation step) rather
+  // than once after the last one (the code check pass).
+  static void Report(Host& host, bool scrollEachLine);
+};
+
+}  // namespace zuvar

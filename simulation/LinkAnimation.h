@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "Drawing.h"
+
+namespace zuvar {
+
+class SimulationHost;
+class TInterpreter;
+class TLine;
+class TLink;
+
+// The animation of one link being passed: the link blinks lime and black three times, stays
+// lime, and (with "Bombelek") a pulsing lime ball travels along its segments one pixel per
+// tick. A step requested meanwhile sets StepInterrupt, which ends the travel at once. The
+// link's own colour is put back in every case.
+class TLinkAnimation {
+ public:
+  TLinkAnimation(TInterpreter& interpreter, TLink& link, SimulationHost& ui, bool bubble);
+  void Run();
+
+ private:
+  // The ball grows by one pixel per tick up to this much above its base size, then shrinks.
+  static constexpr int32_t kPulse = 5;
+  static constexpr unsigned kTickMilliseconds = 15;
+
+  void Blink();
+  void SetColour(TColor colour);
+  // False when the travel was interrupted.
+  bool TravelAlong(const TLine& segment);
+  bool Tick();
+  TRect BallBounds() const;
+
+  TInterpreter& interpreter_;
+  TLink& link_;
+  SimulationHost& ui_;
+  bool bubble_;
+  TColor savedColour_;
+  int32_t baseSize_ = 0;
+  int32_t size_ = 0;
+  bool growing_ = true;
+  int32_t x_ = 0;
+  int32_t y_ = 0;
+};
+
+}  // namespace zuvar

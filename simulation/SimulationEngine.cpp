@@ -1,0 +1,304 @@
+#include "SimulationEngine.h"
+
+#include <string>
+
+#include "ActiveBlockHighlight.h"
+#include "Builtins.h"
+#include "CodeCheck.h"
+#include "ConnectionCheck.h"
+#include "CriticalFault.h"
+#include "Host.h"
+#include "Interpreter.h"
+#include "LinkAnimation.h"
+#include "Schemat.h"
+#include "SimulationHost.h"
+#include "SimulationOptions.h"
+#include "StatementInterpreter.h"
+
+namespace zuvar {
+
+namespace {
+
+// Clears the step-in-progress flag on every way out of a step.
+class StepGuard {
+ public:
+  explicit StepGuard(bool& flag) : flag_(flag) { flag_ = true; }
+  ~StepGuard() { flag_ = false; }
+  StepGuard(const StepGuard&) = delete;
+  StepGuard& operator=(const StepGuard&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+bool IsInterpreted(TNewShapeType shape) {
+  return shape == nstCalc || shape == nstInOut || shape == nstChoice;
+}
+
+std::string Quoted(std::string_view text) {
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '"';
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
+
+constexpr std::string_view kFinished = "Symulacja algorytmu została wykonana";
+
+}  // namespace
+
+void TSimulationEngine::VariablesForwarder::OnVariablesChanged() {
+  if (Run) ui_.ShowVariables(*Run);
+}
+
+TSimulationEngine::TSimulationEngine(Host& host, SimulationHost& ui,
+                                     const TSimulationOptions& options)
+    : host_(host), ui_(ui), options_(options), forwarder_(ui) {}
+
+TSimulationEngine::~TSimulationEngine() = default;
+
+void TSimulationEngine::Log(std::string_view line) {
+  host_.AppendLog(line);
+  host_.ScrollLogPage();
+}
+
+void TSimulationEngine::LogAndBox(std::string_view logLine, std::string_view boxText) {
+  Log(logLine);
+  host_.ShowMessage(Quoted(boxText), "DAVERO", TMsgIcon::None, TMsgButtons::Ok);
+}
+
+void TSimulationEngine::ResetInterpreter(TInterpreter& interpreter) {
+  interpreter.CurrentBlock = nullptr;
+  interpreter.Diagram = nullptr;
+  interpreter.SavedActiveBlock = nullptr;
+  interpreter.ClearVariables();
+  interpreter.OutputLines = nullptr;
+  interpreter.Faulted = 0;
+  interpreter.StepInterrupt = 0;
+  interpreter.Finished = 0;
+  interpreter.Checking = 0;
+  interpreter.StartError = 0;
+  interpreter.Line = 0;
+  interpreter.StatementCount = 0;
+  interpreter.BlockStatementCount = 0;
+  interpreter.AnimationDelay = 5;
+  interpreter.InputEnded = false;
+}
+
+void TSimulationEngine::PrepareSimulation(TInterpreter& interpreter, TSchemat* diagram) {
+  interpreter.Token.clear();
+  interpreter.TokenMessage.clear();
+  ui_.LockEditing();
+  Builtins::FillBuiltinFunctions(interpreter);
+  ResetInterpreter(interpreter);
+  jumpedTo_ = nullptr;
+  forwarder_.Run = &interpreter;
+  interpreter.VariablesListener = &forwarder_;
+  interpreter.ShowArrayIndexesSeparately = options_.ShowArrayIndices;
+  if (!diagram) {
+    ReportStartError(interpreter, 1);
+    return;
+  }
+  interpreter.Diagram = diagram;
+  interpreter.StatementCount = 0;
+  interpreter.SavedActiveBlock = diagram->ActiveBlock;
+  ui_.SetSheetEnabled(false);
+  ValidateDiagram(interpreter, *diagram);
+  if (interpreter.StartError != 0) return;
+  interpreter.ShowVariables();
+  ui_.HideToolBar();
+}
+
+void TSimulationEngine::ValidateDiagram(TInterpreter& interpreter, TSchemat& diagram) {
+  if (!TConnectionCheck(interpreter, diagram, host_).CheckConnections()) {
+    ReportStartError(interpreter, 2);
+    return;
+  }
+  TNewShape* start = interpreter.CurrentBlock;
+  if (!TCodeCheck(interpreter, diagram, host_, options_).CheckCode()) {
+    ReportStartError(interpreter, 3);
+    return;
+  }
+  if (options_.CheckCodeBeforeRun) {
+    // The pass declared variables and moved the position; the run begins afresh at the start
+    // block, so that its declarations are not refused as redeclarations.
+    interpreter.ClearVariables();
+    interpreter.CurrentBlock = start;
+    interpreter.Line = 0;
+  }
+}
+
+void TSimulationEngine::ReportStartError(TInterpreter& interpreter, int error) {
+  interpreter.StartError = error;
+  std::string_view text;
+  std::string_view caption = "Informacja";
+  if (error == 1) {
+    text = "Brak schematu do wykonania!";
+    caption = "Błąd podczas uruchamiania symulacji";
+  } else if (error == 2) {
+    text = "Wykryto błędne połączenia bloków w schemacie!";
+  } else {
+    text = "Wykryto błędy w kodzie źródłowym!";
+  }
+  host_.AppendLog(text);
+  if (error == 1) host_.ScrollLogPage();
+  host_.ShowMessage(text, caption, TMsgIcon::None, TMsgButtons::Ok);
+}
+
+int TSimulationEngine::Step(TInterpreter& interpreter) {
+  if (stepping_) {
+    interpreter.StepInterrupt = 1;
+    return 1;
+  }
+  StepGuard guard(stepping_);
+  interpreter.ShowArrayIndexesSeparately = options_.ShowArrayIndices;
+  return RunStep(interpreter);
+}
+
+int TSimulationEngine::RunStep(TInterpreter& interpreter) {
+  if (!interpreter.CurrentBlock) {
+    if (interpreter.Line >= 1) {
+      const std::string_view done = "Algorytm został już wykonany i zakończony!";
+      LogAndBox(done, done);
+      return 1;
+    }
+    interpreter.CurrentBlock = interpreter.Diagram ? interpreter.Diagram->FirstBlock : nullptr;
+    interpreter.BlockStatementCount = 0;
+    jumpedTo_ = nullptr;
+  }
+  if (interpreter.CurrentBlock && interpreter.CurrentBlock->Shape == nstStop) {
+    ReportFinished(interpreter);
+    return 1;
+  }
+  if (interpreter.CurrentBlock) {
+    ++interpreter.Line;
+    if (interpreter.Line > static_cast<int32_t>(interpreter.CurrentBlock->Code.size())) {
+      interpreter.Line = 1;
+      if (LeaveBlock(interpreter) == TMove::Failed) return 0;
+    }
+  }
+  if (!interpreter.CurrentBlock) {
+    LogAndBox("Brak bloku do interpretacji - wewnetrzny błąd programu",
+              "Brak bloku do interpretacji!");
+    interpreter.Finished = 1;
+    return 1;
+  }
+  ShowCurrentBlock(interpreter);
+  return ExecuteCurrentLine(interpreter);
+}
+
+TSimulationEngine::TMove TSimulationEngine::LeaveBlock(TInterpreter& interpreter) {
+  TNewShape& block = *interpreter.CurrentBlock;
+  if (block.Shape == nstChoice) {
+    const bool taken = block.ConditionResult == 1;
+    AnimateLink(interpreter, taken ? block.OutLink.get() : block.OutLinkFalse.get());
+    TNewShape* target = taken ? block.BlockLink : block.BlockLinkFalse;
+    if (!target) return TMove::Stayed;
+    EnterBlock(interpreter, target, false);
+    return TMove::Moved;
+  }
+  // A continuation block reached through a link continues at its partner even when it has an
+  // exit of its own; the partner reached by that jump follows its own exit.
+  const bool jumps = block.Shape == nstContinuum && (&block != jumpedTo_ || !block.BlockLink);
+  if (jumps) return JumpToPartner(interpreter, block);
+  if (block.BlockLink) {
+    AnimateLink(interpreter, block.OutLink.get());
+    EnterBlock(interpreter, block.BlockLink, false);
+    return TMove::Moved;
+  }
+  LogAndBox("Brak wyjść - proces został zatrzymany! - wewnętrzny błąd programu",
+            "Brak wyjść - proces został zatrzymany!");
+  interpreter.Finished = 1;
+  return TMove::Failed;
+}
+
+TSimulationEngine::TMove TSimulationEngine::JumpToPartner(TInterpreter& interpreter,
+                                                          TNewShape& block) {
+  for (TNewShape* other = interpreter.Diagram->FirstBlock; other; other = other->Next) {
+    if (other != &block && other->Shape == nstContinuum && other->Caption == block.Caption) {
+      EnterBlock(interpreter, other, true);
+      return TMove::Moved;
+    }
+  }
+  LogAndBox("Brak kontynuacji - wewnętrzny błąd programu", "Brak kontynuacji!");
+  return TMove::Failed;
+}
+
+void TSimulationEngine::EnterBlock(TInterpreter& interpreter, TNewShape* block, bool byJump) {
+  interpreter.CurrentBlock = block;
+  interpreter.BlockStatementCount = 0;
+  jumpedTo_ = byJump ? block : nullptr;
+}
+
+void TSimulationEngine::ShowCurrentBlock(TInterpreter& interpreter) {
+  TNewShape& block = *interpreter.CurrentBlock;
+  if (interpreter.Diagram) ui_.SetActiveBlock(*interpreter.Diagram, &block);
+  block.SetBrush(TBrush::Solid(clRed));
+  ui_.ScrollIntoView(TRect{block.Left, block.Top, block.Width, block.Height});
+  const auto line = static_cast<std::size_t>(interpreter.Line);
+  if (!block.Code.empty() && line >= 1 && line <= block.Code.size()) {
+    std::string text = "interpretacja kodu: ";
+    text += Quoted(block.Code[line - 1]);
+    Log(text);
+  }
+}
+
+int TSimulationEngine::ExecuteCurrentLine(TInterpreter& interpreter) {
+  TNewShape& block = *interpreter.CurrentBlock;
+  if (!IsInterpreted(block.Shape)) {
+    if (block.Shape == nstStop) ReportFinished(interpreter);
+    return 1;
+  }
+  try {
+    return ExecuteLine(interpreter);
+  } catch (...) {
+    CriticalFault::Report(host_, true);
+    interpreter.Faulted = 1;
+    return 0;
+  }
+}
+
+void TSimulationEngine::ReportFinished(TInterpreter& interpreter) {
+  LogAndBox(kFinished, kFinished);
+  interpreter.Finished = 1;
+}
+
+void TSimulationEngine::AnimateLink(TInterpreter& interpreter, TLink* link) {
+  if (options_.RealTime || !link) return;
+  TLinkAnimation(interpreter, *link, ui_, options_.Bubble).Run();
+}
+
+void TSimulationEngine::RestoreHighlight(TInterpreter& interpreter) {
+  TSchemat& diagram = *interpreter.Diagram;
+  for (TNewShape* b = diagram.FirstBlock; b; b = b->Next) {
+    if (!b->Brush.Clear && b->Brush.Color == clRed) ui_.SetActiveBlock(diagram, b);
+  }
+}
+
+void TSimulationEngine::StopSimulation(std::unique_ptr<TInterpreter>& interpreter,
+                                       bool freeContext) {
+  if (!interpreter) return;
+  TInterpreter& run = *interpreter;
+  if (run.Diagram) {
+    RestoreHighlight(run);
+    run.CurrentBlock = nullptr;
+    run.BlockStatementCount = 0;
+  }
+  // The variables are freed even after a critical fault: they are plain values owned by the
+  // context, so freeing them cannot be disturbed by whatever went wrong in the interpretation.
+  run.ClearVariables();
+  ui_.SetSheetEnabled(true);
+  ui_.UnlockEditing();
+  if (run.SavedActiveBlock && run.Diagram) ui_.SetActiveBlock(*run.Diagram, run.SavedActiveBlock);
+  run.Token.clear();
+  run.TokenMessage.clear();
+  if (forwarder_.Run == &run) {
+    run.VariablesListener = nullptr;
+    forwarder_.Run = nullptr;
+  }
+  jumpedTo_ = nullptr;
+  if (freeContext) interpreter.reset();
+}
+
+}  // namespace zuvar

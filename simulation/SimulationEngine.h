@@ -1,0 +1,83 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "VariablesListener.h"
+
+namespace zuvar {
+
+class Host;
+class SimulationHost;
+class TInterpreter;
+class TLink;
+class TNewShape;
+class TSchemat;
+struct TSimulationOptions;
+
+// Runs a diagram as a program: prepares and validates a run, advances it one step at a time
+// (one code line, or the move from a finished block to the next one with the link animation)
+// and ends it. Messages and log lines go through the Host, every other effect on the user
+// interface through the SimulationHost. One engine serves every run of a front end; at most
+// one run exists at a time.
+class TSimulationEngine {
+ public:
+  TSimulationEngine(Host& host, SimulationHost& ui, const TSimulationOptions& options);
+  ~TSimulationEngine();
+  TSimulationEngine(const TSimulationEngine&) = delete;
+  TSimulationEngine& operator=(const TSimulationEngine&) = delete;
+
+  // Starts a run on the diagram (null: no diagram open). Leaves StartError 0 when the run may
+  // proceed, else 1, 2 or 3 after reporting why; the caller then ends the run at once.
+  void PrepareSimulation(TInterpreter& interpreter, TSchemat* diagram);
+  // Gives every field of the run its start value.
+  void ResetInterpreter(TInterpreter& interpreter);
+  // One step: 1 to go on, 0 when the step failed (the caller then ends the run). Finished = 1
+  // after a step means that the algorithm has ended. A step requested while another one is in
+  // progress (from within the animation's message processing) only sets StepInterrupt.
+  int Step(TInterpreter& interpreter);
+  // The animation of a link being passed: three blinks, then the travelling ball.
+  void AnimateLink(TInterpreter& interpreter, TLink* link);
+  // Ends a run and gives the user interface back; frees the context when asked.
+  void StopSimulation(std::unique_ptr<TInterpreter>& interpreter, bool freeContext);
+
+  // True while a step is in progress.
+  bool Stepping() const { return stepping_; }
+
+ private:
+  class VariablesForwarder : public TVariablesListener {
+   public:
+    explicit VariablesForwarder(SimulationHost& ui) : ui_(ui) {}
+    void OnVariablesChanged() override;
+    const TInterpreter* Run = nullptr;
+
+   private:
+    SimulationHost& ui_;
+  };
+  enum class TMove { Moved, Stayed, Failed };
+
+  void ReportStartError(TInterpreter& interpreter, int error);
+  void ValidateDiagram(TInterpreter& interpreter, TSchemat& diagram);
+  int RunStep(TInterpreter& interpreter);
+  TMove LeaveBlock(TInterpreter& interpreter);
+  TMove JumpToPartner(TInterpreter& interpreter, TNewShape& block);
+  void EnterBlock(TInterpreter& interpreter, TNewShape* block, bool byJump);
+  void ShowCurrentBlock(TInterpreter& interpreter);
+  int ExecuteCurrentLine(TInterpreter& interpreter);
+  void ReportFinished(TInterpreter& interpreter);
+  void Log(std::string_view line);
+  void LogAndBox(std::string_view logLine, std::string_view boxText);
+  void RestoreHighlight(TInterpreter& interpreter);
+
+  Host& host_;
+  SimulationHost& ui_;
+  const TSimulationOptions& options_;
+  VariablesForwarder forwarder_;
+  // The step in progress: a nested request only interrupts the running animation.
+  bool stepping_ = false;
+  // The continuation block that the last move reached by jumping from its partner: it follows
+  // its own exit, while one reached through a link always jumps to its partner.
+  TNewShape* jumpedTo_ = nullptr;
+};
+
+}  // namespace zuvar
