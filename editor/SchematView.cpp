@@ -134,7 +134,7 @@ void TSchematView::CenterTitle() {
 }
 
 QPoint TSchematView::ViewportOfSheet(int32_t x, int32_t y) const {
-  return mapFromScene(QPointF(SheetLeft + x + 0.5, SheetTop + y + 0.5));
+  return mapFromScene(QPointF(SheetLeft + x, SheetTop + y));
 }
 
 void TSchematView::ScrollInView(const QRectF& sheetRect) {

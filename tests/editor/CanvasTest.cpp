@@ -1,0 +1,302 @@
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
+#include <QImage>
+#include <QPainter>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "BlockItem.h"
+#include "BlockPainter.h"
+#include "EditorTestSupport.h"
+#include "LinkItem.h"
+#include "SheetMouse.h"
+
+using namespace zuvar;
+using zuvar::test::CanvasFixture;
+
+class CanvasTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void NewCanvasHasWhiteSheetTitleAndRanges();
+  void EachToolPlacesItsBlockCentredOnTheRelease();
+  void PlacedCalculationBlockIsSizedByItsCaption();
+  void BandSelectsOverlappingBlocksInBothDirections();
+  void ClickOnEmptySheetDeselectsAndClearsActive();
+  void RightDragPansTheSheet();
+  void WheelScrollsBy35();
+  void DeleteActiveAndDeleteSelected();
+  void SelectAllMarksEveryBlock();
+  void BlocksAreDrawnWithTheirStateColours();
+  void DecisionLettersFollowTheirLinks();
+  void ItemsFollowTheDocumentWithoutBeingRecreated();
+  void SheetSizeAndTitleCentring();
+};
+
+void CanvasTest::NewCanvasHasWhiteSheetTitleAndRanges() {
+  CanvasFixture f;
+  QCOMPARE(f.view->Sheet->pos(), QPointF(50, 30));
+  QCOMPARE(f.view->Sheet->rect(), QRectF(0, 0, 500, 1000));
+  QCOMPARE(f.view->Sheet->brush().color(), QColor(Qt::white));
+  QCOMPARE(f.view->TitleLabel->text(), QStringLiteral("Nowy Projekt"));
+  QCOMPARE(f.view->TitleLabel->pos(), QPointF(50, 2));
+  QCOMPARE(f.view->TitleLabel->brush().color(), QColor(Qt::yellow));
+  QCOMPARE(f.view->HorzRange(), 600);
+  QCOMPARE(f.view->VertRange(), 1060);
+  QCOMPARE(f.view->Tool, nstNULL);
+  QVERIFY(!f.view->LinkHandle->isVisible());
+  QVERIFY(!f.view->Band->isVisible());
+}
+
+void CanvasTest::EachToolPlacesItsBlockCentredOnTheRelease() {
+  CanvasFixture f;
+  const TNewShapeType tools[] = {nstStart, nstStop, nstContinuum, nstCalc,
+                                 nstInOut, nstChoice, nstNode};
+  int x = 60;
+  for (TNewShapeType tool : tools) {
+    f.view->SelectTool(tool);
+    QVERIFY(f.view->SheetCursor().shape() == Qt::BitmapCursor);
+    f.Click(x, 300);
+    TNewShape* block = f.Doc().LastBlock;
+    QVERIFY(block != nullptr);
+    QCOMPARE(block->Shape, tool);
+    QCOMPARE(block->Left, x - block->Width / 2);
+    QCOMPARE(block->Top, 300 - block->Height / 2);
+    QCOMPARE(f.Doc().ActiveBlock, block);
+    QCOMPARE(block->Brush, TBrush::Solid(clLime));
+    QCOMPARE(f.view->Tool, nstNULL);
+    QCOMPARE(f.view->SheetCursor().shape(), Qt::ArrowCursor);
+    QVERIFY(f.view->ItemOf(block) != nullptr);
+    QCOMPARE(f.view->ItemOf(block)->pos(), QPointF(block->Left, block->Top));
+    x += 60;
+  }
+  QCOMPARE(static_cast<int>(f.Doc().BlockCount()), 7);
+  QVERIFY(!f.Doc().Saved);
+  // A tool stays only until the next release: the following click places nothing.
+  f.Click(100, 600);
+  QCOMPARE(static_cast<int>(f.Doc().BlockCount()), 7);
+}
+
+void CanvasTest::PlacedCalculationBlockIsSizedByItsCaption() {
+  CanvasFixture f;
+  f.view->SelectTool(nstCalc);
+  f.Click(200, 200);
+  TNewShape* block = f.Doc().LastBlock;
+  QCOMPARE(block->Caption, std::string("?x?"));
+  QCOMPARE(block->Width, f.measurer.TextWidth("?x?") + 20);
+  QCOMPARE(block->Height, 30);
+  QCOMPARE(f.view->ItemOf(block)->boundingRect(), QRectF(0, 0, block->Width, 30));
+  block->Code = {"x = 1;", "y = 2;"};
+  f.view->LayoutBlock(*block);
+  QCOMPARE(block->Caption, std::string("x = 1;"));
+  QCOMPARE(block->Width, f.measurer.TextWidth("x = 1;") + 20);
+  QCOMPARE(f.view->ItemOf(block)->boundingRect().width(), qreal(block->Width));
+}
+
+void CanvasTest::BandSelectsOverlappingBlocksInBothDirections() {
+  for (bool reverse : {false, true}) {
+    CanvasFixture f;
+    TNewShape* inside = f.Add(nstCalc, 100, 100);
+    TNewShape* partly = f.Add(nstCalc, 190, 100);  // only its left part is in the band
+    TNewShape* outside = f.Add(nstCalc, 300, 300);
+    TNewShape* touching = f.Add(nstCalc, 100, 170);  // top edge exactly on the band's bottom
+    if (reverse) f.Drag(200, 170, 90, 90);
+    else f.Drag(90, 90, 200, 170);
+    QVERIFY(TSchematView::IsSelected(*inside));
+    QVERIFY(TSchematView::IsSelected(*partly));
+    QCOMPARE(partly->Brush, TBrush::Solid(clYellow));
+    QCOMPARE(partly->SavedBrush, TBrush::Solid(clYellow));
+    QVERIFY(!TSchematView::IsSelected(*outside));
+    QVERIFY(!TSchematView::IsSelected(*touching));
+    QCOMPARE(outside->Brush, TBrush::Solid(clWhite));
+    QVERIFY(!f.view->Band->isVisible());
+    QVERIFY(!f.view->BandActive);
+    QVERIFY(!f.view->BandArmed);
+  }
+  QVERIFY(TSheetMouse::Overlaps(0, 0, 10, 10, 9, 9, 5, 5));
+  QVERIFY(!TSheetMouse::Overlaps(0, 0, 10, 10, 10, 0, 5, 5));
+}
+
+void CanvasTest::ClickOnEmptySheetDeselectsAndClearsActive() {
+  CanvasFixture f;
+  TNewShape* a = f.Add(nstCalc, 100, 100);
+  TNewShape* node = f.Add(nstNode, 200, 100);
+  TSchematView::MarkSelected(*a);
+  TSchematView::MarkSelected(*node);
+  f.view->SetActiveBlock(a);
+  f.Press(400, 500);
+  QVERIFY(f.view->BandArmed);
+  QVERIFY(f.view->Band->isVisible());
+  f.Release(400, 500);
+  QCOMPARE(f.Doc().ActiveBlock, nullptr);
+  QCOMPARE(a->Pen.Color, clBlack);
+  QCOMPARE(a->Brush, TBrush::Solid(clWhite));
+  QCOMPARE(node->Brush, TBrush::Solid(clSilver));
+  // No band was dragged: it stays armed and no selection pass ran.
+  QVERIFY(f.view->BandArmed);
+  QVERIFY(!f.view->BandActive);
+  QVERIFY(!f.host.editorEnabled);
+}
+
+void CanvasTest::RightDragPansTheSheet() {
+  CanvasFixture f;
+  f.view->resize(300, 300);
+  f.view->SetVertPosition(100);
+  f.Press(100, 300, Qt::RightButton);
+  f.Move(100, 280);
+  QCOMPARE(f.view->VertPosition(), 120);
+  f.Release(100, 280);
+  QCOMPARE(static_cast<int>(f.Doc().BlockCount()), 0);
+}
+
+void CanvasTest::WheelScrollsBy35() {
+  CanvasFixture f;
+  f.view->resize(300, 300);
+  const QPointF at(50, 50);
+  QWheelEvent down(at, f.view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(f.view->viewport(), &down);
+  QCOMPARE(f.view->VertPosition(), 35);
+  QWheelEvent up(at, f.view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                 Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(f.view->viewport(), &up);
+  QCOMPARE(f.view->VertPosition(), 0);
+}
+
+void CanvasTest::DeleteActiveAndDeleteSelected() {
+  CanvasFixture f;
+  f.view->Usu2Click();  // no active block: nothing happens
+  TNewShape* a = f.Add(nstCalc, 10, 10);
+  TNewShape* b = f.Add(nstCalc, 10, 100);
+  TNewShape* c = f.Add(nstCalc, 10, 200);
+  TNewShape* d = f.Add(nstCalc, 10, 300);
+  CanvasFixture::Connect(a, b, 4, 1);
+  f.Doc().Saved = true;
+  f.view->Usu2Click();
+  QCOMPARE(static_cast<int>(f.Doc().BlockCount()), 4);
+  QVERIFY(f.Doc().Saved);
+  f.view->SetActiveBlock(b);
+  f.view->Usu2Click();
+  QCOMPARE(static_cast<int>(f.Doc().BlockCount()), 3);
+  QCOMPARE(a->BlockLink, nullptr);
+  QCOMPARE(f.Doc().ActiveBlock, nullptr);
+  // The active block goes even when it is not selected.
+  TSchematView::MarkSelected(*c);
+  f.view->SetActiveBlock(a);
+  f.view->Usuzaznaczoneelementy1Click();
+  QCOMPARE(static_cast<int>(f.Doc().BlockCount()), 1);
+  QCOMPARE(f.Doc().FirstBlock, d);
+  QVERIFY(f.view->ItemOf(d) != nullptr);
+}
+
+void CanvasTest::SelectAllMarksEveryBlock() {
+  CanvasFixture f;
+  TNewShape* a = f.Add(nstCalc, 10, 10);
+  TNewShape* n = f.Add(nstNode, 100, 10);
+  f.view->Zaznaczwszystkieelementy1Click();
+  for (TNewShape* b : {a, n}) {
+    QCOMPARE(b->Pen.Color, clRed);
+    QCOMPARE(b->Brush, TBrush::Solid(clYellow));
+    QCOMPARE(b->SavedBrush, TBrush::Solid(clYellow));
+  }
+}
+
+namespace {
+QImage RenderItem(QGraphicsItem* item, int w, int h) {
+  QImage image(w, h, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  item->paint(&painter, nullptr, nullptr);
+  return image;
+}
+}  // namespace
+
+void CanvasTest::BlocksAreDrawnWithTheirStateColours() {
+  CanvasFixture f;
+  TNewShape* calc = f.Add(nstCalc, 10, 10);
+  QImage image = RenderItem(f.view->ItemOf(calc), calc->Width, calc->Height);
+  QCOMPARE(QColor(image.pixel(0, 0)), QColor(Qt::black));
+  QCOMPARE(qAlpha(image.pixel(calc->Width / 2, 3)), 0);  // a new block has a clear fill
+  TSchematView::MarkSelected(*calc);
+  image = RenderItem(f.view->ItemOf(calc), calc->Width, calc->Height);
+  QCOMPARE(QColor(image.pixel(0, 0)), QColor(Qt::red));
+  QCOMPARE(QColor(image.pixel(calc->Width - 3, 3)), QColor(Qt::yellow));
+  f.view->SetActiveBlock(calc);
+  image = RenderItem(f.view->ItemOf(calc), calc->Width, calc->Height);
+  QCOMPARE(QColor(image.pixel(calc->Width - 3, 3)), QColor(0, 255, 0));
+  QCOMPARE(calc->SavedBrush, TBrush::Solid(clYellow));
+  // The caption is drawn in black from 10 pixels on, nothing left of it.
+  bool ink = false;
+  for (int y = 0; y < calc->Height; ++y) {
+    for (int x = 10; x < calc->Width - 2; ++x) ink |= qGray(image.pixel(x, y)) < 100;
+    QVERIFY(QColor(image.pixel(5, y)) != QColor(Qt::black) || y == 0 || y == calc->Height - 1);
+  }
+  QVERIFY(ink);
+  // A node is silver from the start.
+  TNewShape* node = f.Add(nstNode, 100, 100);
+  image = RenderItem(f.view->ItemOf(node), node->Width, node->Height);
+  QCOMPARE(QColor(image.pixel(node->Width / 2, node->Height / 2)), QColor(0xC0, 0xC0, 0xC0));
+}
+
+void CanvasTest::DecisionLettersFollowTheirLinks() {
+  CanvasFixture f;
+  TNewShape* choice = f.Add(nstChoice, 100, 100, "a > 1");
+  TNewShape* yes = f.Add(nstCalc, 100, 250);
+  TNewShape* no = f.Add(nstCalc, 300, 100);
+  QGraphicsSimpleTextItem* t = f.view->LetterOf(choice, true);
+  QGraphicsSimpleTextItem* fl = f.view->LetterOf(choice, false);
+  QVERIFY(t != nullptr && fl != nullptr);
+  QVERIFY(!t->isVisible());
+  CanvasFixture::Connect(choice, yes, 4, 1);
+  CanvasFixture::Connect(choice, no, 3, 2, true);
+  QVERIFY(t->isVisible());
+  QCOMPARE(t->text(), QStringLiteral("T"));
+  QCOMPARE(t->pos(), QPointF(choice->Left + choice->Width / 2 + 3, choice->Top + choice->Height - 1));
+  QCOMPARE(fl->pos(), QPointF(choice->Left + choice->Width + 3, choice->Top + choice->Height / 2 - 12));
+  QVERIFY(fl->isVisible());
+  choice->OutLink->Hide();
+  QVERIFY(!t->isVisible());
+  choice->OutLink->Show();
+  QVERIFY(t->isVisible());
+  choice->MoveTo(120, 110);
+  choice->LinksRedraw();
+  QCOMPARE(t->pos(), QPointF(choice->Left + choice->Width / 2 + 3, choice->Top + choice->Height - 1));
+  choice->SetBlockLinkFalse(nullptr);
+  QVERIFY(!fl->isVisible());
+}
+
+void CanvasTest::ItemsFollowTheDocumentWithoutBeingRecreated() {
+  CanvasFixture f;
+  TNewShape* a = f.Add(nstCalc, 100, 100);
+  TNewShape* b = f.Add(nstCalc, 200, 300);
+  CanvasFixture::Connect(a, b, 4, 1);
+  TLinkItem* linkItem = f.view->ItemOf(a->OutLink.get());
+  QVERIFY(linkItem != nullptr);
+  const int items = f.SceneItems();
+  f.Drag(a->Left + 10, a->Top + 10, a->Left + 60, a->Top + 40);
+  QCOMPARE(f.SceneItems(), items);
+  QCOMPARE(f.view->ItemOf(a->OutLink.get()), linkItem);
+  QCOMPARE(linkItem->boundingRect().contains(QPointF(a->OutLink->StartX, a->OutLink->StartY)), true);
+  QCOMPARE(f.view->ItemOf(a)->pos(), QPointF(a->Left, a->Top));
+  // Deleting a block removes its item and the items of every link touching it.
+  f.Doc().DeleteBlock(b);
+  QCOMPARE(f.view->ItemOf(b), nullptr);
+  QCOMPARE(a->OutLink.get(), nullptr);
+  QVERIFY(f.SceneItems() < items);
+}
+
+void CanvasTest::SheetSizeAndTitleCentring() {
+  CanvasFixture f;
+  f.view->SetSheetSize(1000, 2000);
+  QCOMPARE(f.view->HorzRange(), 1100);
+  QCOMPARE(f.view->VertRange(), 2060);
+  f.view->SetTitle("/tmp/projekt.bin");
+  f.view->CenterTitle();
+  const int width = static_cast<int>(f.view->TitleLabel->boundingRect().width());
+  QCOMPARE(static_cast<int>(f.view->TitleLabel->x()), 50 + 1000 / 2 - width / 2);
+  f.view->ScrollToHorizontalMiddle();
+  const int largest = f.view->horizontalScrollBar()->maximum();
+  QCOMPARE(f.view->HorzPosition(), largest / 2);
+}
+
+QTEST_MAIN(CanvasTest)
+#include "CanvasTest.moc"
