@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,5 +35,14 @@ class ExampleSheet {
   TSchemat diagram_;
   test::DiagramBuilder build_;
 };
+
+// A named diagram and the function that draws it.
+struct Example {
+  const char* name;
+  std::function<void(ExampleSheet&)> draw;
+};
+
+// The diagrams of the end-to-end cases in tests/data.
+std::vector<Example> CaseDiagrams();
 
 }  // namespace zuvar::examples

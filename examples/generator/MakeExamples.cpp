@@ -1,7 +1,6 @@
-// Writes the example diagrams of examples/ into a folder: zuvar-make-examples DIR.
+// Writes the example diagrams of examples/ and the diagrams of the end-to-end cases.
 // Every block is laid out with the deterministic measurer of zuvar-run before it is saved.
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -104,7 +103,7 @@ void Prime(ExampleSheet& s) {
 void BubbleSort(ExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1,
-                     {"long n;", "long a[100];", "long i = 0;", "long j;", "long t;"});
+                     {"long n;", "long a[20];", "long i = 0;", "long j;", "long t;"});
   auto* count = s.Put(nstInOut, 1, 2, {"read(n);"});
   auto* readMore = s.Put(nstChoice, 1, 3, {"i < n;"});
   auto* readOne = s.Put(nstInOut, 1, 4, {"read(a[i]);"});
@@ -195,19 +194,30 @@ void NestedLoops(ExampleSheet& s) {
   s.LinkFalse(outer, stop);
 }
 
-struct Example {
-  const char* name;
-  std::function<void(ExampleSheet&)> draw;
-};
+bool WriteAll(const std::vector<Example>& examples, const std::string& folder) {
+  test::RecordingHost host;
+  for (const Example& example : examples) {
+    ExampleSheet sheet;
+    example.draw(sheet);
+    sheet.Diagram().LayoutAll(FixedWidthMeasurer());
+    const std::string file = folder + "/" + example.name + ".bin";
+    if (!WriteProjectFile(file, sheet.Diagram(), host)) {
+      std::fprintf(stderr, "cannot write %s\n", file.c_str());
+      return false;
+    }
+  }
+  return true;
+}
 
 }  // namespace
 }  // namespace zuvar::examples
 
+// zuvar-make-examples EXAMPLES_DIR [CASES_DIR]: the examples, and the diagrams of the
+// end-to-end cases when a second folder is given.
 int main(int argc, char** argv) {
-  using namespace zuvar;
   using namespace zuvar::examples;
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: zuvar-make-examples DIR\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: zuvar-make-examples EXAMPLES_DIR [CASES_DIR]\n");
     return 64;
   }
   const std::vector<Example> examples{
@@ -215,16 +225,7 @@ int main(int argc, char** argv) {
       {"prime", Prime},         {"bubble_sort", BubbleSort}, {"fibonacci", Fibonacci},
       {"continuation", Continuation}, {"nested_loops", NestedLoops},
   };
-  test::RecordingHost host;
-  for (const Example& example : examples) {
-    ExampleSheet sheet;
-    example.draw(sheet);
-    sheet.Diagram().LayoutAll(FixedWidthMeasurer());
-    const std::string file = std::string(argv[1]) + "/" + example.name + ".bin";
-    if (!WriteProjectFile(file, sheet.Diagram(), host)) {
-      std::fprintf(stderr, "cannot write %s\n", file.c_str());
-      return 1;
-    }
-  }
+  if (!WriteAll(examples, argv[1])) return 1;
+  if (argc == 3 && !WriteAll(CaseDiagrams(), argv[2])) return 1;
   return 0;
 }

@@ -8,7 +8,7 @@
 #   CASE.status  expected exit status (optional, else 0)
 # usage: run_case.sh ZUVAR_RUN DIAGRAM CASE
 set -u
-runner=$1
+runner=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 diagram=$2
 case=$3
 
@@ -24,7 +24,12 @@ expected_status=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-"$runner" "${args[@]}" "$diagram" < "$input" > "$work/stdout" 2> "$work/stderr"
+# The diagram is named without its folder, so that the log line naming the opened file does not
+# depend on where the tree lies.
+case=$(cd "$(dirname "$case")" && pwd)/$(basename "$case")
+[ -f "$case.stdin" ] && input="$case.stdin"
+(cd "$(dirname "$diagram")" && "$runner" "${args[@]}" "$(basename "$diagram")") \
+  < "$input" > "$work/stdout" 2> "$work/stderr"
 status=$?
 
 failed=0
