@@ -29,6 +29,11 @@ struct TOperand {
   std::string_view ext;
   std::string own;
   bool owned = false;
+  // An intermediate result also keeps its numeric value and type, exactly as they would be
+  // read from its text, so that the next operator need not read the text again.
+  bool hasNumber = false;
+  uint8_t type = 0;
+  double number = 0;
   TInterpreter::variables* var = nullptr;
 
   std::string_view Text() const { return owned ? std::string_view(own) : ext; }

@@ -46,6 +46,7 @@ TEvaluation::TEvaluation(TInterpreter& interpreter, TEvalFrame& frame, std::stri
 bool TEvaluation::Run(int& lastPosition) {
   in_.Token.clear();
   in_.TokenKind = tkInvalid;
+  token_ = TTokenState::From(in_);
   lastPosition = 1;
   if (!ConvertToPostfix(lastPosition)) return false;
   if (!EvaluatePostfix()) return false;
@@ -62,6 +63,9 @@ void TEvaluation::Report() {
 }
 
 void TEvaluation::SetErrorText(std::string_view a, std::string_view b, std::string_view c) {
+  // In phase 2 the context's token is left alone: a `read` may have put its entry's last
+  // token there, and the message quotes that.
+  if (readingTokens_) token_.CommitTo(in_);
   std::string& text = frame_.errorText;
   text.assign(a);
   text.append(b);
@@ -86,12 +90,35 @@ bool TEvaluation::FailInBlock(std::string_view message) {
   return Fail(message);
 }
 
+double TResolvedOperand::Number() const {
+  return hasNumber ? number : NumberText::NumberOrZero(text);
+}
+
+int32_t TResolvedOperand::Integer() const {
+  if (hasNumber && type >= vtChar && type <= vtLong) return static_cast<int32_t>(number);
+  return NumberText::IntegerOrZero(text);
+}
+
 void TEvaluation::PushText(std::string_view text) {
   auto& operands = frame_.operands;
   if (frame_.operandCount == operands.size()) operands.emplace_back();
   TOperand& slot = operands[frame_.operandCount++];
   slot.own.assign(text.data(), text.size());
   slot.owned = true;
+  slot.hasNumber = false;
+  slot.var = nullptr;
+}
+
+void TEvaluation::PushInteger(int32_t value) {
+  auto& operands = frame_.operands;
+  if (frame_.operandCount == operands.size()) operands.emplace_back();
+  TOperand& slot = operands[frame_.operandCount++];
+  NumberText::FormatInteger(value, slot.own);
+  slot.owned = true;
+  slot.hasNumber = true;
+  slot.number = value;
+  const auto bits = static_cast<uint32_t>(value);
+  slot.type = bits > 65535u ? vtLong : bits > 255u ? vtInt : vtChar;
   slot.var = nullptr;
 }
 
@@ -101,6 +128,7 @@ void TEvaluation::PushItem(const TQueueItem& item) {
   TOperand& slot = operands[frame_.operandCount++];
   slot.ext = item.text;
   slot.owned = false;
+  slot.hasNumber = false;
   slot.var = item.var;
 }
 
@@ -111,13 +139,14 @@ bool TEvaluation::ConvertToPostfix(int& lastPosition) {
   bool expectOperand = true;
   bool arrayNamePending = false;
   stringsAllowed_ = false;
+  readingTokens_ = true;
   while (lastPosition != -1) {
-    if (in_.TokenKind == tkOperator && in_.Token == ";") break;
-    std::string_view token;
-    lastPosition = Tokenizer::NextToken(in_, text_, lastPosition, token);
-    const TTokenKind kind = in_.TokenKind;
+    if (token_.IsOperator(opSemicolon)) break;
+    lastPosition = Tokenizer::Scan(in_, text_, lastPosition, token_);
+    std::string_view token = token_.text;
+    const TTokenKind kind = token_.kind;
     const bool isOperator = kind == tkOperator;
-    int code = isOperator ? in_.OperatorCode : opNone;
+    int code = isOperator ? token_.operatorCode : opNone;
     if (arrayNamePending) {
       if (!(isOperator && code == opIndexOpen)) return Fail(kNoIndexBracket, previousToken, "\" !");
       arrayNamePending = false;
@@ -140,7 +169,7 @@ bool TEvaluation::ConvertToPostfix(int& lastPosition) {
     if (expectOperand && isOperator && (code == opMinus || code == opPlus)) {
       token = code == opMinus ? OperatorText(opNegate) : OperatorText(opUnaryPlus);
       code = code == opMinus ? opNegate : opUnaryPlus;
-      in_.Token.assign(token);
+      token_.text = token;
     }
     expectOperand = isOperator && code != opParenClose && code != opIndexClose;
 
@@ -156,7 +185,10 @@ bool TEvaluation::ConvertToPostfix(int& lastPosition) {
       return false;
     }
   }
-  return FlushOperators();
+  token_.CommitTo(in_);
+  const bool flushed = FlushOperators();
+  readingTokens_ = false;
+  return flushed;
 }
 
 bool TEvaluation::PushOperatorToken(const TQueueItem& item) {
@@ -228,7 +260,7 @@ bool TEvaluation::CloseIndex() {
 // An identifier or a constant. Every operand's text is looked up among the variables whatever
 // its kind (a number cannot be a name, so numbers are not looked up).
 bool TEvaluation::ReadOperandToken(std::string_view token, bool& isArray) {
-  const TTokenKind kind = in_.TokenKind;
+  const TTokenKind kind = token_.kind;
   TQueueItem item;
   item.text = token;
   item.constant = kind != tkIdentifier;
@@ -347,11 +379,17 @@ bool TEvaluation::PopOperandValue(std::string_view& value) {
 
 bool TEvaluation::TakeIndex(TInterpreter::variables* array, std::size_t needed, uint32_t& index) {
   if (frame_.operandCount < needed) return Fail(kNoIndex, array->Name, "\" !");
-  std::string_view text;
-  if (!PopOperandValue(text)) return false;
-  if (!text.empty() && text[0] == '!') return Fail(kBadIndex);
   double number = 0;
-  if (!NumberText::ParseNumber(text, number)) return FailSilently();
+  const TOperand& top = frame_.operands[frame_.operandCount - 1];
+  if (top.var == nullptr && top.hasNumber) {
+    number = top.number;  // an intermediate result: its value is known
+    --frame_.operandCount;
+  } else {
+    std::string_view text;
+    if (!PopOperandValue(text)) return false;
+    if (!text.empty() && text[0] == '!') return Fail(kBadIndex);
+    if (!NumberText::ParseNumber(text, number)) return FailSilently();
+  }
   const double truncated = std::trunc(number);
   if (!(truncated >= 0)) return Fail(kBadIndex);
   if (truncated >= static_cast<double>(array->Count)) return Fail(kIndexTooLarge);
@@ -362,9 +400,16 @@ bool TEvaluation::TakeIndex(TInterpreter::variables* array, std::size_t needed, 
 bool TEvaluation::Resolve(const TOperand& operand, std::size_t needed, TResolvedOperand& out) {
   out.var = operand.var;
   out.index = -1;
+  out.hasNumber = false;
   if (operand.var == nullptr) {
     out.text = operand.Text();
-    out.type = NumberText::TypeOfText(out.text);
+    if (operand.hasNumber) {
+      out.hasNumber = true;
+      out.number = operand.number;
+      out.type = operand.type;
+    } else {
+      out.type = NumberText::TypeOfText(out.text);
+    }
     return true;
   }
   out.type = operand.var->Type;

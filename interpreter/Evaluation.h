@@ -5,6 +5,7 @@
 
 #include "EvalFrame.h"
 #include "Interpreter.h"
+#include "Tokenizer.h"
 
 namespace zuvar {
 
@@ -15,6 +16,13 @@ struct TResolvedOperand {
   uint8_t type = 0;
   TInterpreter::variables* var = nullptr;
   int32_t index = -1;
+  bool hasNumber = false;
+  double number = 0;
+
+  // The numeric value, 0 when the text is no number.
+  double Number() const;
+  // The 32-bit integer value, 0 when the text has none.
+  int32_t Integer() const;
 };
 
 // One evaluation of one expression: converts its tokens to postfix order with an operator
@@ -48,6 +56,8 @@ class TEvaluation {
   TOperand& PopOperand() { return frame_.operands[--frame_.operandCount]; }
   void PushText(std::string_view text);
   void PushItem(const TQueueItem& item);
+  // Pushes the decimal text of an integer result.
+  void PushInteger(int32_t value);
 
   // Takes the top text off the stack and resolves it to a value text (see the class notes of
   // the evaluator): a variable's value, an element's value, or a marker. False when an index
@@ -86,6 +96,10 @@ class TEvaluation {
   TEvalFrame& frame_;
   std::string_view text_;
   TEvalMode mode_;
+  // The token being read in phase 1; copied into the context before any message is composed
+  // and when phase 1 ends.
+  TTokenState token_;
+  bool readingTokens_ = false;
   int commaCount_ = 0;
   bool stringsAllowed_ = false;
 };

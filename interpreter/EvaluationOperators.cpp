@@ -75,8 +75,13 @@ int32_t IntegerResult(int code, int32_t left, int32_t right) {
 }  // namespace
 
 bool TEvaluation::PushFixed(double value) {
-  if (!NumberText::FormatFixed(value, true, frame_.result)) return FailSilently();
+  double readBack = 0;
+  if (!NumberText::FormatFixed(value, true, frame_.result, &readBack)) return FailSilently();
   PushText(frame_.result);
+  TOperand& slot = frame_.operands[frame_.operandCount - 1];
+  slot.hasNumber = true;
+  slot.number = readBack;
+  slot.type = vtDouble;
   return true;
 }
 
@@ -95,19 +100,18 @@ bool TEvaluation::IntegerOperator(int code, const TResolvedOperand& left,
   const TIntegerOperandMessages& messages = IntegerMessagesOf(code);
   if (!IsIntegerType(left.type)) return Fail(messages.left);
   if (!IsIntegerType(right.type)) return Fail(messages.right);
-  const int32_t l = NumberText::IntegerOrZero(left.text);
-  const int32_t r = NumberText::IntegerOrZero(right.text);
+  const int32_t l = left.Integer();
+  const int32_t r = right.Integer();
   if (code == opModulo && r == 0) return FailSilently();
-  NumberText::FormatInteger(IntegerResult(code, l, r), frame_.result);
-  PushText(frame_.result);
+  PushInteger(IntegerResult(code, l, r));
   return true;
 }
 
 bool TEvaluation::NumericOperator(int code, const TResolvedOperand& left,
                                   const TResolvedOperand& right) {
   if (!IsNumericType(left.type) || !IsNumericType(right.type)) return FailSilently();
-  const double l = NumberText::NumberOrZero(left.text);
-  double r = NumberText::NumberOrZero(right.text);
+  const double l = left.Number();
+  double r = right.Number();
   bool truth = false;
   switch (code) {
     case opPlus: return PushFixed(l + r);
@@ -132,7 +136,7 @@ bool TEvaluation::NumericOperator(int code, const TResolvedOperand& left,
     case opLessEqual: truth = l <= r; break;
     default: return FailSilently();
   }
-  PushText(truth ? "1" : "0");
+  PushInteger(truth ? 1 : 0);
   return true;
 }
 
@@ -146,7 +150,7 @@ bool TEvaluation::Assignment() {
   if (!Resolve(leftOperand, 1, left)) return false;
   if (left.var == nullptr) return Fail(kNotAddressable, leftOperand.Text(), kNotAddressableEnd);
   if (!IsNumericType(left.type) || !IsNumericType(right.type)) return FailSilently();
-  const double value = NumberText::NumberOrZero(right.text);
+  const double value = right.Number();
   if (!NumberText::CanonicalText(left.var->Type, value, frame_.result)) return FailSilently();
   std::string& target = left.var->Values[left.index < 0 ? 0 : static_cast<std::size_t>(left.index)];
   target.assign(frame_.result);
@@ -159,14 +163,16 @@ bool TEvaluation::UnaryOperator(int code) {
   if (OperandCount() == 0) return Fail(kOperatorPrefix, text, kNeedsOne);
   const TOperand& operand = PopOperand();
   SetErrorText(kUnaryMisused, text, kUnaryMisusedEnd);
-  std::string_view valueText = operand.Text();
-  if (operand.var) {
-    uint32_t index = 0;
-    if (operand.var->Count > 0 && !TakeIndex(operand.var, 1, index)) return false;
-    valueText = operand.var->Values[index];
+  double value = operand.number;
+  if (operand.var || !operand.hasNumber) {
+    std::string_view valueText = operand.Text();
+    if (operand.var) {
+      uint32_t index = 0;
+      if (operand.var->Count > 0 && !TakeIndex(operand.var, 1, index)) return false;
+      valueText = operand.var->Values[index];
+    }
+    if (!NumberText::ParseNumber(valueText, value)) return FailSilently();
   }
-  double value = 0;
-  if (!NumberText::ParseNumber(valueText, value)) return FailSilently();
   switch (code) {
     case opNot: value = value == 0 ? 1 : 0; break;
     case opComplement: value = ~NumberText::TruncateToInt32(value); break;

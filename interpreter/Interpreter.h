@@ -90,9 +90,14 @@ class TInterpreter {
   int EvalDepth = 0;
 
  private:
+  // FNV-1a: names are short, and a lookup happens for most tokens of a run.
   struct NameHash {
     using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    std::size_t operator()(std::string_view s) const {
+      std::size_t hash = 1469598103934665603ull;
+      for (const char c : s) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+      return hash;
+    }
   };
   std::vector<std::unique_ptr<variables>> nodes_;
   std::unordered_map<std::string_view, variables*, NameHash, std::equal_to<>> index_;

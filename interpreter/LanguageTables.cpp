@@ -32,20 +32,32 @@ int SingleCharCode(char c) {
   }
 }
 
+// The two-character rows, found without walking the table.
+int PairCode(char first, char second) {
+  switch (first) {
+    case '|': return second == '|' ? opOr : opNone;
+    case '&': return second == '&' ? opAnd : opNone;
+    case '!': return second == '=' ? opNotEqual : opNone;
+    case '=': return second == '=' ? opEqual : opNone;
+    case '>': return second == '=' ? opGreaterEqual : second == '>' ? opShiftRight : opNone;
+    case '<': return second == '=' ? opLessEqual : second == '<' ? opShiftLeft : opNone;
+    case '0': return second == '-' ? opNegate : second == '+' ? opUnaryPlus : opNone;
+    default: return opNone;
+  }
+}
+
 }  // namespace
 
 int OperatorCodeOf(std::string_view text) {
   if (text.size() == 1) return SingleCharCode(text[0]);
-  if (text.size() != 2) return opNone;
-  for (const TOperatorRow& row : Operators) {
-    if (row.Text == text) return row.Code;
-  }
+  if (text.size() == 2) return PairCode(text[0], text[1]);
   return opNone;
 }
 
 bool IsTypeName(std::string_view text) { return TypeCodeOf(text) != 0; }
 
 uint8_t TypeCodeOf(std::string_view text) {
+  if (text.size() < 3 || text.size() > 6) return 0;
   for (const TTypeNameRow& row : TypeNames) {
     if (row.Name == text) return row.Type;
   }

@@ -74,9 +74,108 @@ NumberShape ScanNumber(std::string_view text) {
 
 constexpr double kTwo32 = 4294967296.0;
 
+// Powers of ten that a double holds exactly.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The digits as an integer; below 2^53, so the conversion to double is exact.
+double DigitsValue(const char* digits, int count) {
+  int64_t value = 0;
+  for (int i = 0; i < count; ++i) value = value * 10 + (digits[i] - '0');
+  return static_cast<double>(value);
+}
+
+// Fast path for the common shape [-]digits[.digits] with at most 15 significant digits once
+// the zeros after the last non-zero decimal are dropped: the mantissa is then exact in a double
+// and one division by an exact power of ten rounds correctly, as a full conversion would.
+bool ParseShortDecimal(std::string_view text, double& value) {
+  std::size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (negative) i = 1;
+  int64_t mantissa = 0;
+  int significant = 0;
+  int decimals = 0;
+  int pendingZeros = 0;  // zeros after the point not yet known to be significant
+  bool anyDigit = false;
+  bool afterPoint = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '.') {
+      if (afterPoint) return false;
+      afterPoint = true;
+      continue;
+    }
+    if (!IsDigit(c)) return false;
+    anyDigit = true;
+    if (afterPoint && c == '0') {
+      ++pendingZeros;
+      continue;
+    }
+    for (; pendingZeros > 0; --pendingZeros) {
+      mantissa *= 10;
+      ++decimals;
+      if (mantissa != 0) ++significant;
+    }
+    mantissa = mantissa * 10 + (c - '0');
+    if (afterPoint) ++decimals;
+    if (mantissa != 0) ++significant;
+    if (significant > 15 || decimals > 22) return false;
+  }
+  if (!anyDigit) return false;
+  const double magnitude = static_cast<double>(mantissa) / kPowersOfTen[decimals];
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
+// Reads "[-]d.ddd...e[+-]XX" with the given number of digits as ParseNumber would.
+double ReadScientific(const char* first, const char* last, int digitCount) {
+  const char* p = first;
+  const bool negative = *p == '-';
+  if (negative) ++p;
+  int64_t mantissa = p[0] - '0';
+  for (int i = 1; i < digitCount; ++i) mantissa = mantissa * 10 + (p[i + 1] - '0');
+  const char* e = p + digitCount + 1;  // the 'e'
+  int exponent = 0;
+  std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), last, exponent);
+  const int scale = exponent - (digitCount - 1);
+  double magnitude = 0;
+  if (scale >= -22 && scale <= 22) {
+    magnitude = scale >= 0 ? static_cast<double>(mantissa) * kPowersOfTen[scale]
+                           : static_cast<double>(mantissa) / kPowersOfTen[-scale];
+  } else {
+    const auto read = std::from_chars(p, last, magnitude);
+    if (read.ec == std::errc::result_out_of_range) {
+      magnitude = exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+  }
+  return negative ? -magnitude : magnitude;
+}
+
+void ReadBackText(const std::string& text, double* readBack) {
+  if (readBack) *readBack = NumberText::NumberOrZero(text);
+}
+
 }  // namespace
 
 bool NumberText::ParseInteger(std::string_view text, int32_t& value) {
+  // Fast path: up to nine digits with an optional minus.
+  if (!text.empty() && text.size() <= 10) {
+    const bool negative = text[0] == '-';
+    const std::size_t start = negative ? 1 : 0;
+    if (start < text.size() && text.size() - start <= 9) {
+      int32_t parsed = 0;
+      bool plain = true;
+      for (std::size_t i = start; i < text.size(); ++i) {
+        if (!IsDigit(text[i])) { plain = false; break; }
+        parsed = parsed * 10 + (text[i] - '0');
+      }
+      if (plain) {
+        value = negative ? -parsed : parsed;
+        return true;
+      }
+    }
+  }
   std::size_t start = 0;
   if (!text.empty() && text[0] == '+') start = 1;
   if (start < text.size() && text[start] == '-' && start == 1) return false;
@@ -109,6 +208,7 @@ bool NumberText::ParseNumber(std::string_view text, double& value) {
       return true;
     }
   }
+  if (ParseShortDecimal(text, value)) return true;
   const NumberShape shape = ScanNumber(text);
   if (!shape.valid) return false;
   const char* first = text.data() + shape.mantissaStart;
@@ -159,19 +259,20 @@ void NumberText::AppendInteger(int32_t value, std::string& out) {
   out.append(buffer, result.ptr);
 }
 
-bool NumberText::FormatFixed(double value, bool roundTo15, std::string& out) {
+bool NumberText::FormatFixed(double value, bool roundTo15, std::string& out, double* readBack) {
   if (!std::isfinite(value)) return false;
   char buffer[64];
-  if (roundTo15) {
+  // An integer below 10^15 already has at most 15 significant digits.
+  const bool exactInteger = std::fabs(value) < 1e15 && value == std::trunc(value);
+  if (roundTo15 && !exactInteger) {
     const auto written =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    double rounded = 0;
-    const auto read = std::from_chars(buffer, written.ptr, rounded);
-    if (read.ec != std::errc()) return false;  // rounding carried past the largest double
-    value = rounded;
+    value = ReadScientific(buffer, written.ptr, 15);
+    if (!std::isfinite(value)) return false;  // rounding carried past the largest double
   }
   if (value == 0) {
     out.assign("0.000000000000000000");
+    if (readBack) *readBack = 0;
     return true;
   }
   // Ten significant digits: d.ddddddddde[+-]XX
@@ -199,6 +300,12 @@ bool NumberText::FormatFixed(double value, bool roundTo15, std::string& out) {
     }
     out.push_back('E');
     AppendInteger(exponent, out);
+    if (readBack && exponent - 9 <= 22) {
+      const double magnitude = DigitsValue(digits, 10) * kPowersOfTen[exponent - 9];
+      *readBack = negative ? -magnitude : magnitude;
+    } else {
+      ReadBackText(out, readBack);
+    }
     return true;
   }
   if (exponent < -9) {
@@ -212,6 +319,7 @@ bool NumberText::FormatFixed(double value, bool roundTo15, std::string& out) {
     }
     if (zero && *start == '-') ++start;
     out.assign(start, static_cast<std::size_t>(fixed.ptr - start));
+    ReadBackText(out, readBack);
     return true;
   }
   out.clear();
@@ -226,6 +334,11 @@ bool NumberText::FormatFixed(double value, bool roundTo15, std::string& out) {
     out.append(-exponent - 1, '0');
     out.append(digits, 10);
     out.append(18 - (-exponent - 1) - 10, '0');
+  }
+  if (readBack) {
+    // One correctly rounded division of exact operands: the value ParseNumber reads.
+    const double magnitude = DigitsValue(digits, 10) / kPowersOfTen[9 - exponent];
+    *readBack = negative ? -magnitude : magnitude;
   }
   return true;
 }

@@ -32,7 +32,10 @@ class NumberText {
   // in exponent notation ("1.23456789E15"). With roundTo15 the value is first rounded to 15
   // significant digits, as every operator and math function does. Fails (false, out untouched)
   // for an infinity or a NaN.
-  static bool FormatFixed(double value, bool roundTo15, std::string& out);
+  // When readBack is given it receives the numeric value of the text written, exactly as
+  // ParseNumber would read it.
+  static bool FormatFixed(double value, bool roundTo15, std::string& out,
+                          double* readBack = nullptr);
 
   // The canonical text of a value of the given type code: char, int and long wrap to 8, 16 and
   // 32 bits, double is the fixed text. Fails for a double that is not finite, and for a type

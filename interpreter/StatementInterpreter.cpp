@@ -38,7 +38,7 @@ class LineRun {
 
  private:
   TOutcome NextStatement(std::string_view& rest);
-  TOutcome Dispatch(std::string_view statement);
+  TOutcome Dispatch(std::string_view statement, const TTokenState& first, int afterFirst);
   TOutcome Expression(std::string_view statement, int afterFirst);
   TOutcome Fail(TErrorClass errorClass, std::string_view message) {
     StatementErrors::ReportWithToken(in_, errorClass, message);
@@ -65,27 +65,37 @@ int LineRun::Run(std::string_view line) {
 }
 
 // Finds the statement at the start of rest, up to and including its ";", and runs it.
+// The tokens are read on a state of their own; only the last one reaches the context.
 TOutcome LineRun::NextStatement(std::string_view& rest) {
+  TTokenState token = TTokenState::From(in_);
+  TTokenState firstToken;
+  int afterFirst = 0;
   int position = 1;
   bool first = true;
   for (;;) {
-    const int after = Tokenizer::NextToken(in_, rest, position);
-    if (in_.TokenKind == tkOperator && in_.Token == ";") {
+    const int after = Tokenizer::Scan(in_, rest, position, token);
+    if (first) {
+      firstToken = token;
+      afterFirst = after;
+    }
+    if (token.IsOperator(opSemicolon)) {
       position = after;
       break;
     }
     if (after == -1) {
-      if (first && (in_.TokenKind == tkComment ||
-                    (in_.TokenKind == tkInvalid && in_.TokenMessage == kTokenFine))) {
+      token.CommitTo(in_);
+      if (first && (token.kind == tkComment ||
+                    (token.kind == tkInvalid && token.message == kTokenFine))) {
         return TOutcome::LineDone;
       }
       // A token that ends the line with an error of its own is reported, not passed over.
-      if (first && in_.TokenKind == tkInvalid) return Fail(TErrorClass::Syntax, kUndefinedToken);
+      if (first && token.kind == tkInvalid) return Fail(TErrorClass::Syntax, kUndefinedToken);
       return Fail(TErrorClass::Syntax, kNoSemicolon);
     }
     first = false;
     position = after;
   }
+  token.CommitTo(in_);
   const std::string_view statement = rest.substr(0, static_cast<std::size_t>(position) - 1);
   rest.remove_prefix(statement.size());
   ++in_.StatementCount;
@@ -93,11 +103,13 @@ TOutcome LineRun::NextStatement(std::string_view& rest) {
   if (block_.Shape == nstChoice && in_.BlockStatementCount > 1) {
     return Fail(TErrorClass::NotAllowed, kOneStatementInDecision);
   }
-  return Dispatch(statement);
+  return Dispatch(statement, firstToken, afterFirst);
 }
 
-TOutcome LineRun::Dispatch(std::string_view statement) {
-  const int afterFirst = Tokenizer::NextToken(in_, statement, 1);
+// The first token of the statement is the one the statement's search began with.
+TOutcome LineRun::Dispatch(std::string_view statement, const TTokenState& first,
+                           int afterFirst) {
+  first.CommitTo(in_);
   switch (in_.TokenKind) {
     case tkTypeName:
       if (InOut()) return InOutMessage();

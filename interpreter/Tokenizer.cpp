@@ -27,118 +27,135 @@ std::string_view CharacterAt(std::string_view line, std::size_t i, std::size_t& 
   return line.substr(i, pos - i);
 }
 
-void SetToken(TInterpreter& in, std::string_view& out, std::string_view text) {
-  in.Token.assign(text.data(), text.size());
-  out = text;
-}
-
-int Fail(TInterpreter& in, std::string_view message) {
-  in.TokenKind = tkInvalid;
-  in.TokenMessage.assign(message.data(), message.size());
+int Fail(TTokenState& t, std::string_view message) {
+  t.kind = tkInvalid;
+  t.message = message;
   return -1;
 }
 
-int ReadNumber(TInterpreter& in, std::string_view line, std::size_t i, std::string_view& out) {
+int ReadNumber(TTokenState& t, std::string_view line, std::size_t i) {
   const std::size_t n = line.size();
   std::size_t j = i + 1;
   if (line[i] == '.') {
-    in.TokenKind = tkDoubleConst;
+    t.kind = tkDoubleConst;
     while (j < n && IsDigit(line[j])) ++j;
   } else {
-    in.TokenKind = tkIntConst;
+    t.kind = tkIntConst;
     while (j < n) {
       if (IsDigit(line[j])) {
         ++j;
       } else if (line[j] == '.') {
-        if (in.TokenKind == tkDoubleConst) {
-          SetToken(in, out, line.substr(i, j - i));
-          return Fail(in, kTooManyDots);
+        if (t.kind == tkDoubleConst) {
+          t.text = line.substr(i, j - i);
+          return Fail(t, kTooManyDots);
         }
-        in.TokenKind = tkDoubleConst;
+        t.kind = tkDoubleConst;
         ++j;
       } else {
         break;
       }
     }
   }
-  SetToken(in, out, line.substr(i, j - i));
+  t.text = line.substr(i, j - i);
   if (j >= n) {
-    in.TokenMessage.assign(kNoStatementEnd.data(), kNoStatementEnd.size());
+    t.message = kNoStatementEnd;
     return -1;
   }
   return static_cast<int>(j) + 1;
 }
 
-int ReadString(TInterpreter& in, std::string_view line, std::size_t i, std::string_view& out) {
+int ReadString(TTokenState& t, std::string_view line, std::size_t i) {
   const std::size_t n = line.size();
   std::size_t j = i + 1;
   // Bytes of a multi-byte character are never a quote or a backslash, so stepping by bytes
   // keeps every character whole.
   while (j < n && line[j] != '"') j += line[j] == '\\' ? 2 : 1;
   if (j >= n) {
-    SetToken(in, out, line.substr(i + 1));
-    return Fail(in, kUnclosedString);
+    t.text = line.substr(i + 1);
+    return Fail(t, kUnclosedString);
   }
-  in.TokenKind = tkStringConst;
-  SetToken(in, out, line.substr(i + 1, j - i - 1));
+  t.kind = tkStringConst;
+  t.text = line.substr(i + 1, j - i - 1);
   return static_cast<int>(j) + 2;
 }
 
-int ReadCharacter(TInterpreter& in, std::string_view line, std::size_t i, std::string_view& out) {
+int ReadCharacter(TTokenState& t, std::string_view line, std::size_t i) {
   const std::size_t n = line.size();
-  if (i + 1 >= n) return Fail(in, kQuoteAtEnd);
+  if (i + 1 >= n) return Fail(t, kQuoteAtEnd);
   std::size_t end = 0;
-  SetToken(in, out, CharacterAt(line, i + 1, end));
-  if (end >= n) return Fail(in, kCharNotClosed);
-  if (line[end] != '\'') return Fail(in, kCharTooLong);
-  in.TokenKind = tkCharConst;
+  t.text = CharacterAt(line, i + 1, end);
+  if (end >= n) return Fail(t, kCharNotClosed);
+  if (line[end] != '\'') return Fail(t, kCharTooLong);
+  t.kind = tkCharConst;
   return static_cast<int>(end) + 2;
 }
 
-int ReadWord(TInterpreter& in, std::string_view line, std::size_t i, std::string_view& out) {
+int ReadWord(const TInterpreter& in, TTokenState& t, std::string_view line, std::size_t i) {
   const std::size_t n = line.size();
   std::size_t j = i + 1;
   while (j < n && IsWordCharacter(line[j])) ++j;
   const std::string_view word = line.substr(i, j - i);
-  SetToken(in, out, word);
+  t.text = word;
   if (IsTypeName(word)) {
-    in.TokenKind = tkTypeName;
+    t.kind = tkTypeName;
   } else if (Tokenizer::IsFunctionName(in, word)) {
-    in.TokenKind = tkFunction;
+    t.kind = tkFunction;
   } else {
-    in.TokenKind = tkIdentifier;
+    t.kind = tkIdentifier;
   }
   if (j >= n) {
-    in.TokenMessage.assign(kNoStatementEnd.data(), kNoStatementEnd.size());
+    t.message = kNoStatementEnd;
     return -1;
   }
   return static_cast<int>(j) + 1;
 }
 
-// Operators: a two-character entry first, then a one-character one. Returns 0 when c starts
-// no operator.
-int ReadOperator(TInterpreter& in, std::string_view line, std::size_t i, std::string_view& out) {
+// Operators: a two-character entry first, then a one-character one (the lookups leave their
+// code, -1 when they find nothing). Returns 0 when c starts no operator.
+int ReadOperator(TTokenState& t, std::string_view line, std::size_t i) {
   const std::size_t n = line.size();
-  if (i + 1 < n && Tokenizer::IsOperator(in, line.substr(i, 2), false)) {
-    in.TokenKind = tkOperator;
-    SetToken(in, out, line.substr(i, 2));
-    return static_cast<int>(i) + 3;
+  if (i + 1 < n) {
+    t.operatorCode = OperatorCodeOf(line.substr(i, 2));
+    if (t.operatorCode != opNone) {
+      t.kind = tkOperator;
+      t.text = line.substr(i, 2);
+      return static_cast<int>(i) + 3;
+    }
   }
-  if (!Tokenizer::IsOperator(in, line.substr(i, 1), false)) return 0;
-  SetToken(in, out, line.substr(i, 1));
+  t.operatorCode = OperatorCodeOf(line.substr(i, 1));
+  if (t.operatorCode == opNone) return 0;
+  t.text = line.substr(i, 1);
   if (line[i] == '/') {
-    if (i + 1 >= n) return Fail(in, kLonelySlash);
+    if (i + 1 >= n) return Fail(t, kLonelySlash);
     if (line[i + 1] == '/') {
-      in.TokenKind = tkComment;
-      SetToken(in, out, line.substr(i));
+      t.kind = tkComment;
+      t.text = line.substr(i);
       return -1;
     }
   }
-  in.TokenKind = tkOperator;
+  t.kind = tkOperator;
   return static_cast<int>(i) + 2;
 }
 
 }  // namespace
+
+TTokenState TTokenState::From(const TInterpreter& interpreter) {
+  TTokenState state;
+  state.text = interpreter.Token;
+  state.kind = interpreter.TokenKind;
+  state.message = interpreter.TokenMessage;
+  state.operatorCode = interpreter.OperatorCode;
+  return state;
+}
+
+void TTokenState::CommitTo(TInterpreter& in) const {
+  if (in.Token.data() != text.data() || in.Token.size() != text.size()) {
+    in.Token.assign(text.data(), text.size());
+  }
+  in.TokenKind = kind;
+  if (in.TokenMessage != message) in.TokenMessage.assign(message.data(), message.size());
+  in.OperatorCode = operatorCode;
+}
 
 int Tokenizer::NextToken(TInterpreter& interpreter, std::string_view line, int position) {
   std::string_view ignored;
@@ -147,26 +164,38 @@ int Tokenizer::NextToken(TInterpreter& interpreter, std::string_view line, int p
 
 int Tokenizer::NextToken(TInterpreter& in, std::string_view line, int position,
                          std::string_view& out) {
-  in.TokenKind = tkInvalid;
-  in.TokenMessage.assign(kTokenFine.data(), kTokenFine.size());
-  out = {};
-  // A position past the end (or the -1 of an earlier call) takes nothing; Token stays.
+  TTokenState state = TTokenState::From(in);
+  const int after = Scan(in, line, position, state);
+  state.CommitTo(in);
+  out = state.text;
+  return after;
+}
+
+int Tokenizer::Scan(const TInterpreter& in, std::string_view line, int position,
+                    TTokenState& t) {
+  t.kind = tkInvalid;
+  t.message = kTokenFine;
+  // A position past the end (or the -1 of an earlier call) takes nothing; the text stays.
   if (position < 1 || static_cast<std::size_t>(position) > line.size()) return -1;
-  in.Token.clear();
+  t.text = {};
   std::size_t i = static_cast<std::size_t>(position) - 1;
   while (i < line.size() && IsBlank(line[i])) ++i;
   if (i >= line.size()) return -1;
 
   const char c = line[i];
-  if (c == '.' || IsDigit(c)) return ReadNumber(in, line, i, out);
-  if (const int after = ReadOperator(in, line, i, out); after != 0) return after;
-  if (c == '"') return ReadString(in, line, i, out);
-  if (c == '\'') return ReadCharacter(in, line, i, out);
-  if (IsLetter(c)) return ReadWord(in, line, i, out);
+  if (c == '.' || IsDigit(c)) return ReadNumber(t, line, i);
+  if (IsLetter(c) || c == '"' || c == '\'' || static_cast<unsigned char>(c) >= 0x80) {
+    t.operatorCode = opNone;  // no operator begins with these: the lookups would find nothing
+  } else if (const int after = ReadOperator(t, line, i); after != 0) {
+    return after;
+  }
+  if (c == '"') return ReadString(t, line, i);
+  if (c == '\'') return ReadCharacter(t, line, i);
+  if (IsLetter(c)) return ReadWord(in, t, line, i);
 
   std::size_t end = 0;
-  in.Token.assign(CharacterAt(line, i, end));
-  in.TokenMessage.assign(kInvalidCharacter.data(), kInvalidCharacter.size());
+  t.text = CharacterAt(line, i, end);
+  t.message = kInvalidCharacter;
   return static_cast<int>(end) + 1;
 }
 
@@ -178,6 +207,7 @@ bool Tokenizer::IsOperator(TInterpreter& interpreter, std::string_view text,
 }
 
 bool Tokenizer::IsFunctionName(const TInterpreter& interpreter, std::string_view text) {
+  if (text.empty() || !IsLetter(text[0])) return false;
   for (const std::string& name : interpreter.BuiltinFunctions) {
     if (name == text) return true;
   }

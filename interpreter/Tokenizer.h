@@ -1,10 +1,29 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
+
+#include "LanguageTables.h"
 
 namespace zuvar {
 
 class TInterpreter;
+
+// The result of reading one token, held apart from the context so that a scan over many
+// tokens pays for copying the token's text into the context only once. The text and message
+// are views into the line or into static storage.
+struct TTokenState {
+  std::string_view text;
+  TTokenKind kind = tkInvalid;
+  std::string_view message;
+  int32_t operatorCode = -1;  // the last code looked up; numbers make no lookup
+
+  // Starts from the context's last token, as a run of NextToken calls would.
+  static TTokenState From(const TInterpreter& interpreter);
+  // Leaves this token in Token, TokenKind, TokenMessage and OperatorCode.
+  void CommitTo(TInterpreter& interpreter) const;
+  bool IsOperator(int code) const { return kind == tkOperator && operatorCode == code; }
+};
 
 // Cuts one line of block code into tokens, one token per call. Positions are 1-based positions
 // in the UTF-8 text of the line (one step per byte); a character outside ASCII is one token
@@ -21,6 +40,11 @@ class Tokenizer {
   // storage). It is only meaningful when TokenKind is not tkInvalid.
   static int NextToken(TInterpreter& interpreter, std::string_view line, int position,
                        std::string_view& text);
+
+  // As NextToken, on a token state instead of the context. A position past the end leaves the
+  // state's text as it was; the state's operator code changes only when a lookup is made.
+  static int Scan(const TInterpreter& interpreter, std::string_view line, int position,
+                  TTokenState& token);
 
   // Searches the operator table in code order. With allowUnaryForms false, "0-" and "0+" are
   // refused at once and OperatorCode is left alone. Otherwise a match sets OperatorCode to the

@@ -46,7 +46,10 @@ class TokenizerTest : public ::testing::Test {
 
 TEST(LanguageTablesTest, OperatorRowsAreNumberedInPriorityOrder) {
   ASSERT_EQ(Operators.size(), 31u);
-  for (std::size_t i = 0; i < Operators.size(); ++i) EXPECT_EQ(Operators[i].Code, int(i + 1));
+  for (std::size_t i = 0; i < Operators.size(); ++i) {
+    EXPECT_EQ(Operators[i].Code, int(i + 1));
+    EXPECT_EQ(OperatorCodeOf(Operators[i].Text), Operators[i].Code) << Operators[i].Text;
+  }
   EXPECT_EQ(OperatorCodeOf("="), 9);
   EXPECT_EQ(OperatorCodeOf("!="), 15);
   EXPECT_EQ(OperatorCodeOf("=="), 16);
