@@ -49,8 +49,8 @@ void BM_CountingLoop(benchmark::State& state) {
     ++steps;
     engine.StopSimulation(run, true);
   }
-  state.counters["steps/s"] = benchmark::Counter(static_cast<double>(steps),
-                                                 benchmark::Counter::kIsRate);
+  state.counters["steps/s"] =
+      benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
   state.counters["steps"] = static_cast<double>(steps) / static_cast<double>(state.iterations());
 }
 

@@ -1,8 +1,8 @@
 #include "LineReader.h"
 
-#include <cerrno>
-
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "InterruptFlag.h"
 

@@ -4,8 +4,8 @@
 
 #include "ExitStatus.h"
 #include "FixedWidthMeasurer.h"
-#include "InterruptFlag.h"
 #include "Interpreter.h"
+#include "InterruptFlag.h"
 #include "OutputLines.h"
 #include "OutputStreamer.h"
 #include "ProjectFile.h"

@@ -37,8 +37,8 @@ void SumAverage(ExampleSheet& s) {
   auto* add = s.Put(nstCalc, 1, 5, {"s = s + x;", "i = i + 1;"});
   auto* any = s.Put(nstChoice, 2, 4, {"n > 0;"});
   auto* out = s.Put(nstInOut, 2, 5,
-                    {"write(\"Suma: \");", "write(s);", "write(\"\\nŚrednia: \");",
-                     "write(s / n);", "write(\"\\n\");"});
+                    {"write(\"Suma: \");", "write(s);", "write(\"\\nŚrednia: \");", "write(s / n);",
+                     "write(\"\\n\");"});
   auto* none = s.Put(nstInOut, 3, 5, {"write(\"Brak liczb\\n\");"});
   auto* join = s.Put(nstNode, 2, 6);
   auto* stop = s.Put(nstStop, 2, 7);
@@ -102,8 +102,8 @@ void Prime(ExampleSheet& s) {
 
 void BubbleSort(ExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
-  auto* init = s.Put(nstCalc, 1, 1,
-                     {"long n;", "long a[20];", "long i = 0;", "long j;", "long t;"});
+  auto* init =
+      s.Put(nstCalc, 1, 1, {"long n;", "long a[20];", "long i = 0;", "long j;", "long t;"});
   auto* count = s.Put(nstInOut, 1, 2, {"read(n);"});
   auto* readMore = s.Put(nstChoice, 1, 3, {"i < n;"});
   auto* readOne = s.Put(nstInOut, 1, 4, {"read(a[i]);"});
@@ -143,8 +143,8 @@ void BubbleSort(ExampleSheet& s) {
 
 void Fibonacci(ExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
-  auto* init = s.Put(nstCalc, 1, 1,
-                     {"long n;", "long a = 0;", "long b = 1;", "long t;", "long i = 0;"});
+  auto* init =
+      s.Put(nstCalc, 1, 1, {"long n;", "long a = 0;", "long b = 1;", "long t;", "long i = 0;"});
   auto* in = s.Put(nstInOut, 1, 2, {"read(n);"});
   auto* test = s.Put(nstChoice, 1, 3, {"i < n;"});
   auto* out = s.Put(nstInOut, 1, 4, {"write(a);", "write(\" \");"});
@@ -185,8 +185,8 @@ void NestedLoops(ExampleSheet& s) {
   auto* endLine = s.Put(nstInOut, 2, 8, {"write(\"\\n\");"});
   auto* outerNext = s.Put(nstCalc, 2, 9, {"i = i + 1;"});
   auto* stop = s.Put(nstStop, 3, 5);
-  s.Chain({start, init, in, outerJoin, outer, innerInit, innerJoin, inner, product, out,
-           innerNext});
+  s.Chain(
+      {start, init, in, outerJoin, outer, innerInit, innerJoin, inner, product, out, innerNext});
   s.Link(innerNext, innerJoin, sideLeft, sideLeft);
   s.LinkFalse(inner, endLine);
   s.Link(endLine, outerNext);
@@ -221,9 +221,14 @@ int main(int argc, char** argv) {
     return 64;
   }
   const std::vector<Example> examples{
-      {"factorial", Factorial}, {"sum_average", SumAverage}, {"gcd", Gcd},
-      {"prime", Prime},         {"bubble_sort", BubbleSort}, {"fibonacci", Fibonacci},
-      {"continuation", Continuation}, {"nested_loops", NestedLoops},
+      {"factorial", Factorial},
+      {"sum_average", SumAverage},
+      {"gcd", Gcd},
+      {"prime", Prime},
+      {"bubble_sort", BubbleSort},
+      {"fibonacci", Fibonacci},
+      {"continuation", Continuation},
+      {"nested_loops", NestedLoops},
   };
   if (!WriteAll(examples, argv[1])) return 1;
   if (argc == 3 && !WriteAll(CaseDiagrams(), argv[2])) return 1;

@@ -1,9 +1,8 @@
-#include "ConnectionCheck.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 
+#include "ConnectionCheck.h"
 #include "DiagramBuilder.h"
 #include "Interpreter.h"
 #include "RecordingHost.h"

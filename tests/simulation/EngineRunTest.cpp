@@ -31,11 +31,10 @@ TEST_F(EngineRunTest, FaultyConnectionsAreStartErrorTwo) {
   EXPECT_EQ(run->Line, 0);
   EXPECT_EQ(run->Finished, 0);
   EXPECT_TRUE(run->Token.empty());
-  EXPECT_EQ(host.events,
-            (std::vector<std::string>{
-                "LOG Brak połączeń wyjściowych od bloku start!",
-                "LOG Wykryto błędne połączenia bloków w schemacie!",
-                "[Informacja] Wykryto błędne połączenia bloków w schemacie!"}));
+  EXPECT_EQ(host.events, (std::vector<std::string>{
+                             "LOG Brak połączeń wyjściowych od bloku start!",
+                             "LOG Wykryto błędne połączenia bloków w schemacie!",
+                             "[Informacja] Wykryto błędne połączenia bloków w schemacie!"}));
   EXPECT_EQ(ui.events, (std::vector<std::string>{"lock", "sheet off"}));
 }
 

@@ -69,8 +69,7 @@ TEST_F(EngineStepTest, DecisionFollowsItsConditionAndBlinksTheLinkTaken) {
   Step();
   EXPECT_EQ(run->CurrentBlock, stop);
   EXPECT_EQ(run->Finished, 1);
-  const std::vector<TColor> blink{clLime, clBlack, clLime, clBlack, clLime,
-                                  clBlack, clLime,  clRed};
+  const std::vector<TColor> blink{clLime, clBlack, clLime, clBlack, clLime, clBlack, clLime, clRed};
   EXPECT_EQ(colours.ColoursOf(choice->OutLinkFalse.get()), blink);
   EXPECT_TRUE(colours.ColoursOf(choice->OutLink.get()).empty());
   EXPECT_EQ(ui.sleeps, std::vector<unsigned>(6, 35));
@@ -134,7 +133,8 @@ TEST_F(EngineStepTest, BallTravelsEveryPixelOfTheLinkAndPulses) {
   Start();
   Step();
   int pixels = 0;
-  for (const TLine* s = start->OutLink->FirstLine; s; s = s->NextLine) pixels += std::abs(s->Length);
+  for (const TLine* s = start->OutLink->FirstLine; s; s = s->NextLine)
+    pixels += std::abs(s->Length);
   ASSERT_GT(pixels, 10);
   ASSERT_EQ(ui.balls.size(), static_cast<std::size_t>(pixels) + 1);
   EXPECT_EQ(ui.waited, 15u * pixels);
@@ -206,9 +206,7 @@ struct HostFailure {};
 // A host whose value dialog blows up, as an unforeseen fault inside a statement would.
 class ExplodingHost : public test::RecordingHost {
  public:
-  std::optional<std::string> ReadValue(std::string_view) override {
-    throw HostFailure{};
-  }
+  std::optional<std::string> ReadValue(std::string_view) override { throw HostFailure{}; }
 };
 
 TEST_F(EngineStepTest, ExceptionInsideAStatementIsACriticalFault) {

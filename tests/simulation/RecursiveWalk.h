@@ -28,7 +28,8 @@ class RecursiveWalk {
     if (++block->Tag > 1) return true;
     if (!Walk(block->BlockLinkFalse)) return false;
     if (block->Shape != nstContinuum) return Walk(block->BlockLink);
-    if (block->BlockLink) Log("Ostrzeżenie: wyjście z pierwszego bloku kontynuacji jest ignorowane");
+    if (block->BlockLink)
+      Log("Ostrzeżenie: wyjście z pierwszego bloku kontynuacji jest ignorowane");
     int others = 0;
     TNewShape* partner = nullptr;
     for (TNewShape* o = diagram_.FirstBlock; o; o = o->Next) {
