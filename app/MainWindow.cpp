@@ -125,19 +125,11 @@ void TZUVAR::ConnectEditCommands() {
 void TZUVAR::ConnectViewCommands() {
   TMainMenu& m = Menu;
   connect(m.Widok1, &QMenu::aboutToShow, this, &TZUVAR::ViewMenuOpened);
-  // The view items invert their own check marks in their handlers.
-  for (QAction* a : {m.Kodrdowy1, m.Interpretator1, m.Standardowewyjcie1, m.PlikLog1, m.Standardowy1})
-    a->setCheckable(false);
-  connect(m.Kodrdowy1, &QAction::triggered, this, &TZUVAR::Kodrdowy1Click);
+  // The view items are check items: a click has inverted the mark when the handler runs.
   connect(m.Interpretator1, &QAction::triggered, this, &TZUVAR::Interpretator1Click);
   connect(m.Standardowewyjcie1, &QAction::triggered, this, &TZUVAR::Standardowewyjcie1Click);
   connect(m.PlikLog1, &QAction::triggered, this, &TZUVAR::PlikLog1Click);
   connect(m.Standardowy1, &QAction::triggered, this, &TZUVAR::Standardowy1Click);
-  for (QAction* a : {m.Kodrdowy1, m.Standardowewyjcie1, m.Standardowy1}) {
-    a->setCheckable(true);
-    a->setChecked(true);
-  }
-  for (QAction* a : {m.Interpretator1, m.PlikLog1}) a->setCheckable(true);
 }
 
 void TZUVAR::ConnectOptions() {
@@ -230,29 +222,21 @@ void TZUVAR::SimulationMenuOpened() {
 
 // ---- view -----------------------------------------------------------------------------------
 
-void TZUVAR::Kodrdowy1Click() { Menu.Kodrdowy1->setChecked(!Menu.Kodrdowy1->isChecked()); }
-
 void TZUVAR::Interpretator1Click() {
   if (simulation_->Exists()) {
     Menu.Interpretator1->setChecked(!Menu.Interpretator1->isChecked());
     return;
   }
-  Menu.Interpretator1->setChecked(!Menu.Interpretator1->isChecked());
   simulation_->SetWindowVisible(Menu.Interpretator1->isChecked());
 }
 
-void TZUVAR::Standardowewyjcie1Click() {
-  Menu.Standardowewyjcie1->setChecked(!Menu.Standardowewyjcie1->isChecked());
-  SetOutputVisible(Menu.Standardowewyjcie1->isChecked());
-}
+void TZUVAR::Standardowewyjcie1Click() { SetOutputVisible(Menu.Standardowewyjcie1->isChecked()); }
 
 void TZUVAR::PlikLog1Click() {
-  Menu.PlikLog1->setChecked(!Menu.PlikLog1->isChecked());
   if (TForm5* log = app_.LogWindow()) log->setVisible(Menu.PlikLog1->isChecked());
 }
 
 void TZUVAR::Standardowy1Click() {
-  Menu.Standardowy1->setChecked(!Menu.Standardowy1->isChecked());
   if (!simulation_->Exists()) Menu.ToolBar1->setVisible(Menu.Standardowy1->isChecked());
 }
 

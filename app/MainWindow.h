@@ -53,7 +53,6 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   void Usuzaznaczoneelementy1Click();
   void Zaznaczwszystkieelementy1Click();
   void SelectTool(int tool);
-  void Kodrdowy1Click();
   void Interpretator1Click();
   void Standardowewyjcie1Click();
   void PlikLog1Click();

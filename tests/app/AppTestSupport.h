@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QAction>
+#include <QDialog>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "Dialogs.h"
+#include "MainWindow.h"
+#include "SchematView.h"
+#include "ZuvarApp.h"
+
+namespace zuvar::test {
+
+// Answers every message box and dialog of the program without a person, and keeps what was
+// shown in order.
+class FakeDialogs : public TDialogs {
+ public:
+  struct Shown {
+    QString text, caption;
+    TMsgIcon icon;
+    TMsgButtons buttons;
+  };
+
+  TMsgResult Message(QWidget*, const QString& text, const QString& caption, TMsgIcon icon,
+                     TMsgButtons buttons) override {
+    messages.push_back({text, caption, icon, buttons});
+    if (buttons == TMsgButtons::Ok) return TMsgResult::Ok;
+    if (answers.empty()) return TMsgResult::No;
+    const TMsgResult answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  QString OpenFile(QWidget*, const TFileDialogSpec& spec) override {
+    openSpecs.push_back(spec);
+    return Next(openNames);
+  }
+  QString SaveFile(QWidget*, const TFileDialogSpec& spec) override {
+    saveSpecs.push_back(spec);
+    return Next(saveNames);
+  }
+  int Exec(QDialog& dialog) override {
+    execTitles.push_back(dialog.windowTitle());
+    if (exec) return exec(dialog);
+    dialog.accept();
+    return dialog.result();
+  }
+  QAction* Popup(QMenu&, const QPoint&) override { return nullptr; }
+  bool AskText(QWidget*, const QString&, const QString&, QString&) override { return false; }
+
+  std::vector<Shown> messages;
+  std::deque<TMsgResult> answers;
+  std::deque<QString> openNames, saveNames;
+  std::vector<TFileDialogSpec> openSpecs, saveSpecs;
+  std::vector<QString> execTitles;
+  std::function<int(QDialog&)> exec;
+
+ private:
+  static QString Next(std::deque<QString>& names) {
+    if (names.empty()) return QString();
+    QString name = names.front();
+    names.pop_front();
+    return name;
+  }
+};
+
+// The program started as main() starts it, with its first paint done.
+class AppFixture {
+ public:
+  AppFixture() : app(std::make_unique<TZuvarApp>(dialogs)) {
+    TZuvarApp::PrepareProcess();
+    app->Start();
+    if (!QTest::qWaitForWindowExposed(Window())) qWarning("main window not exposed");
+    for (int i = 0; i < 50 && Window()->FirstPaint; ++i) QTest::qWait(10);
+    QCoreApplication::processEvents();
+  }
+
+  TZUVAR* Window() const { return app->MainWindow(); }
+  TMainMenu& Menu() const { return Window()->Menu; }
+  TSchematView* Canvas() const { return Window()->Schemat(); }
+  const std::vector<std::string>& Log() const { return app->Log.Lines(); }
+  bool Logged(const std::string& line) const {
+    for (const std::string& l : Log())
+      if (l == line) return true;
+    return false;
+  }
+  QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+  // A new diagram through the New command, with the canvas-size dialog accepted as preset.
+  void NewDiagram() {
+    dialogs.answers.push_back(TMsgResult::Yes);
+    Menu().Nowy1->trigger();
+    dialogs.answers.clear();
+  }
+  TNewShape* AddBlock(TNewShapeType type, int left, int top) {
+    TNewShape* block = Canvas()->Document().AddBlock(type);
+    block->MoveTo(left, top);
+    Canvas()->LayoutBlock(*block);
+    return block;
+  }
+
+  QTemporaryDir dir;
+  FakeDialogs dialogs;
+  std::unique_ptr<TZuvarApp> app;
+};
+
+}  // namespace zuvar::test

@@ -1,0 +1,276 @@
+#include <QFile>
+#include <QGraphicsSimpleTextItem>
+#include <QLineEdit>
+#include <QtTest>
+
+#include "AppTestSupport.h"
+#include "ProjectCommands.h"
+#include "StronaSizer.h"
+
+using namespace zuvar;
+using zuvar::test::AppFixture;
+
+namespace {
+const QString kDiscard = QStringLiteral("Czy rzeczywiście chcesz skasować aktualny schemat?!");
+
+QByteArray ReadAll(const QString& name) {
+  QFile file(name);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& name, const QByteArray& bytes) {
+  QFile file(name);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+}  // namespace
+
+class FileCommandsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void NewShowsTheCanvasSizeDialog();
+  void NewOverUnsavedChangesAsks();
+  void SaveAsksForANameOnce();
+  void SaveAsOverAnExistingFile();
+  void OpenRestoresTheSavedDiagram();
+  void OpenRejectsAFileWithoutTheMagic();
+  void OpenOverUnsavedChangesAsks();
+  void DeleteAsksOnlyWhenUnsaved();
+  void CloseWithQuestionsAnsweredBothWays();
+};
+
+void FileCommandsTest::NewShowsTheCanvasSizeDialog() {
+  AppFixture f;
+  QString width, height;
+  f.dialogs.exec = [&](QDialog& dialog) {
+    auto* sizer = qobject_cast<TStronaSizer*>(&dialog);
+    if (sizer == nullptr) return int(QDialog::Accepted);
+    width = sizer->EditSzer->text();
+    height = sizer->EditWys->text();
+    sizer->EditSzer->setText("800");
+    sizer->EditWys->setText("");  // counts as 0, refused by the dialog's own check
+    sizer->accept();
+    if (sizer->result() == QDialog::Accepted) return int(QDialog::Accepted);
+    sizer->EditWys->setText("1200");
+    sizer->accept();
+    return sizer->result();
+  };
+  f.Menu().Nowy1->trigger();
+  QCOMPARE(width, QStringLiteral("1000"));
+  QCOMPARE(height, QStringLiteral("2000"));
+  QCOMPARE(f.dialogs.execTitles.back(), QStringLiteral("ZUVAR 32 Pro - Ustalenie rozmiaru płótna"));
+  QCOMPARE(f.dialogs.messages.back().text, QStringLiteral("Nie przeginaj! Jaki to ma sens?"));
+  QCOMPARE(f.dialogs.messages.back().caption, QStringLiteral("Czy wiesz co robisz?!"));
+  QVERIFY(f.Canvas() != nullptr);
+  QCOMPARE(f.Canvas()->Document().SheetWidth, 800);
+  QCOMPARE(f.Canvas()->Document().SheetHeight, 1200);
+  QCOMPARE(f.Canvas()->HorzRange(), 900);
+  QCOMPARE(f.Canvas()->VertRange(), 1260);
+  QCOMPARE(f.Log().back(), std::string("Utworzenie nowego projektu"));
+  QVERIFY(f.Window()->AskFileName);
+  QVERIFY(f.Menu().Zapiszdopliku1->isEnabled());
+  // A cancelled dialog leaves the diagram as it was.
+  TSchematView* canvas = f.Canvas();
+  f.dialogs.exec = [](QDialog& dialog) {
+    dialog.reject();
+    return int(QDialog::Rejected);
+  };
+  f.Menu().SpeedButton5->trigger();
+  QCOMPARE(f.Canvas(), canvas);
+}
+
+void FileCommandsTest::NewOverUnsavedChangesAsks() {
+  AppFixture f;
+  f.NewDiagram();
+  f.AddBlock(nstCalc, 10, 10);
+  TSchematView* canvas = f.Canvas();
+  f.dialogs.answers = {TMsgResult::No};
+  f.Menu().Nowy1->trigger();
+  QCOMPARE(f.dialogs.messages.back().text, kDiscard);
+  QCOMPARE(f.dialogs.messages.back().caption, QStringLiteral("Ostrzeżenie...."));
+  QCOMPARE(f.dialogs.messages.back().icon, TMsgIcon::Warning);
+  QCOMPARE(f.Canvas(), canvas);
+  f.dialogs.answers = {TMsgResult::Yes};
+  f.Menu().Nowy1->trigger();
+  QVERIFY(f.Canvas() != nullptr);
+  QCOMPARE(static_cast<int>(f.Canvas()->Document().BlockCount()), 0);
+}
+
+void FileCommandsTest::SaveAsksForANameOnce() {
+  AppFixture f;
+  f.NewDiagram();
+  f.AddBlock(nstCalc, 10, 10);
+  const QString name = f.Path("projekt.bin");
+  f.dialogs.saveNames = {name};
+  f.Menu().SpeedButton7->trigger();
+  QCOMPARE(f.dialogs.saveSpecs.size(), size_t(1));
+  const TFileDialogSpec& spec = f.dialogs.saveSpecs[0];
+  QCOMPARE(spec.Title, QStringLiteral("Zapisz schemat...."));
+  QCOMPARE(spec.FileName, QStringLiteral("Nowy Projekt"));
+  QCOMPARE(spec.DefaultSuffix, QStringLiteral("bin"));
+  QCOMPARE(spec.Filters, QStringList({QStringLiteral("Projekty schematów blokowych (*.bin)"),
+                                      QStringLiteral("Wszystkie pliki (*.*)")}));
+  QVERIFY(ReadAll(name).startsWith("ZUVAR2.0\r\n1000\r\n2000\r\n"));
+  QCOMPARE(f.Log().back(), "Zapisanie projektu " + name.toStdString());
+  QCOMPARE(f.Canvas()->TitleLabel->text(), name);
+  QVERIFY(f.Canvas()->Document().Saved);
+  QVERIFY(!f.Window()->AskFileName);
+  // The next Save writes to the same file without asking.
+  f.AddBlock(nstCalc, 100, 10);
+  f.Menu().Zapisz1->setEnabled(true);
+  f.Menu().Zapisz1->trigger();
+  QCOMPARE(f.dialogs.saveSpecs.size(), size_t(1));
+  QVERIFY(f.Canvas()->Document().Saved);
+  // A cancelled Save As keeps the state it had.
+  f.Menu().Zapiszdopliku1->trigger();
+  QCOMPARE(f.dialogs.saveSpecs.size(), size_t(2));
+  QCOMPARE(f.dialogs.saveSpecs[1].FileName, name);
+  QVERIFY(!f.Window()->AskFileName);
+}
+
+void FileCommandsTest::SaveAsOverAnExistingFile() {
+  AppFixture f;
+  f.NewDiagram();
+  const QString name = f.Path("stary.bin");
+  WriteAll(name, "stara zawartosc");
+  f.dialogs.saveNames = {name};
+  f.dialogs.answers = {TMsgResult::No};
+  f.Menu().Zapiszdopliku1->trigger();
+  QCOMPARE(f.dialogs.messages.back().text,
+           QStringLiteral("Plik o podanej nazwie już istnieje, czy chcesz go zastapić?" "?!"));
+  QCOMPARE(ReadAll(name), QByteArray("stara zawartosc"));
+  QVERIFY(f.Window()->AskFileName);
+  f.dialogs.saveNames = {name};
+  f.dialogs.answers = {TMsgResult::Yes};
+  f.Menu().SpeedButton7->trigger();
+  QCOMPARE(f.dialogs.saveSpecs.size(), size_t(2));
+  QCOMPARE(ReadAll(name), QByteArray("ZUVAR2.0\r\n1000\r\n2000\r\n"));
+  // A file that cannot be created is reported and changes nothing.
+  const QString bad = f.Path("brak/katalogu.bin");
+  f.dialogs.saveNames = {bad};
+  f.AddBlock(nstCalc, 10, 10);
+  f.Menu().Zapiszdopliku1->trigger();
+  QCOMPARE(f.dialogs.messages.back().caption, QStringLiteral("Błąd operacji zapisu...."));
+  QCOMPARE(f.Log().back(), "Wystąpił błąd podczas zapisywania projektu: " + bad.toStdString());
+  QCOMPARE(f.Canvas()->TitleLabel->text(), name);
+  QVERIFY(!f.Canvas()->Document().Saved);
+}
+
+void FileCommandsTest::OpenRestoresTheSavedDiagram() {
+  AppFixture f;
+  f.NewDiagram();
+  TNewShape* a = f.AddBlock(nstChoice, 100, 100);
+  a->Code = {"x > 1"};
+  f.Canvas()->LayoutBlock(*a);
+  TNewShape* b = f.AddBlock(nstCalc, 100, 300);
+  b->Code = {"x = 1;", "", "y = 2;"};
+  a->ExitSide = 4;
+  a->EntrySide = 1;
+  a->SetBlockLink(b);
+  a->ColourDecisionLinks();
+  const QString name = f.Path("zapis.bin");
+  f.dialogs.saveNames = {name};
+  f.Menu().Zapiszdopliku1->trigger();
+  f.dialogs.openNames = {name};
+  f.Menu().Wczytajzpliku1->trigger();
+  QCOMPARE(f.dialogs.openSpecs.back().Title, QStringLiteral("Wybierz schemat do załadowania ..."));
+  QCOMPARE(f.dialogs.openSpecs.back().FileName, name);  // the two dialogs share their name
+  TSchemat& doc = f.Canvas()->Document();
+  QCOMPARE(static_cast<int>(doc.BlockCount()), 2);
+  TNewShape* first = doc.FirstBlock;
+  QCOMPARE(first->Shape, nstChoice);
+  QCOMPARE(first->BlockLink, doc.LastBlock);
+  QCOMPARE(first->OutLink->LinkCode, 65);
+  QCOMPARE(first->OutLink->Pen.Color, clGreen);
+  QCOMPARE(doc.LastBlock->Code, (std::vector<std::string>{"x = 1;", "", "y = 2;"}));
+  QCOMPARE(doc.SheetWidth, 1000);
+  QVERIFY(doc.Saved);
+  QVERIFY(!f.Window()->AskFileName);
+  QCOMPARE(f.Canvas()->TitleLabel->text(), name);
+  QVERIFY(f.Logged("Otwarcie projektu " + name.toStdString()));
+  QVERIFY(f.Canvas()->ItemOf(first->OutLink.get()) != nullptr);
+  QVERIFY(f.Menu().Edycja1->menuAction()->isEnabled());
+}
+
+void FileCommandsTest::OpenRejectsAFileWithoutTheMagic() {
+  AppFixture f;
+  const QString name = f.Path("zly.bin");
+  WriteAll(name, "ZUVAR2.0\n500\n1000\n");
+  f.dialogs.openNames = {name};
+  f.Menu().SpeedButton6->trigger();
+  QCOMPARE(f.dialogs.messages.back().text, QStringLiteral("niepoprawny format pliku"));
+  QCOMPARE(f.dialogs.messages.back().caption, QStringLiteral("Błąd"));
+  QCOMPARE(f.Log().back(), std::string("BŁĄD: niepoprawny format pliku"));
+  QVERIFY(f.Canvas() == nullptr);
+  QVERIFY(!f.Menu().Edycja1->menuAction()->isEnabled());
+}
+
+void FileCommandsTest::OpenOverUnsavedChangesAsks() {
+  AppFixture f;
+  f.NewDiagram();
+  f.AddBlock(nstCalc, 10, 10);
+  TSchematView* canvas = f.Canvas();
+  f.dialogs.answers = {TMsgResult::No};
+  f.Menu().Wczytajzpliku1->trigger();
+  QCOMPARE(f.dialogs.messages.back().text, kDiscard);
+  QVERIFY(f.dialogs.openSpecs.empty());
+  QCOMPARE(f.Canvas(), canvas);
+  // Yes, then a cancelled dialog: the diagram stays.
+  f.dialogs.answers = {TMsgResult::Yes};
+  f.Menu().Wczytajzpliku1->trigger();
+  QCOMPARE(f.Canvas(), canvas);
+}
+
+void FileCommandsTest::DeleteAsksOnlyWhenUnsaved() {
+  AppFixture f;
+  f.NewDiagram();
+  f.AddBlock(nstCalc, 10, 10);
+  f.dialogs.answers = {TMsgResult::No};
+  f.Menu().Usu1->trigger();
+  QVERIFY(f.Canvas() != nullptr);
+  f.dialogs.answers = {TMsgResult::Yes};
+  f.Menu().SpeedButton8->trigger();
+  QVERIFY(f.Canvas() == nullptr);
+  QCOMPARE(f.Log().back(), std::string("Skasowanie projektu Nowy Projekt"));
+  f.NewDiagram();
+  const size_t questions = f.dialogs.messages.size();
+  const size_t lines = f.Log().size();
+  f.Menu().Usu1->trigger();
+  QVERIFY(f.Canvas() == nullptr);
+  QCOMPARE(f.dialogs.messages.size(), questions);
+  QCOMPARE(f.Log().size(), lines);
+}
+
+void FileCommandsTest::CloseWithQuestionsAnsweredBothWays() {
+  {
+    AppFixture f;
+    f.NewDiagram();
+    QVERIFY(f.Window()->Project().CloseQuery());
+    const std::vector<std::string> tail(f.Log().end() - 2, f.Log().end());
+    QCOMPARE(tail, (std::vector<std::string>{"Polecenie zamknięcia programu",
+                                             "Skasowanie schematu i zakończenie programu!"}));
+    QVERIFY(f.Canvas() == nullptr);
+  }
+  {
+    AppFixture f;
+    f.NewDiagram();
+    f.AddBlock(nstCalc, 10, 10);
+    f.dialogs.answers = {TMsgResult::No};
+    QVERIFY(!f.Window()->close());
+    QCOMPARE(f.Log().back(), std::string("Anulowano polecenie zamknięcia programu"));
+    QVERIFY(f.Canvas() != nullptr);
+    f.dialogs.answers = {TMsgResult::Yes};
+    QVERIFY(f.Window()->close());
+    const std::vector<std::string> tail(f.Log().end() - 2, f.Log().end());
+    QCOMPARE(tail, (std::vector<std::string>{"Potwierdzenie polecenia zamknięcia programu",
+                                             "Skasowanie schematu i zakończenie programu!"}));
+  }
+  {
+    AppFixture f;
+    QVERIFY(f.Window()->Project().CloseQuery());
+    QCOMPARE(f.Log().back(), std::string("Polecenie zamknięcia programu"));
+  }
+}
+
+QTEST_MAIN(FileCommandsTest)
+#include "FileCommandsTest.moc"

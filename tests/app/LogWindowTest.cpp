@@ -1,0 +1,94 @@
+#include <QFile>
+#include <QListView>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "AppTestSupport.h"
+#include "LogListModel.h"
+#include "LogWindow.h"
+
+using namespace zuvar;
+using zuvar::test::FakeDialogs;
+
+class LogWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void ListFollowsTheLinesAndScrollsToTheLast();
+  void SaveClearSaveAsksAgain();
+  void LoadReplacesAndSavesBackWithoutAsking();
+};
+
+void LogWindowTest::ListFollowsTheLinesAndScrollsToTheLast() {
+  FakeDialogs dialogs;
+  TLogLines lines;
+  TForm5 window(lines, dialogs);
+  window.resize(356, 141);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  for (int i = 0; i < 1000; ++i) lines.Append("linia " + std::to_string(i));
+  QCoreApplication::processEvents();
+  QCOMPARE(window.ListBox1->model()->rowCount(), 1000);
+  QCOMPARE(window.ListBox1->model()->index(999, 0).data().toString(), QStringLiteral("linia 999"));
+  QScrollBar* bar = window.ListBox1->verticalScrollBar();
+  QCOMPARE(bar->value(), bar->maximum());
+  QVERIFY(!window.HiddenOnce());
+  window.Zamknijtookno1Click();
+  QVERIFY(window.HiddenOnce());
+  window.show();
+  QVERIFY(window.HiddenOnce());
+}
+
+void LogWindowTest::SaveClearSaveAsksAgain() {
+  QTemporaryDir dir;
+  FakeDialogs dialogs;
+  TLogLines lines;
+  TForm5 window(lines, dialogs);
+  const QString empty = dir.filePath("pusty.log");
+  dialogs.saveNames = {empty};
+  window.ZapiszLog1Click();
+  QCOMPARE(dialogs.saveSpecs.back().FileName, QStringLiteral("ZUVAR32Pro.log"));
+  QCOMPARE(dialogs.saveSpecs.back().DefaultSuffix, QStringLiteral("log"));
+  QFile file(empty);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.size(), 0);
+  QVERIFY(window.LogFileKnown());
+  lines.Append("Uruchomienie programu");
+  window.ZapiszLog1Click();  // known: written without a dialog
+  QCOMPARE(dialogs.saveSpecs.size(), size_t(1));
+  window.KasujLog1Click();
+  QCOMPARE(lines.Size(), size_t(0));
+  window.ZapiszLog1Click();  // cancelled
+  QCOMPARE(dialogs.saveSpecs.size(), size_t(2));
+  QCOMPARE(dialogs.saveSpecs.back().FileName, QStringLiteral("ZUVAR32Pro.log"));
+  QVERIFY(window.SaveFileName().isEmpty());
+}
+
+void LogWindowTest::LoadReplacesAndSavesBackWithoutAsking() {
+  QTemporaryDir dir;
+  const QString name = dir.filePath("stary.log");
+  {
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("pierwsza\r\ndruga\r\n");
+  }
+  FakeDialogs dialogs;
+  TLogLines lines;
+  lines.Append("do zastapienia");
+  TForm5 window(lines, dialogs);
+  dialogs.openNames = {name};
+  window.Otwrz1Click();
+  QCOMPARE(dialogs.openSpecs.back().Title, QStringLiteral("Otwórz plik log"));
+  QCOMPARE(dialogs.openSpecs.back().FileName, QStringLiteral("ZUVAR32Pro.log"));
+  QCOMPARE(lines.Lines(), (std::vector<std::string>{"pierwsza", "druga"}));
+  QCOMPARE(window.ListBox1->model()->rowCount(), 2);
+  lines.Append("trzecia");
+  window.ZapiszLog1Click();
+  QVERIFY(dialogs.saveSpecs.empty());
+  QFile file(name);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), QByteArray("pierwsza\r\ndruga\r\ntrzecia\r\n"));
+}
+
+QTEST_MAIN(LogWindowTest)
+#include "LogWindowTest.moc"

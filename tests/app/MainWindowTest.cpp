@@ -1,0 +1,231 @@
+#include <QCoreApplication>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QToolBar>
+#include <QWheelEvent>
+#include <QtTest>
+#include <cstdlib>
+
+#include "AppTestSupport.h"
+#include "LogWindow.h"
+#include "OutputPanel.h"
+#include "SimulationCommands.h"
+
+using namespace zuvar;
+using zuvar::test::AppFixture;
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void StartUpInItsOrder();
+  void MenusAndToolBarAtStart();
+  void DiagramStatesSwitchTheCommands();
+  void SaveShortcutFollowsTheFileMenu();
+  void OptionsInvertTheirCheckMarks();
+  void ViewItemsToggleTheirWindows();
+  void CheckWithoutDiagramOrWithADiagram();
+  void RunOfAnEmptyDiagramIsCancelled();
+  void WheelOverTheWindowScrollsTheCanvas();
+  void ToolsAndEditCommandsReachTheCanvas();
+};
+
+void MainWindowTest::StartUpInItsOrder() {
+  AppFixture f;
+  QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("ZUVAR 32 Pro"));
+  QCOMPARE(QLocale().decimalPoint(), QStringLiteral("."));
+  QCOMPARE(std::strtod("1.5", nullptr), 1.5);
+  QCOMPARE(f.Window()->windowTitle(),
+           QStringLiteral("ZUVAR 32 Pro - Edytor graficzny i symulator schematów blokowych algorytmów"));
+  QCOMPARE(f.Window()->minimumSize(), QSize(400, 300));
+  QVERIFY(!f.Window()->FirstPaint);
+  QVERIFY(!f.Window()->AskFileName);
+  QCOMPARE(f.Log().size(), size_t(1));
+  QCOMPARE(f.Log()[0], std::string("Uruchomienie programu"));
+  QCOMPARE(f.dialogs.execTitles, std::vector<QString>{QStringLiteral("O programie")});
+  // The output panel was shrunk and hidden, its view item unchecked.
+  QVERIFY(!f.Menu().Standardowewyjcie1->isChecked());
+  QVERIFY(!f.Window()->OutputVisible());
+  QVERIFY(!f.app->LogWindow()->isVisible());
+  QCOMPARE(f.app->LogWindow()->windowTitle(), QStringLiteral("ZUVAR 32 Pro Log"));
+  QVERIFY(f.Canvas() == nullptr);
+}
+
+void MainWindowTest::MenusAndToolBarAtStart() {
+  AppFixture f;
+  TMainMenu& m = f.Menu();
+  QStringList menus;
+  for (QAction* a : f.Window()->menuBar()->actions()) menus << a->text();
+  QCOMPARE(menus, QStringList({"Plik", "Edycja", "Widok", "Schemat blokowy", "Symulacja", "Opcje",
+                               "Pomoc"}));
+  QStringList insert;
+  for (QAction* a : m.Wstaw1->actions()) insert << a->text();
+  QCOMPARE(insert, QStringList({"Start", "Stop", "Obliczenia", "Warunek", "Wej./Wyj.", "Kontynuacja",
+                                QStringLiteral("Węzeł")}));
+  QCOMPARE(m.Nowy1->shortcut(), QKeySequence("Ctrl+N"));
+  QCOMPARE(m.Usu1->shortcut(), QKeySequence("Ctrl+Del"));
+  QCOMPARE(m.Usu2->shortcut(), QKeySequence(Qt::Key_Delete));
+  QCOMPARE(m.Uruchomiwykonajwczasierzeczywistym1->shortcut(), QKeySequence("Ctrl+F9"));
+  QCOMPARE(m.Sprawdpoprawnopoprawnopoczeikodurdowego1->shortcut(), QKeySequence(Qt::Key_F10));
+  for (QAction* hidden : {m.Kopiuj1, m.Wklej1, m.Poka1, m.Zakocz1, m.Steep1,
+                          m.Sprawdskadnikoduprzeduruchomieniemsymulatora1})
+    QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
+  for (QMenu* off : {m.Edycja1, m.Projekt1, m.Symulacja1}) QVERIFY(!off->menuAction()->isEnabled());
+  for (QAction* off : {m.Zapisz1, m.Zapiszdopliku1, m.Usu1, m.Ustawieniadrukarki1,
+                       m.DrukujSchematblokowy1, m.ExportujSchematblokowy1})
+    QVERIFY(!off->isEnabled());
+  for (QAction* on : {m.Kodrdowy1, m.Standardowy1, m.BOMBEL1, m.IndeksyTablic1}) QVERIFY(on->isChecked());
+  for (QAction* off : {m.Interpretator1, m.PlikLog1, m.Trybrzeczywisty1,
+                       m.Odwieajpoczeniapodczasprzesuwaniablokw1, m.Kasujlogprzyzaadowaniunowegoschematu1})
+    QVERIFY(!off->isChecked());
+  QStringList hints;
+  QList<bool> enabled;
+  int dividers = 0;
+  for (QAction* a : m.ToolBar1->actions()) {
+    if (a->isSeparator()) {
+      ++dividers;
+      continue;
+    }
+    hints << a->toolTip();
+    enabled << a->isEnabled();
+  }
+  QCOMPARE(hints, QStringList({"Nowy schemat", QStringLiteral("Otwórz schemat"), "Zapisz schemat",
+                               QStringLiteral("Usuń schemat"), QStringLiteral("Blok początkowy"),
+                               QStringLiteral("Blok końcowy"), "Blok obliczeniowy",
+                               QStringLiteral("Blok wejścia/wyjścia"), "Blok wyboru", "Blok kontynuacji",
+                               QStringLiteral("Blok węzłowy"), QStringLiteral("Usuń aktywny blok"),
+                               QStringLiteral("Usuń zaznaczone elementy"), "Zaznacz wszystkie elementy",
+                               QStringLiteral("Sprawdzenie poprawności połączeń i kodu źródłowego"),
+                               QStringLiteral("Uruchom symulację"),
+                               QStringLiteral("Uruchom i wykonaj symulację w czasie rzeczywistym!"),
+                               QStringLiteral("Zakończ program")}));
+  QCOMPARE(enabled, QList<bool>({true, true, false, false, false, false, false, false, false, false,
+                                 false, false, false, false, true, true, true, true}));
+  QCOMPARE(dividers, 3);
+}
+
+void MainWindowTest::DiagramStatesSwitchTheCommands() {
+  AppFixture f;
+  TMainMenu& m = f.Menu();
+  f.NewDiagram();
+  QVERIFY(f.Canvas() != nullptr);
+  for (QMenu* on : m.DiagramMenus()) QVERIFY(on->menuAction()->isEnabled());
+  for (QAction* on : m.DiagramItems()) QVERIFY2(on->isEnabled(), qPrintable(on->objectName()));
+  m.Usu1->trigger();
+  QVERIFY(f.Canvas() == nullptr);
+  for (QMenu* off : m.DiagramMenus()) QVERIFY(!off->menuAction()->isEnabled());
+  for (QAction* off : m.DiagramItems()) QVERIFY(!off->isEnabled());
+  QVERIFY(m.SpeedButton5->isEnabled() && m.SpeedButton9->isEnabled());
+}
+
+void MainWindowTest::SaveShortcutFollowsTheFileMenu() {
+  AppFixture f;
+  TMainMenu& m = f.Menu();
+  f.NewDiagram();
+  QVERIFY(!m.Zapisz1->isEnabled());
+  emit m.Schematblokowy1->aboutToShow();
+  QVERIFY(m.Zapisz1->isEnabled());
+  m.Usu1->trigger();
+  QVERIFY(m.Zapisz1->isEnabled());  // stale until the menu opens again
+  m.Zapisz1->trigger();             // without a canvas Save does nothing
+  QVERIFY(f.dialogs.saveSpecs.empty());
+  emit m.Schematblokowy1->aboutToShow();
+  QVERIFY(!m.Zapisz1->isEnabled());
+}
+
+void MainWindowTest::OptionsInvertTheirCheckMarks() {
+  AppFixture f;
+  TMainMenu& m = f.Menu();
+  m.Odwieajpoczeniapodczasprzesuwaniablokw1->trigger();
+  QVERIFY(f.app->Options.RefreshLinksWhileMoving);
+  QVERIFY(f.Window()->RefreshLinksWhileMoving());
+  m.BOMBEL1->trigger();
+  QVERIFY(!f.app->Options.Simulation.Bubble);
+  m.Trybrzeczywisty1->trigger();
+  QVERIFY(f.app->Options.Simulation.RealTime);
+  m.Kasujlogprzyzaadowaniunowegoschematu1->trigger();
+  f.NewDiagram();
+  QCOMPARE(f.Log().size(), size_t(0));  // cleared when the canvas was made
+}
+
+void MainWindowTest::ViewItemsToggleTheirWindows() {
+  AppFixture f;
+  TMainMenu& m = f.Menu();
+  m.Standardowewyjcie1->trigger();
+  QVERIFY(m.Standardowewyjcie1->isChecked());
+  QVERIFY(f.Window()->OutputVisible());
+  m.PlikLog1->trigger();
+  QVERIFY(f.app->LogWindow()->isVisible());
+  f.app->LogWindow()->close();  // the close box only hides it
+  QVERIFY(!f.app->LogWindow()->isVisible());
+  QVERIFY(f.app->LogWindow()->HiddenOnce());
+  emit m.Widok1->aboutToShow();
+  QVERIFY(!m.PlikLog1->isChecked());
+  m.Standardowy1->trigger();
+  QVERIFY(!m.ToolBar1->isVisible());
+  m.Standardowy1->trigger();
+  QVERIFY(m.ToolBar1->isVisible());
+}
+
+void MainWindowTest::CheckWithoutDiagramOrWithADiagram() {
+  AppFixture f;
+  f.Menu().SpeedButton18->trigger();
+  QCOMPARE(f.Log()[1], std::string("Sprawdzenie połączeń bloków w schemacie"));
+  QCOMPARE(f.Log()[2], std::string("Brak schematu do przeprowadzenia kontroli!"));
+  QCOMPARE(f.dialogs.messages.back().caption, QStringLiteral("Informacja"));
+  QCOMPARE(f.dialogs.messages.back().text, QStringLiteral("Brak schematu do przeprowadzenia kontroli!"));
+  f.NewDiagram();
+  TNewShape* start = f.AddBlock(nstStart, 100, 50);
+  TNewShape* stop = f.AddBlock(nstStop, 100, 200);
+  start->ExitSide = 4;
+  start->EntrySide = 1;
+  start->SetBlockLink(stop);
+  f.Menu().Sprawdpoprawnopoprawnopoczeikodurdowego1->trigger();
+  QVERIFY(f.Logged("Schemat blokowy wydaje się być poprawnie zaprojektowany!"));
+  QVERIFY(!f.Window()->Simulation().Exists());
+}
+
+void MainWindowTest::RunOfAnEmptyDiagramIsCancelled() {
+  AppFixture f;
+  f.NewDiagram();
+  f.Menu().Wykonanie1->trigger();
+  QVERIFY(f.Logged("Uruchomienie symulacji"));
+  QCOMPARE(f.Log().back(), std::string("Uruchomienie symulacji anulowano"));
+  QVERIFY(!f.Window()->Simulation().Exists());
+  QVERIFY(f.Menu().Edycja1->menuAction()->isEnabled());
+}
+
+void MainWindowTest::WheelOverTheWindowScrollsTheCanvas() {
+  AppFixture f;
+  const QPointF at(5, 5);
+  QWheelEvent down(at, f.Window()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(f.Window(), &down);  // no canvas: nothing happens
+  f.NewDiagram();
+  f.Canvas()->SetVertPosition(0);
+  QApplication::sendEvent(f.Window(), &down);
+  QCOMPARE(f.Canvas()->VertPosition(), 35);
+}
+
+void MainWindowTest::ToolsAndEditCommandsReachTheCanvas() {
+  AppFixture f;
+  TMainMenu& m = f.Menu();
+  f.NewDiagram();
+  m.SpeedButton17->trigger();
+  QCOMPARE(f.Canvas()->Tool, nstChoice);
+  m.Kontynuacja1->trigger();
+  QCOMPARE(f.Canvas()->Tool, nstContinuum);
+  TNewShape* a = f.AddBlock(nstCalc, 100, 100);
+  f.AddBlock(nstCalc, 200, 100);
+  m.Zaznaczwszystkieelementy1->trigger();
+  QVERIFY(TSchematView::IsSelected(*a));
+  f.Canvas()->SetActiveBlock(a);
+  m.Usu2->trigger();
+  QCOMPARE(static_cast<int>(f.Canvas()->Document().BlockCount()), 1);
+  m.SpeedButton2->trigger();
+  QCOMPARE(static_cast<int>(f.Canvas()->Document().BlockCount()), 0);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
