@@ -16,6 +16,12 @@ TInterpreter::variables* TInterpreter::FindVariable(std::string_view name) const
 
 TInterpreter::variables* TInterpreter::AppendVariable(std::unique_ptr<variables> variable) {
   variables* node = variable.get();
+  // Every reader relies on one text per element (one for a scalar).
+  const std::size_t texts = node->Count > 0 ? node->Count : 1;
+  if (node->Values.size() < texts) {
+    const bool numeric = node->Type >= vtChar && node->Type <= vtDouble;
+    node->Values.resize(texts, numeric ? "0" : "");
+  }
   node->Prev = tail_;
   node->Next = nullptr;
   if (tail_) {

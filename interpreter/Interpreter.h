@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "FunctionNames.h"
 #include "Host.h"
 #include "LanguageTables.h"
 #include "VariablesListener.h"
@@ -69,7 +70,7 @@ class TInterpreter {
   // Set when `read` found that no entry can ever come: the run must end (no message is shown).
   bool InputEnded = false;
   // Names of the built-in functions; refilled by FillBuiltinFunctions when a run is prepared.
-  std::vector<std::string> BuiltinFunctions;
+  TFunctionNames BuiltinFunctions;
   // Told by ShowVariables; may be null.
   TVariablesListener* VariablesListener = nullptr;
 
@@ -77,7 +78,8 @@ class TInterpreter {
   variables* FindVariable(std::string_view name) const;
   const variables* LastVariable() const { return tail_; }
   std::size_t VariableCount() const { return index_.size(); }
-  // Links a new variable at the tail of the list. Its name must not be in the list yet.
+  // Links a new variable at the tail of the list. Its name must not be in the list yet. Missing
+  // texts of its values are added as initial values.
   variables* AppendVariable(std::unique_ptr<variables> variable);
   // Frees every variable.
   void ClearVariables();

@@ -103,8 +103,60 @@ enum TOperatorCode : int8_t {
   opUnaryPlus = 31
 };
 
+namespace tables_detail {
+
+// Finds a one-character operator without walking the table.
+inline int SingleCharCode(char c) {
+  switch (c) {
+    case '[': return opIndexOpen;
+    case ']': return opIndexClose;
+    case '{': return opBraceOpen;
+    case '}': return opBraceClose;
+    case '(': return opParenOpen;
+    case ')': return opParenClose;
+    case ';': return opSemicolon;
+    case ',': return opComma;
+    case '=': return opAssign;
+    case '|': return opBitOr;
+    case '^': return opBitXor;
+    case '&': return opBitAnd;
+    case '>': return opGreater;
+    case '<': return opLess;
+    case '+': return opPlus;
+    case '-': return opMinus;
+    case '*': return opMultiply;
+    case '/': return opDivide;
+    case '%': return opModulo;
+    case '!': return opNot;
+    case '~': return opComplement;
+    default: return opNone;
+  }
+}
+
+// The two-character rows, found without walking the table.
+inline int PairCode(char first, char second) {
+  switch (first) {
+    case '|': return second == '|' ? opOr : opNone;
+    case '&': return second == '&' ? opAnd : opNone;
+    case '!': return second == '=' ? opNotEqual : opNone;
+    case '=': return second == '=' ? opEqual : opNone;
+    case '>': return second == '=' ? opGreaterEqual : second == '>' ? opShiftRight : opNone;
+    case '<': return second == '=' ? opLessEqual : second == '<' ? opShiftLeft : opNone;
+    case '0': return second == '-' ? opNegate : second == '+' ? opUnaryPlus : opNone;
+    default: return opNone;
+  }
+}
+
+}  // namespace tables_detail
+
 // The code of the operator table row whose text equals text (unary forms included), or -1.
-int OperatorCodeOf(std::string_view text);
+// (The switches hold the same rows as Operators; a test keeps them in step.)
+inline int OperatorCodeOf(std::string_view text) {
+  if (text.size() == 1) return tables_detail::SingleCharCode(text[0]);
+  if (text.size() == 2) return tables_detail::PairCode(text[0], text[1]);
+  return opNone;
+}
+
 
 // The text of the operator table row with the given code (1..31).
 inline std::string_view OperatorText(int code) { return Operators[code - 1].Text; }

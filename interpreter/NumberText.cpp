@@ -128,6 +128,16 @@ bool ParseShortDecimal(std::string_view text, double& value) {
   return true;
 }
 
+// The exponent of a text written by to_chars in scientific format: e points at the 'e'.
+int ExponentAfter(const char* e, const char* last) {
+  const char* p = e + 1;
+  const bool negative = *p == '-';
+  ++p;  // to_chars always writes the sign
+  int exponent = 0;
+  for (; p < last; ++p) exponent = exponent * 10 + (*p - '0');
+  return negative ? -exponent : exponent;
+}
+
 // Reads "[-]d.ddd...e[+-]XX" with the given number of digits as ParseNumber would.
 double ReadScientific(const char* first, const char* last, int digitCount) {
   const char* p = first;
@@ -137,7 +147,7 @@ double ReadScientific(const char* first, const char* last, int digitCount) {
   for (int i = 1; i < digitCount; ++i) mantissa = mantissa * 10 + (p[i + 1] - '0');
   const char* e = p + digitCount + 1;  // the 'e'
   int exponent = 0;
-  std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), last, exponent);
+  exponent = ExponentAfter(e, last);
   const int scale = exponent - (digitCount - 1);
   double magnitude = 0;
   if (scale >= -22 && scale <= 22) {
@@ -285,7 +295,7 @@ bool NumberText::FormatFixed(double value, bool roundTo15, std::string& out, dou
   digits[0] = p[0];
   for (int i = 1; i < 10; ++i) digits[i] = p[i + 1];
   int exponent = 0;
-  std::from_chars(p + 12 + (p[12] == '+' ? 1 : 0), written.ptr, exponent);
+  exponent = ExponentAfter(p + 11, written.ptr);
 
   if (exponent >= 10) {
     // Exponent notation: the significant digits without trailing zeros.

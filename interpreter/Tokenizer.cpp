@@ -207,11 +207,7 @@ bool Tokenizer::IsOperator(TInterpreter& interpreter, std::string_view text,
 }
 
 bool Tokenizer::IsFunctionName(const TInterpreter& interpreter, std::string_view text) {
-  if (text.empty() || !IsLetter(text[0])) return false;
-  for (const std::string& name : interpreter.BuiltinFunctions) {
-    if (name == text) return true;
-  }
-  return false;
+  return interpreter.BuiltinFunctions.Contains(text);
 }
 
 std::size_t Tokenizer::TokenStart(std::string_view line, int position) {

@@ -27,7 +27,7 @@ TEST(BuiltinTableTest, TwelveNamesInOrder) {
   TInterpreter in{host};
   in.BuiltinFunctions.clear();
   Builtins::FillBuiltinFunctions(in);
-  EXPECT_EQ(in.BuiltinFunctions,
+  EXPECT_EQ(in.BuiltinFunctions.Names(),
             (std::vector<std::string>{"read", "write", "cos", "sqrt", "ceil", "exp", "fabs",
                                       "floor", "log", "log10", "sin", "tan"}));
 }

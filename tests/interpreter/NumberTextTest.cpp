@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <random>
 #include <limits>
 #include <string>
 
@@ -124,6 +126,45 @@ TEST(NumberTextTest, TypeOfNamelessTexts) {
   EXPECT_EQ(NumberText::TypeOfText("1.5"), vtDouble);
   EXPECT_EQ(NumberText::TypeOfText("abc"), vtDouble);
   EXPECT_EQ(NumberText::TypeOfText("99999999999"), vtDouble);
+}
+
+}  // namespace
+}  // namespace zuvar::test
+
+namespace zuvar::test {
+namespace {
+
+double Reference(const std::string& text) {
+  double value = 0;
+  const char* first = text.data();
+  if (*first == '+') ++first;
+  std::from_chars(first, text.data() + text.size(), value);
+  return value;
+}
+
+TEST(NumberTextTest, FastReadingAgreesWithFullConversion) {
+  std::mt19937_64 random(12345);
+  std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-25, 25);
+  for (int i = 0; i < 200000; ++i) {
+    const double value = mantissa(random) * std::pow(10.0, exponent(random));
+    for (const bool round : {true, false}) {
+      std::string text;
+      double readBack = 0;
+      ASSERT_TRUE(NumberText::FormatFixed(value, round, text, &readBack));
+      double parsed = 0;
+      ASSERT_TRUE(NumberText::ParseNumber(text, parsed)) << text;
+      ASSERT_EQ(parsed, Reference(text)) << text;
+      ASSERT_EQ(readBack, parsed) << text;
+    }
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                   static_cast<int>(random() % 20));
+    const std::string plain(buffer, end.ptr);
+    double parsed = 0;
+    ASSERT_TRUE(NumberText::ParseNumber(plain, parsed)) << plain;
+    ASSERT_EQ(parsed, Reference(plain)) << plain;
+  }
 }
 
 }  // namespace

@@ -37,6 +37,16 @@ TEST_F(VariablesTest, ListKeepsDeclarationOrderWithIndex) {
   EXPECT_FALSE(in.VariableExists("a"));
 }
 
+TEST_F(VariablesTest, AppendedVariablesAlwaysHaveTheirTexts) {
+  auto var = std::make_unique<TInterpreter::variables>();
+  var->Name = "w";
+  var->Type = vtInt;
+  var->Count = 4;
+  in.AppendVariable(std::move(var));
+  EXPECT_EQ(in.FindVariable("w")->Values, (std::vector<std::string>(4, "0")));
+  EXPECT_EQ(Eval("w[3] + 1;"), "1.000000000000000000");
+}
+
 TEST_F(VariablesTest, ScalarInitialisersTakeTheCanonicalText) {
   Declare("int i = 40000; char c = 200; long l = 2.9; double d = 1; int x;");
   EXPECT_EQ(Value("i"), "-25536");
