@@ -1,0 +1,148 @@
+// Figures of the desktop program under the offscreen platform: opening a 2,000-block project
+// until it is shown, and one drag step of a 500-block selection with live links.
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "CanvasHost.h"
+#include "Dialogs.h"
+#include "FixedWidthMeasurer.h"
+#include "MainWindow.h"
+#include "ProjectWriter.h"
+#include "RecordingHost.h"
+#include "SchematView.h"
+#include "ZuvarApp.h"
+
+using namespace zuvar;
+
+namespace {
+
+// Accepts every dialog and opens the one file it is given.
+class BenchDialogs : public TDialogs {
+ public:
+  TMsgResult Message(QWidget*, const QString&, const QString&, TMsgIcon, TMsgButtons) override {
+    return TMsgResult::Yes;
+  }
+  QString OpenFile(QWidget*, const TFileDialogSpec&) override { return openName; }
+  QString SaveFile(QWidget*, const TFileDialogSpec&) override { return QString(); }
+  int Exec(QDialog& dialog) override {
+    dialog.accept();
+    return dialog.result();
+  }
+  QAction* Popup(QMenu&, const QPoint&) override { return nullptr; }
+  bool AskText(QWidget*, const QString&, const QString&, QString&) override { return false; }
+  QString openName;
+};
+
+class BenchCanvasHost : public TCanvasHost {
+ public:
+  TMsgResult Ask(const QString&, const QString&, TMsgIcon, TMsgButtons) override {
+    return TMsgResult::Yes;
+  }
+  QAction* Popup(QMenu&, const QPoint&) override { return nullptr; }
+  bool RefreshLinksWhileMoving() const override { return true; }
+  void ShowSourceWindow() override {}
+  void SetSourceEditorEnabled(bool) override {}
+};
+
+// A chain of blocks in a grid of columns, each linked to the next.
+void BuildChain(TSchemat& doc, int count, int columns, const TextMeasurer& measurer) {
+  doc.SheetWidth = columns * 120 + 100;
+  doc.SheetHeight = (count / columns + 1) * 70 + 100;
+  TNewShape* previous = nullptr;
+  for (int i = 0; i < count; ++i) {
+    TNewShape* block = doc.AddBlock(i % 5 == 0 ? nstChoice : nstCalc);
+    block->Code = {"x = x + " + std::to_string(i) + ";"};
+    block->MoveTo(50 + (i % columns) * 120, 50 + (i / columns) * 70);
+    doc.LayoutBlock(block, measurer);
+    if (previous != nullptr) {
+      previous->ExitSide = 4;
+      previous->EntrySide = 1;
+      previous->SetBlockLink(block);
+    }
+    previous = block;
+  }
+}
+
+void SendMove(TSchematView& view, QEvent::Type type, int x, int y, Qt::MouseButton button,
+              Qt::MouseButtons buttons) {
+  const QPointF local = view.ViewportOfSheet(x, y);
+  QMouseEvent event(type, local, view.viewport()->mapToGlobal(local), button, buttons,
+                    Qt::NoModifier);
+  QApplication::sendEvent(view.viewport(), &event);
+}
+
+}  // namespace
+
+class EditorBench : public QObject {
+  Q_OBJECT
+ private slots:
+  void OpenAndShow2000Blocks();
+  void DragStepOf500SelectedBlocksWithLiveLinks();
+};
+
+void EditorBench::OpenAndShow2000Blocks() {
+  QTemporaryDir dir;
+  const QString name = dir.filePath("bench2000.bin");
+  {
+    TSchemat doc;
+    FixedWidthMeasurer measurer;
+    BuildChain(doc, 2000, 10, measurer);
+    test::RecordingHost host;
+    QVERIFY(TProjectWriter(host).Write(name.toStdString(), doc) == TWriteResult::Ok);
+  }
+  BenchDialogs dialogs;
+  dialogs.openName = name;
+  TZuvarApp::PrepareProcess();
+  TZuvarApp app(dialogs);
+  app.Start();
+  QVERIFY(QTest::qWaitForWindowExposed(app.MainWindow()));
+  QCoreApplication::processEvents();
+  qint64 worst = 0;
+  QBENCHMARK {
+    QElapsedTimer clock;
+    clock.start();
+    app.MainWindow()->Menu.Wczytajzpliku1->trigger();
+    app.MainWindow()->Schemat()->viewport()->repaint();
+    worst = std::max(worst, clock.elapsed());
+  }
+  QCOMPARE(static_cast<int>(app.MainWindow()->Schemat()->Document().BlockCount()), 2000);
+  qInfo("open and show 2000 blocks: worst %lld ms (target < 1000 ms)", static_cast<long long>(worst));
+}
+
+void EditorBench::DragStepOf500SelectedBlocksWithLiveLinks() {
+  BenchCanvasHost host;
+  TSchematView view(host);
+  view.resize(1200, 900);
+  view.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&view));
+  BuildChain(view.Document(), 500, 20, FixedWidthMeasurer());
+  view.SetSheetSize(view.Document().SheetWidth, view.Document().SheetHeight);
+  view.Zaznaczwszystkieelementy1Click();
+  TNewShape* grabbed = view.Document().FirstBlock;
+  const int x = grabbed->Left + 5, y = grabbed->Top + 5;
+  SendMove(view, QEvent::MouseButtonPress, x, y, Qt::LeftButton, Qt::LeftButton);
+  int step = 0;
+  qint64 worst = 0;
+  QBENCHMARK {
+    QElapsedTimer clock;
+    clock.start();
+    const int dx = (step++ % 2 == 0) ? 3 : -3;
+    SendMove(view, QEvent::MouseMove, grabbed->Left + 5 + dx, grabbed->Top + 5, Qt::NoButton,
+             Qt::LeftButton);
+    view.viewport()->repaint();
+    worst = std::max(worst, clock.elapsed());
+  }
+  SendMove(view, QEvent::MouseButtonRelease, grabbed->Left + 5, grabbed->Top + 5, Qt::LeftButton,
+           Qt::NoButton);
+  QVERIFY(grabbed->OutLink->Visible);
+  qInfo("drag step of 500 selected blocks with live links: worst %lld ms (target < 30 ms)",
+        static_cast<long long>(worst));
+}
+
+QTEST_MAIN(EditorBench)
+#include "EditorBench.moc"
