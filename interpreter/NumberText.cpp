@@ -116,6 +116,7 @@ bool ParseShortDecimal(std::string_view text, double& value) {
       mantissa *= 10;
       ++decimals;
       if (mantissa != 0) ++significant;
+      if (significant > 15 || decimals > 22) return false;
     }
     mantissa = mantissa * 10 + (c - '0');
     if (afterPoint) ++decimals;

@@ -1,4 +1,6 @@
+#include <random>
 #include <string>
+#include <vector>
 
 #include "Cp1250.h"
 #include "InterpreterFixture.h"
@@ -109,6 +111,29 @@ TEST_F(RobustnessTest, ControlCharactersAndBrokenText) {
             "Wyrażenie zawiera znaki nie pasujące do żadnych operatorów obliczeniowych!\xEF\xBF\xBD"
             " : Nieprawidłowy znak!");
   EXPECT_EQ(Run("x = 'ą' + 1;"), 1);
+}
+
+// Random lines of the language's pieces, run in every kind of block and in both modes, must
+// end with 0 or 1 and nothing else.
+TEST_F(RobustnessTest, RandomLinesNeverBreakTheInterpreter) {
+  Declare("int i = 3; double d = 2; char c[4]; long t[3] = {1, 2, 3};");
+  const std::vector<std::string> pieces = {
+      "i", "d", "c", "t", "[", "]", "(", ")", "{", "}", ";", ",", "=", "==", "!=", "<", "<=",
+      ">>", "<<", "+", "-", "*", "/", "%", "!", "~", "&&", "||", "&", "|", "^", "0", "1", "7",
+      "2.5", ".5", "1.2.3", "'a'", "'", "\"s\\n\"", "\"", "sqrt", "write", "read", "int",
+      "double", "void", "string", "x", "$", "ą", "//", "/", " ", "\t", "\\", "0-", "99999999999"};
+  std::mt19937 random(7);
+  const TNewShapeType shapes[] = {nstCalc, nstInOut, nstChoice};
+  for (int n = 0; n < 20000; ++n) {
+    std::string line;
+    const int length = static_cast<int>(random() % 12);
+    for (int k = 0; k < length; ++k) line += pieces[random() % pieces.size()];
+    if (random() % 2) line += ";";
+    UseBlock(shapes[random() % 3]);
+    host.entries = {"i + 1", "t[5]", "read(i)"};
+    const int result = Run(line, random() % 2 ? TEvalMode::Execute : TEvalMode::Check);
+    ASSERT_TRUE(result == 0 || result == 1) << line;
+  }
 }
 
 }  // namespace
