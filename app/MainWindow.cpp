@@ -149,14 +149,13 @@ void TZUVAR::ConnectOptions() {
   }
 }
 
-// A hidden item's shortcut still acts; the menu item only shows the key.
+// A hidden item's shortcut still acts; the menu item only shows the key. Qt disables hidden
+// actions, so the key reaches the command directly, and the command checks its own state.
 void TZUVAR::KeepShortcutWhenHidden(QAction* action) {
   if (action->shortcut().isEmpty()) return;
   auto* shortcut = new QShortcut(action->shortcut(), this);
   action->setShortcutContext(Qt::WidgetShortcut);
-  connect(shortcut, &QShortcut::activated, action, [action] {
-    if (action->isEnabled()) action->trigger();
-  });
+  connect(shortcut, &QShortcut::activated, action, [action] { emit action->triggered(false); });
 }
 
 bool TZUVAR::EditingAllowed() const {

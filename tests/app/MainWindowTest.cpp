@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "AppTestSupport.h"
+#include "Interpreter.h"
 #include "LogWindow.h"
 #include "OutputPanel.h"
 #include "SimulationCommands.h"
@@ -27,6 +28,7 @@ class MainWindowTest : public QObject {
   void ViewItemsToggleTheirWindows();
   void CheckWithoutDiagramOrWithADiagram();
   void RunOfAnEmptyDiagramIsCancelled();
+  void RunStepsToTheEndAndGivesTheEditorBack();
   void WheelOverTheWindowScrollsTheCanvas();
   void ToolsAndEditCommandsReachTheCanvas();
 };
@@ -194,6 +196,50 @@ void MainWindowTest::RunOfAnEmptyDiagramIsCancelled() {
   QCOMPARE(f.Log().back(), std::string("Uruchomienie symulacji anulowano"));
   QVERIFY(!f.Window()->Simulation().Exists());
   QVERIFY(f.Menu().Edycja1->menuAction()->isEnabled());
+}
+
+void MainWindowTest::RunStepsToTheEndAndGivesTheEditorBack() {
+  AppFixture f;
+  TMainMenu& m = f.Menu();
+  f.NewDiagram();
+  TNewShape* start = f.AddBlock(nstStart, 100, 50);
+  TNewShape* stop = f.AddBlock(nstStop, 100, 200);
+  start->ExitSide = 4;
+  start->EntrySide = 1;
+  start->SetBlockLink(stop);
+  f.app->Options.Simulation.RealTime = true;  // no animation pauses
+  m.SpeedButton4->trigger();
+  TSimulationCommands& run = f.Window()->Simulation();
+  QVERIFY(run.Exists());
+  QVERIFY(!m.Wykonanie1->isEnabled());
+  QVERIFY(!m.Edycja1->menuAction()->isEnabled());
+  QVERIFY(m.Interpretator1->isChecked());
+  QVERIFY(f.Window()->OutputVisible());
+  QCOMPARE(f.Window()->OutputHeight(), 82);
+  QVERIFY(f.app->LogWindow()->isVisible());
+  m.Wykonanie1->setEnabled(true);
+  m.Wykonanie1->trigger();  // a second run does not start
+  QVERIFY(run.Exists());
+  emit m.Symulacja1->aboutToShow();
+  QVERIFY(!m.Wykonanie1->isVisible());
+  QVERIFY(m.Zakocz1->isVisible());
+  // F8 acts although its item is hidden.
+  for (int i = 0; i < 10 && run.Exists() && !run.Run()->Finished; ++i)
+    QTest::keyClick(f.Window(), Qt::Key_F8);
+  QVERIFY(run.Exists() && run.Run()->Finished);
+  m.Zakocz1->trigger();
+  QVERIFY(!run.Exists());
+  emit m.Symulacja1->aboutToShow();
+  QVERIFY(m.Wykonanie1->isVisible() && m.Wykonanie1->isEnabled());
+  QVERIFY(!m.Zakocz1->isVisible());
+  QVERIFY(m.Edycja1->menuAction()->isEnabled());
+  QVERIFY(m.Schematblokowy1->menuAction()->isEnabled());
+  // Once hidden, the log window is not opened by the next run.
+  f.app->LogWindow()->hide();
+  m.Uruchomiwykonajwczasierzeczywistym1->trigger();
+  QVERIFY(!run.Exists());  // ran to the end and was ended
+  QVERIFY(!f.app->LogWindow()->isVisible());
+  QVERIFY(f.app->Options.Simulation.RealTime);
 }
 
 void MainWindowTest::WheelOverTheWindowScrollsTheCanvas() {
