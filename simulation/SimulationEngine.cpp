@@ -238,9 +238,11 @@ void TSimulationEngine::ShowCurrentBlock(TInterpreter& interpreter) {
   ui_.ScrollIntoView(TRect{block.Left, block.Top, block.Width, block.Height});
   const auto line = static_cast<std::size_t>(interpreter.Line);
   if (!block.Code.empty() && line >= 1 && line <= block.Code.size()) {
-    std::string text = "interpretacja kodu: ";
-    text += Quoted(block.Code[line - 1]);
-    Log(text);
+    // One buffer for every step: the line is built at each step of a run.
+    logLine_.assign("interpretacja kodu: \"");
+    logLine_ += block.Code[line - 1];
+    logLine_ += '"';
+    Log(logLine_);
   }
 }
 

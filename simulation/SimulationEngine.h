@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "VariablesListener.h"
@@ -78,6 +79,7 @@ class TSimulationEngine {
   // The continuation block that the last move reached by jumping from its partner: it follows
   // its own exit, while one reached through a link always jumps to its partner.
   TNewShape* jumpedTo_ = nullptr;
+  std::string logLine_;
 };
 
 }  // namespace zuvar
