@@ -19,7 +19,7 @@ const QStringList kLogFilters{QStringLiteral("Pliki log (*.log)"),
 }
 
 TForm5::TForm5(TLogLines& lines, TDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), lines_(lines), dialogs_(dialogs) {
+    : QWidget(parent, Qt::Tool), lines_(lines), dialogs_(dialogs) {
   setObjectName(QStringLiteral("Form5"));
   setWindowTitle(QStringLiteral("ZUVAR 32 Pro Log"));
   resize(356, 141);

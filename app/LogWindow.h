@@ -12,7 +12,7 @@ class TDialogs;
 class TLogLines;
 class TLogListModel;
 
-// The log window: an always-on-top tool window with the list of log lines and the menu
+// The log window: a tool window kept above the main window, with the list of log lines and the menu
 // "Plik Log" (open, save, save as, clear, close). Closing only hides it.
 class TForm5 : public QWidget {
   Q_OBJECT

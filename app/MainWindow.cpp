@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QMenuBar>
@@ -298,8 +299,13 @@ void TZUVAR::PlaceToolWindows() {
 }
 
 void TZUVAR::closeEvent(QCloseEvent* event) {
-  if (project_->CloseQuery()) event->accept();
-  else event->ignore();
+  if (!project_->CloseQuery()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  // The tool windows must not keep the program alive.
+  QCoreApplication::quit();
 }
 
 void TZUVAR::wheelEvent(QWheelEvent* event) {

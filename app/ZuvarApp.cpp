@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 #include <QLocale>
 #include <clocale>
 
@@ -28,6 +29,10 @@ void TZuvarApp::Start() {
   aboutBox_ = std::make_unique<TAboutBox>();
   logWindow_ = std::make_unique<TForm5>(Log, dialogs_);
   host_.SetWindows(mainWindow_.get(), logWindow_.get());
+  // The log window stays above the main window without being owned by it.
+  mainWindow_->winId();
+  logWindow_->winId();
+  logWindow_->windowHandle()->setTransientParent(mainWindow_->windowHandle());
   // Without a window manager maximizing does nothing, so the window is given the screen first.
   if (QScreen* screen = QGuiApplication::primaryScreen())
     mainWindow_->setGeometry(screen->availableGeometry());
