@@ -24,6 +24,8 @@ class BlockInteractionTest : public QObject {
   void ContextMenuBreaksLinksAndDeletes();
   void DoubleClickShowsTheSourceWindow();
   void RegionTies();
+  void MiddleSegmentDragsUntilTheNextReroute();
+  void BandScrollsWhenThePointerLeavesTheCanvas();
 };
 
 void BlockInteractionTest::CtrlClickTogglesSelectionOfTheActiveBlock() {
@@ -312,6 +314,41 @@ void BlockInteractionTest::RegionTies() {
   QCOMPARE(TBlockMouse::GetRegion(*square, 21, 10), 0);
   QCOMPARE(TBlockMouse::GetRegion(*square, -1, 10), 0);
   QCOMPARE(TBlockMouse::GetRegion(*square, 20, 20), 3);
+}
+
+void BlockInteractionTest::MiddleSegmentDragsUntilTheNextReroute() {
+  CanvasFixture f;
+  TNewShape* a = f.Add(nstCalc, 100, 100);
+  TNewShape* b = f.Add(nstCalc, 200, 300);
+  CanvasFixture::Connect(a, b, 4, 1);  // down, across, down
+  TLine* middle = a->OutLink->FirstLine->NextLine;
+  QCOMPARE(middle->Orientation, TLine::Horizontal);
+  const int y = middle->Y1;
+  const int x = (middle->X1 + middle->X2) / 2;
+  const int grip = y - middle->Top;  // the press point inside the segment
+  f.Press(x, y);
+  QVERIFY(middle->Dragging);
+  f.Move(x, y + 20);
+  QCOMPARE(middle->Y1, y + 20 - grip);
+  QCOMPARE(a->OutLink->FirstLine->Y2, y + 20 - grip);
+  f.Release(x, y + 20);
+  QVERIFY(!middle->Dragging);
+  a->LinksRedraw();
+  QCOMPARE(middle->Y1, y);
+}
+
+void BlockInteractionTest::BandScrollsWhenThePointerLeavesTheCanvas() {
+  CanvasFixture f;
+  f.view->resize(300, 300);
+  f.view->SetVertPosition(0);
+  f.Press(100, 100);
+  const int below = f.view->VertPosition() + f.view->viewport()->height() + 10;
+  f.Move(100, below);
+  QCOMPARE(f.view->VertPosition(), 2);
+  f.Move(100, below + 1);
+  QCOMPARE(f.view->VertPosition(), 4);
+  QCOMPARE(f.view->Band->rect().toRect(), QRect(100, 100, 0, below + 1 - 100));
+  f.Release(100, below + 1);
 }
 
 QTEST_MAIN(BlockInteractionTest)
