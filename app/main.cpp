@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QMessageBox>
 #include <exception>
 
 #include "QtDialogs.h"
@@ -11,11 +10,15 @@ namespace {
 class TZuvarApplication : public QApplication {
  public:
   using QApplication::QApplication;
+  zuvar::TDialogs* Dialogs = nullptr;
+
   bool notify(QObject* receiver, QEvent* event) override {
     try {
       return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-      QMessageBox::critical(nullptr, QStringLiteral("ZUVAR 32 Pro"), QString::fromUtf8(error.what()));
+      if (Dialogs != nullptr)
+        Dialogs->Message(nullptr, QString::fromUtf8(error.what()), QStringLiteral("ZUVAR 32 Pro"),
+                         zuvar::TMsgIcon::Error, zuvar::TMsgButtons::Ok);
     }
     return false;
   }
@@ -27,7 +30,10 @@ int main(int argc, char* argv[]) {
   TZuvarApplication application(argc, argv);
   zuvar::TZuvarApp::PrepareProcess();
   zuvar::TQtDialogs dialogs;
+  application.Dialogs = &dialogs;
   zuvar::TZuvarApp app(dialogs);
   app.Start();
-  return application.exec();
+  const int result = application.exec();
+  application.Dialogs = nullptr;
+  return result;
 }
