@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Interpreter.h"
+#include "Tokenizer.h"
 
 namespace zuvar {
 
@@ -39,6 +40,19 @@ struct TOperand {
   std::string_view Text() const { return owned ? std::string_view(own) : ext; }
 };
 
+// A token read while a statement's end was searched, with the tokenizer's result after it.
+struct TScannedToken {
+  TTokenState state;
+  int after = -1;
+};
+
+// Tokens already read from the text of an evaluation: positions in them are offset by the
+// 0-based start of the evaluation's text within the text they were read from.
+struct TPrescan {
+  const std::vector<TScannedToken>* tokens = nullptr;
+  int offset = 0;
+};
+
 // The stacks, queue and texts of one evaluation. The context keeps one frame per nesting depth
 // and reuses it, so that a run does not allocate per statement.
 struct TEvalFrame {
@@ -51,6 +65,8 @@ struct TEvalFrame {
   std::string errorCaption;
   std::string result;
   std::string scratch;
+  // The tokens of the statement being interpreted at this depth (kept by Reset).
+  std::vector<TScannedToken> statementTokens;
 
   void Reset() {
     operators.clear();

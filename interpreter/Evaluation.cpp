@@ -37,8 +37,8 @@ bool IsMarker(std::string_view text) {
 }  // namespace
 
 TEvaluation::TEvaluation(TInterpreter& interpreter, TEvalFrame& frame, std::string_view text,
-                         TEvalMode mode)
-    : in_(interpreter), frame_(frame), text_(text), mode_(mode) {
+                         TEvalMode mode, const TPrescan* prescan)
+    : in_(interpreter), frame_(frame), text_(text), mode_(mode), prescan_(prescan) {
   frame_.Reset();
   frame_.errorCaption.assign(kSyntaxErrorCaption);
 }
@@ -142,7 +142,7 @@ bool TEvaluation::ConvertToPostfix(int& lastPosition) {
   readingTokens_ = true;
   while (lastPosition != -1) {
     if (token_.IsOperator(opSemicolon)) break;
-    lastPosition = Tokenizer::Scan(in_, text_, lastPosition, token_);
+    lastPosition = NextToken(lastPosition);
     std::string_view token = token_.text;
     const TTokenKind kind = token_.kind;
     const bool isOperator = kind == tkOperator;
@@ -189,6 +189,17 @@ bool TEvaluation::ConvertToPostfix(int& lastPosition) {
   const bool flushed = FlushOperators();
   readingTokens_ = false;
   return flushed;
+}
+
+// The next token: taken from the tokens the statement interpreter already read, if any (the
+// same tokens a new reading would give), else read from the text.
+int TEvaluation::NextToken(int position) {
+  if (prescan_ && prescanNext_ < prescan_->tokens->size()) {
+    const TScannedToken& scanned = (*prescan_->tokens)[prescanNext_++];
+    token_ = scanned.state;
+    return scanned.after < 0 ? -1 : scanned.after - prescan_->offset;
+  }
+  return Tokenizer::Scan(in_, text_, position, token_);
 }
 
 bool TEvaluation::PushOperatorToken(const TQueueItem& item) {

@@ -30,7 +30,8 @@ struct TResolvedOperand {
 // the context that is reused between evaluations.
 class TEvaluation {
  public:
-  TEvaluation(TInterpreter& interpreter, TEvalFrame& frame, std::string_view text, TEvalMode mode);
+  TEvaluation(TInterpreter& interpreter, TEvalFrame& frame, std::string_view text, TEvalMode mode,
+              const TPrescan* prescan = nullptr);
 
   // Runs both phases and the final steps. On success the result is in the frame's result; on
   // failure nothing has been reported yet (see Report). lastPosition receives the last result
@@ -77,6 +78,7 @@ class TEvaluation {
 
  private:
   bool ConvertToPostfix(int& lastPosition);
+  int NextToken(int position);
   bool PushOperatorToken(const TQueueItem& item);
   bool CloseParenthesis();
   bool CloseIndex();
@@ -100,6 +102,8 @@ class TEvaluation {
   // and when phase 1 ends.
   TTokenState token_;
   bool readingTokens_ = false;
+  const TPrescan* prescan_ = nullptr;
+  std::size_t prescanNext_ = 0;
   int commaCount_ = 0;
   bool stringsAllowed_ = false;
 };

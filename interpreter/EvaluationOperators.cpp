@@ -151,7 +151,12 @@ bool TEvaluation::Assignment() {
   if (left.var == nullptr) return Fail(kNotAddressable, leftOperand.Text(), kNotAddressableEnd);
   if (!IsNumericType(left.type) || !IsNumericType(right.type)) return FailSilently();
   const double value = right.Number();
-  if (!NumberText::CanonicalText(left.var->Type, value, frame_.result)) return FailSilently();
+  if (left.var->Type == vtDouble && right.hasNumber && right.type == vtDouble) {
+    // A fixed text written by an operator is already the canonical text of its value.
+    frame_.result.assign(right.text);
+  } else if (!NumberText::CanonicalText(left.var->Type, value, frame_.result)) {
+    return FailSilently();
+  }
   std::string& target = left.var->Values[left.index < 0 ? 0 : static_cast<std::size_t>(left.index)];
   target.assign(frame_.result);
   PushText(frame_.result);

@@ -31,10 +31,11 @@ std::string ExpressionEvaluator::Evaluate(TInterpreter& interpreter, std::string
 }
 
 bool ExpressionEvaluator::EvaluateInto(TInterpreter& interpreter, std::string_view text,
-                                       int& position, TEvalMode mode, std::string& result) {
+                                       int& position, TEvalMode mode, std::string& result,
+                                       const TPrescan* prescan) {
   TEvalFrame& frame = interpreter.EvalFrame(interpreter.EvalDepth);
   DepthGuard depth(interpreter);
-  TEvaluation evaluation(interpreter, frame, text, mode);
+  TEvaluation evaluation(interpreter, frame, text, mode, prescan);
   int lastPosition = 1;
   bool ok = false;
   try {

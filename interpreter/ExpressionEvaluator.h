@@ -19,8 +19,10 @@ class ExpressionEvaluator {
                               TEvalMode mode);
 
   // As Evaluate, without allocating a result: true and the value in result on success.
+  // prescan, when given, holds the tokens of text already read by the caller.
   static bool EvaluateInto(TInterpreter& interpreter, std::string_view text, int& position,
-                           TEvalMode mode, std::string& result);
+                           TEvalMode mode, std::string& result,
+                           const struct TPrescan* prescan = nullptr);
 };
 
 inline std::string EvaluateExpression(TInterpreter& interpreter, std::string_view text,

@@ -270,86 +270,142 @@ void NumberText::AppendInteger(int32_t value, std::string& out) {
   out.append(buffer, result.ptr);
 }
 
-bool NumberText::FormatFixed(double value, bool roundTo15, std::string& out, double* readBack) {
-  if (!std::isfinite(value)) return false;
-  char buffer[64];
-  // An integer below 10^15 already has at most 15 significant digits.
-  const bool exactInteger = std::fabs(value) < 1e15 && value == std::trunc(value);
-  if (roundTo15 && !exactInteger) {
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    value = ReadScientific(buffer, written.ptr, 15);
-    if (!std::isfinite(value)) return false;  // rounding carried past the largest double
-  }
-  if (value == 0) {
-    out.assign("0.000000000000000000");
-    if (readBack) *readBack = 0;
-    return true;
-  }
-  // Ten significant digits: d.ddddddddde[+-]XX
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 9);
-  const char* p = buffer;
-  const bool negative = *p == '-';
-  if (negative) ++p;
-  char digits[10];
-  digits[0] = p[0];
-  for (int i = 1; i < 10; ++i) digits[i] = p[i + 1];
-  int exponent = 0;
-  exponent = ExponentAfter(p + 11, written.ptr);
+namespace {
 
+// Writes ten significant digits d0.d1...d9 x 10^exponent (-9 <= exponent) as the fixed text or,
+// from 10 on, in exponent notation; the read-back value comes from the digits exactly.
+void EmitTenDigits(bool negative, const char* digits, int exponent, std::string& out,
+                   double* readBack) {
+  out.clear();
+  if (negative) out.push_back('-');
   if (exponent >= 10) {
-    // Exponent notation: the significant digits without trailing zeros.
     int used = 10;
     while (used > 1 && digits[used - 1] == '0') --used;
-    out.clear();
-    if (negative) out.push_back('-');
     out.push_back(digits[0]);
     if (used > 1) {
       out.push_back('.');
-      out.append(digits + 1, used - 1);
+      out.append(digits + 1, static_cast<std::size_t>(used - 1));
     }
     out.push_back('E');
-    AppendInteger(exponent, out);
+    NumberText::AppendInteger(exponent, out);
     if (readBack && exponent - 9 <= 22) {
       const double magnitude = DigitsValue(digits, 10) * kPowersOfTen[exponent - 9];
       *readBack = negative ? -magnitude : magnitude;
     } else {
       ReadBackText(out, readBack);
     }
-    return true;
+    return;
   }
-  if (exponent < -9) {
-    // The eighteenth decimal is reached before the tenth significant digit.
-    const auto fixed =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 18);
-    const char* start = buffer;
-    bool zero = true;
-    for (const char* q = buffer; q < fixed.ptr; ++q) {
-      if (*q >= '1' && *q <= '9') zero = false;
-    }
-    if (zero && *start == '-') ++start;
-    out.assign(start, static_cast<std::size_t>(fixed.ptr - start));
-    ReadBackText(out, readBack);
-    return true;
-  }
-  out.clear();
-  if (negative) out.push_back('-');
   if (exponent >= 0) {
-    out.append(digits, exponent + 1);
+    out.append(digits, static_cast<std::size_t>(exponent + 1));
     out.push_back('.');
-    out.append(digits + exponent + 1, 9 - exponent);
-    out.append(18 - (9 - exponent), '0');
+    out.append(digits + exponent + 1, static_cast<std::size_t>(9 - exponent));
+    out.append(static_cast<std::size_t>(18 - (9 - exponent)), '0');
   } else {
     out.append("0.");
-    out.append(-exponent - 1, '0');
+    out.append(static_cast<std::size_t>(-exponent - 1), '0');
     out.append(digits, 10);
-    out.append(18 - (-exponent - 1) - 10, '0');
+    out.append(static_cast<std::size_t>(18 - (-exponent - 1) - 10), '0');
   }
   if (readBack) {
     // One correctly rounded division of exact operands: the value ParseNumber reads.
     const double magnitude = DigitsValue(digits, 10) / kPowersOfTen[9 - exponent];
     *readBack = negative ? -magnitude : magnitude;
+  }
+}
+
+// Values below 10^-9: the eighteenth decimal comes before the tenth significant digit.
+void EmitTiny(double value, std::string& out, double* readBack) {
+  char buffer[64];
+  const auto fixed = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 18);
+  const char* start = buffer;
+  bool zero = true;
+  for (const char* q = buffer; q < fixed.ptr; ++q) {
+    if (*q >= '1' && *q <= '9') zero = false;
+  }
+  if (zero && *start == '-') ++start;
+  out.assign(start, static_cast<std::size_t>(fixed.ptr - start));
+  ReadBackText(out, readBack);
+}
+
+// Rounds value to 15 significant digits and then to 10 in one pass over its 15-digit text.
+// The result equals rounding the 15-digit value as a double to 10 digits except when digits
+// 11 to 15 are exactly 50000; false then (and for tiny values, and near the largest double,
+// where the rounding may overflow), so the caller takes the long way.
+bool TenOfFifteenDigits(double value, bool& negative, char* digits, int& exponent) {
+  char buffer[64];
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+  const char* p = buffer;
+  negative = *p == '-';
+  if (negative) ++p;
+  char all[15];
+  all[0] = p[0];
+  for (int i = 1; i < 15; ++i) all[i] = p[i + 1];
+  exponent = ExponentAfter(p + 16, written.ptr);
+  if (std::string_view(all + 10, 5) == "50000" || exponent < -9 || exponent >= 308) return false;
+  for (int i = 0; i < 10; ++i) digits[i] = all[i];
+  if (all[10] >= '5') {
+    int i = 9;
+    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+    if (i >= 0) {
+      ++digits[i];
+    } else {
+      digits[0] = '1';
+      ++exponent;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool NumberText::FormatFixed(double value, bool roundTo15, std::string& out, double* readBack) {
+  if (!std::isfinite(value)) return false;
+  char buffer[64];
+  // An integer below 10^15 already has at most 15 significant digits.
+  const bool exactInteger = std::fabs(value) < 1e15 && value == std::trunc(value);
+  if (value == 0) {
+    out.assign("0.000000000000000000");
+    if (readBack) *readBack = 0;
+    return true;
+  }
+  if (exactInteger && std::fabs(value) < 1e10) {
+    // At most ten digits: the integer itself and eighteen zero decimals.
+    const auto integer = static_cast<int64_t>(value);
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, integer);
+    out.assign(buffer, static_cast<std::size_t>(end.ptr - buffer));
+    out.append(".000000000000000000");
+    if (readBack) *readBack = value;
+    return true;
+  }
+  bool negative = false;
+  char digits[10];
+  int exponent = 0;
+  if (roundTo15 && !exactInteger) {
+    if (TenOfFifteenDigits(value, negative, digits, exponent)) {
+      EmitTenDigits(negative, digits, exponent, out, readBack);
+      return true;
+    }
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    value = ReadScientific(buffer, written.ptr, 15);
+    if (!std::isfinite(value)) return false;  // rounding carried past the largest double
+    if (value == 0) return FormatFixed(0, false, out, readBack);
+  }
+  // Ten significant digits: d.ddddddddde[+-]XX
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 9);
+  const char* p = buffer;
+  negative = *p == '-';
+  if (negative) ++p;
+  digits[0] = p[0];
+  for (int i = 1; i < 10; ++i) digits[i] = p[i + 1];
+  exponent = ExponentAfter(p + 11, written.ptr);
+  if (exponent < -9) {
+    EmitTiny(value, out, readBack);
+  } else {
+    EmitTenDigits(negative, digits, exponent, out, readBack);
   }
   return true;
 }

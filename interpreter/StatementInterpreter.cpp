@@ -32,7 +32,11 @@ enum class TOutcome { Continue, LineDone, Failed };
 
 class LineRun {
  public:
-  LineRun(TInterpreter& in, TEvalMode mode) : in_(in), mode_(mode), block_(*in.CurrentBlock) {}
+  LineRun(TInterpreter& in, TEvalMode mode)
+      : in_(in),
+        mode_(mode),
+        block_(*in.CurrentBlock),
+        tokens_(in.EvalFrame(in.EvalDepth).statementTokens) {}
 
   int Run(std::string_view line);
 
@@ -50,6 +54,8 @@ class LineRun {
   TInterpreter& in_;
   TEvalMode mode_;
   TNewShape& block_;
+  // The tokens of the current statement, read once for its end and reused by the evaluation.
+  std::vector<TScannedToken>& tokens_;
   std::string result_;
 };
 
@@ -68,16 +74,12 @@ int LineRun::Run(std::string_view line) {
 // The tokens are read on a state of their own; only the last one reaches the context.
 TOutcome LineRun::NextStatement(std::string_view& rest) {
   TTokenState token = TTokenState::From(in_);
-  TTokenState firstToken;
-  int afterFirst = 0;
   int position = 1;
   bool first = true;
+  tokens_.clear();
   for (;;) {
     const int after = Tokenizer::Scan(in_, rest, position, token);
-    if (first) {
-      firstToken = token;
-      afterFirst = after;
-    }
+    tokens_.push_back({token, after});
     if (token.IsOperator(opSemicolon)) {
       position = after;
       break;
@@ -103,7 +105,7 @@ TOutcome LineRun::NextStatement(std::string_view& rest) {
   if (block_.Shape == nstChoice && in_.BlockStatementCount > 1) {
     return Fail(TErrorClass::NotAllowed, kOneStatementInDecision);
   }
-  return Dispatch(statement, firstToken, afterFirst);
+  return Dispatch(statement, tokens_.front().state, tokens_.front().after);
 }
 
 // The first token of the statement is the one the statement's search began with.
@@ -151,8 +153,9 @@ TOutcome LineRun::Expression(std::string_view statement, int afterFirst) {
   if (afterFirst == -1) return Fail(TErrorClass::Syntax, kCause);
   const std::size_t start = Tokenizer::TokenStart(statement, 1);
   int position = afterFirst;
-  if (!ExpressionEvaluator::EvaluateInto(in_, statement.substr(start), position, mode_,
-                                         result_)) {
+  const TPrescan prescan{&tokens_, static_cast<int>(start)};
+  if (!ExpressionEvaluator::EvaluateInto(in_, statement.substr(start), position, mode_, result_,
+                                         &prescan)) {
     return TOutcome::Failed;
   }
   in_.ShowVariables();

@@ -142,6 +142,34 @@ double Reference(const std::string& text) {
   return value;
 }
 
+// The operators' fixed text is the fixed text of the value rounded to 15 digits and read back.
+TEST(NumberTextTest, FifteenDigitRoundingIsWriteAndReadBack) {
+  std::mt19937_64 random(99);
+  std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-22, 22);
+  std::vector<double> values = {1.23456789050000, 1.2345678905, 9.9999999995, 0.99999999995,
+                                1234567890.5, 9999999999.5, 1e-10, 5.55555555550000e-3};
+  for (int i = 0; i < 300000; ++i) values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+  for (int i = 0; i < 20000; ++i) {
+    // Values whose digits 11 to 15 are 50000 or near it.
+    const double base = std::floor(mantissa(random) * 1e9) / 1e9;
+    values.push_back(base + 5e-10);
+    values.push_back(base + 4.9999e-10);
+    values.push_back(base + 5.0001e-10);
+  }
+  for (const double value : values) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   std::chars_format::scientific, 14);
+    double rounded = 0;
+    std::from_chars(buffer, end.ptr, rounded);
+    std::string direct, reference;
+    ASSERT_TRUE(NumberText::FormatFixed(value, true, direct));
+    ASSERT_TRUE(NumberText::FormatFixed(rounded, false, reference));
+    ASSERT_EQ(direct, reference) << std::string(buffer, end.ptr);
+  }
+}
+
 TEST(NumberTextTest, FastReadingAgreesWithFullConversion) {
   std::mt19937_64 random(12345);
   std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
