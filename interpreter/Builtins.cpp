@@ -117,6 +117,7 @@ bool CallRead(TEvaluation& ev) {
     }
     entry = std::move(*answer);
   }
+  ev.MaterializeErrorText();  // the inner evaluation changes the token it quotes
   std::string statement = element;
   statement.append(var->Count > 0 ? "=" : " = ");
   statement.append(entry);

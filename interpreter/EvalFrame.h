@@ -67,6 +67,7 @@ struct TEvalFrame {
   std::string scratch;
   // The tokens of the statement being interpreted at this depth (kept by Reset).
   std::vector<TScannedToken> statementTokens;
+  std::string statementResult;
 
   void Reset() {
     operators.clear();

@@ -55,6 +55,7 @@ bool TEvaluation::Run(int& lastPosition) {
 
 void TEvaluation::Report() {
   if (in_.InputEnded) return;  // the run ends quietly when no entry can come
+  MaterializeErrorText();
   in_.host.ShowMessage(frame_.errorText, frame_.errorCaption, TMsgIcon::None, TMsgButtons::Ok);
   frame_.scratch.assign(frame_.errorCaption);
   frame_.scratch.append(frame_.errorText);
@@ -62,7 +63,21 @@ void TEvaluation::Report() {
   in_.host.ScrollLogPage();
 }
 
+void TEvaluation::DeferErrorText(std::string_view a, std::string_view b, std::string_view c) {
+  deferred_[0] = a;
+  deferred_[1] = b;
+  deferred_[2] = c;
+  errorTextDeferred_ = true;
+}
+
+void TEvaluation::MaterializeErrorText() {
+  if (!errorTextDeferred_) return;
+  errorTextDeferred_ = false;
+  SetErrorText(deferred_[0], deferred_[1], deferred_[2]);
+}
+
 void TEvaluation::SetErrorText(std::string_view a, std::string_view b, std::string_view c) {
+  errorTextDeferred_ = false;
   // In phase 2 the context's token is left alone: a `read` may have put its entry's last
   // token there, and the message quotes that.
   if (readingTokens_) token_.CommitTo(in_);

@@ -51,6 +51,12 @@ class TEvaluation {
   // A failure without a text of its own: the error text of the moment is shown.
   bool FailSilently() { return false; }
   void SetErrorText(std::string_view a, std::string_view b = {}, std::string_view c = {});
+  // As SetErrorText for a text that is only shown if a later step fails without a text of its
+  // own: the pieces (static texts) are kept and the text is composed only when needed. The
+  // token it quotes cannot change before then, except through an inner evaluation, before
+  // which MaterializeErrorText is called.
+  void DeferErrorText(std::string_view a, std::string_view b = {}, std::string_view c = {});
+  void MaterializeErrorText();
 
   // The operand stack.
   std::size_t OperandCount() const { return frame_.operandCount; }
@@ -103,6 +109,8 @@ class TEvaluation {
   TTokenState token_;
   bool readingTokens_ = false;
   const TPrescan* prescan_ = nullptr;
+  bool errorTextDeferred_ = false;
+  std::string_view deferred_[3];
   std::size_t prescanNext_ = 0;
   int commaCount_ = 0;
   bool stringsAllowed_ = false;

@@ -142,7 +142,7 @@ bool TEvaluation::NumericOperator(int code, const TResolvedOperand& left,
 
 bool TEvaluation::Assignment() {
   if (OperandCount() < 2) return Fail(kOperatorPrefix, OperatorText(opAssign), kNeedsTwo);
-  SetErrorText(kTypeMismatch);
+  DeferErrorText(kTypeMismatch);
   TResolvedOperand right;
   if (!Resolve(PopOperand(), 2, right)) return false;
   const TOperand& leftOperand = PopOperand();
@@ -167,7 +167,7 @@ bool TEvaluation::UnaryOperator(int code) {
   const std::string_view text = OperatorText(code);
   if (OperandCount() == 0) return Fail(kOperatorPrefix, text, kNeedsOne);
   const TOperand& operand = PopOperand();
-  SetErrorText(kUnaryMisused, text, kUnaryMisusedEnd);
+  DeferErrorText(kUnaryMisused, text, kUnaryMisusedEnd);
   double value = operand.number;
   if (operand.var || !operand.hasNumber) {
     std::string_view valueText = operand.Text();

@@ -10,8 +10,7 @@ TInterpreter::TInterpreter(Host& hostRef) : host(hostRef) { Builtins::FillBuilti
 TInterpreter::~TInterpreter() = default;
 
 TInterpreter::variables* TInterpreter::FindVariable(std::string_view name) const {
-  const auto found = index_.find(name);
-  return found == index_.end() ? nullptr : found->second;
+  return index_.Find(name);
 }
 
 TInterpreter::variables* TInterpreter::AppendVariable(std::unique_ptr<variables> variable) {
@@ -31,12 +30,12 @@ TInterpreter::variables* TInterpreter::AppendVariable(std::unique_ptr<variables>
   }
   tail_ = node;
   nodes_.push_back(std::move(variable));
-  index_.emplace(std::string_view(node->Name), node);
+  index_.Insert(node);
   return node;
 }
 
 void TInterpreter::ClearVariables() {
-  index_.clear();
+  index_.Clear();
   nodes_.clear();
   Variables = nullptr;
   tail_ = nullptr;

@@ -4,12 +4,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "FunctionNames.h"
 #include "Host.h"
 #include "LanguageTables.h"
+#include "VariableIndex.h"
 #include "VariablesListener.h"
 
 namespace zuvar {
@@ -92,17 +92,8 @@ class TInterpreter {
   int EvalDepth = 0;
 
  private:
-  // FNV-1a: names are short, and a lookup happens for most tokens of a run.
-  struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const {
-      std::size_t hash = 1469598103934665603ull;
-      for (const char c : s) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-      return hash;
-    }
-  };
   std::vector<std::unique_ptr<variables>> nodes_;
-  std::unordered_map<std::string_view, variables*, NameHash, std::equal_to<>> index_;
+  TVariableIndex<variables> index_;
   variables* tail_ = nullptr;
   std::vector<std::unique_ptr<TEvalFrame>> frames_;
 };

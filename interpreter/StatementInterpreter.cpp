@@ -36,7 +36,8 @@ class LineRun {
       : in_(in),
         mode_(mode),
         block_(*in.CurrentBlock),
-        tokens_(in.EvalFrame(in.EvalDepth).statementTokens) {}
+        tokens_(in.EvalFrame(in.EvalDepth).statementTokens),
+        result_(in.EvalFrame(in.EvalDepth).statementResult) {}
 
   int Run(std::string_view line);
 
@@ -56,7 +57,7 @@ class LineRun {
   TNewShape& block_;
   // The tokens of the current statement, read once for its end and reused by the evaluation.
   std::vector<TScannedToken>& tokens_;
-  std::string result_;
+  std::string& result_;
 };
 
 int LineRun::Run(std::string_view line) {

@@ -37,6 +37,17 @@ TEST_F(VariablesTest, ListKeepsDeclarationOrderWithIndex) {
   EXPECT_FALSE(in.VariableExists("a"));
 }
 
+TEST_F(VariablesTest, ManyVariablesAreAllFound) {
+  std::string line;
+  for (int i = 0; i < 3000; ++i) line += "int v" + std::to_string(i) + " = " + std::to_string(i) + ";";
+  Declare(line);
+  EXPECT_EQ(in.VariableCount(), 3000u);
+  for (int i = 0; i < 3000; ++i) ASSERT_EQ(Value("v" + std::to_string(i)), std::to_string(i));
+  EXPECT_FALSE(in.VariableExists("v3000"));
+  EXPECT_FALSE(in.VariableExists("v"));
+  EXPECT_FALSE(in.VariableExists(""));
+}
+
 TEST_F(VariablesTest, AppendedVariablesAlwaysHaveTheirTexts) {
   auto var = std::make_unique<TInterpreter::variables>();
   var->Name = "w";
