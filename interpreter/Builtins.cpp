@@ -49,7 +49,8 @@ constexpr std::string_view kReadNotAllowed =
 constexpr std::string_view kNoArgument = "Funkcja wymaga jednego argumentu!!";
 constexpr std::string_view kReadNeedsVariable =
     "Nieznana zmienna jako argument dla funkcji \"read\"!!";
-constexpr std::string_view kBadEntry = "Wprowadzone wyrażenie dla funkcji \"read\" jest niepoprawne!";
+constexpr std::string_view kBadEntry =
+    "Wprowadzone wyrażenie dla funkcji \"read\" jest niepoprawne!";
 constexpr std::string_view kPromptPrefix = "Podaj wartość zmiennej: \"";
 
 bool InInOutBlock(const TInterpreter& in) {

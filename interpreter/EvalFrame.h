@@ -16,9 +16,9 @@ namespace zuvar {
 struct TQueueItem {
   std::string_view text;
   TInterpreter::variables* var = nullptr;
-  int8_t code = -1;        // the operator table code of the text, -1 for none
-  bool function = false;   // the name of a built-in function
-  bool constant = false;   // a constant's text: never carried out as an operator
+  int8_t code = -1;       // the operator table code of the text, -1 for none
+  bool function = false;  // the name of a built-in function
+  bool constant = false;  // a constant's text: never carried out as an operator
 
   bool IsOpenParen() const { return code == 5 && !constant; }
   bool IsArrayName() const { return var != nullptr && var->Count > 0; }

@@ -12,7 +12,8 @@ namespace zuvar {
 namespace {
 
 constexpr std::string_view kNoIndexBracket = "Brak nawiasu indeksowego zmiennej tablicwej \"";
-constexpr std::string_view kNoArgumentParen = "Brak nawiasu otwierającego listę argumentów funkcji!";
+constexpr std::string_view kNoArgumentParen =
+    "Brak nawiasu otwierającego listę argumentów funkcji!";
 constexpr std::string_view kCommaInDecision =
     "Stosowanie operatora \",\" w bloku decyzyjnym jest niedozwolone!";
 constexpr std::string_view kNothingAfterComma = "Brak wyrażenia po operatorze \",\"! ";

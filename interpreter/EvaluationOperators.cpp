@@ -25,8 +25,7 @@ struct TIntegerOperandMessages {
 };
 
 constexpr TIntegerOperandMessages kIntegerMessages[] = {
-    {opShiftLeft,
-     "Lewy operand bitowego przesunięcia w lewo (\"<<\") musi być liczba całkowitą! ",
+    {opShiftLeft, "Lewy operand bitowego przesunięcia w lewo (\"<<\") musi być liczba całkowitą! ",
      "Prawy operand bitowego przesunięcia w lewo (\"<<\") musi być liczba całkowitą! "},
     {opShiftRight,
      "Lewy operand bitowego przesunięcia w prawo (\">>\") musi być liczba całkowitą! ",
@@ -61,11 +60,16 @@ int32_t IntegerResult(int code, int32_t left, int32_t right) {
   const auto l = static_cast<uint32_t>(left);
   const auto shift = static_cast<uint32_t>(right) & 31u;
   switch (code) {
-    case opShiftLeft: return static_cast<int32_t>(l << shift);
-    case opShiftRight: return left >> shift;
-    case opBitXor: return left ^ right;
-    case opBitOr: return left | right;
-    case opBitAnd: return left & right;
+    case opShiftLeft:
+      return static_cast<int32_t>(l << shift);
+    case opShiftRight:
+      return left >> shift;
+    case opBitXor:
+      return left ^ right;
+    case opBitOr:
+      return left | right;
+    case opBitAnd:
+      return left & right;
     default:  // "%": the caller has refused a zero divisor
       if (right == -1) return 0;
       return left % right;
@@ -114,9 +118,12 @@ bool TEvaluation::NumericOperator(int code, const TResolvedOperand& left,
   double r = right.Number();
   bool truth = false;
   switch (code) {
-    case opPlus: return PushFixed(l + r);
-    case opMinus: return PushFixed(l - r);
-    case opMultiply: return PushFixed(l * r);
+    case opPlus:
+      return PushFixed(l + r);
+    case opMinus:
+      return PushFixed(l - r);
+    case opMultiply:
+      return PushFixed(l * r);
     case opDivide:
       if (r == 0) {
         if (mode_ == TEvalMode::Execute) {
@@ -126,15 +133,32 @@ bool TEvaluation::NumericOperator(int code, const TResolvedOperand& left,
         r = 1;
       }
       return PushFixed(l / r);
-    case opOr: truth = l != 0 || r != 0; break;
-    case opAnd: truth = l != 0 && r != 0; break;
-    case opEqual: truth = l == r; break;
-    case opNotEqual: truth = l != r; break;
-    case opGreater: truth = l > r; break;
-    case opLess: truth = l < r; break;
-    case opGreaterEqual: truth = l >= r; break;
-    case opLessEqual: truth = l <= r; break;
-    default: return FailSilently();
+    case opOr:
+      truth = l != 0 || r != 0;
+      break;
+    case opAnd:
+      truth = l != 0 && r != 0;
+      break;
+    case opEqual:
+      truth = l == r;
+      break;
+    case opNotEqual:
+      truth = l != r;
+      break;
+    case opGreater:
+      truth = l > r;
+      break;
+    case opLess:
+      truth = l < r;
+      break;
+    case opGreaterEqual:
+      truth = l >= r;
+      break;
+    case opLessEqual:
+      truth = l <= r;
+      break;
+    default:
+      return FailSilently();
   }
   PushInteger(truth ? 1 : 0);
   return true;
@@ -179,10 +203,17 @@ bool TEvaluation::UnaryOperator(int code) {
     if (!NumberText::ParseNumber(valueText, value)) return FailSilently();
   }
   switch (code) {
-    case opNot: value = value == 0 ? 1 : 0; break;
-    case opComplement: value = ~NumberText::TruncateToInt32(value); break;
-    case opNegate: value = -value; break;
-    default: break;
+    case opNot:
+      value = value == 0 ? 1 : 0;
+      break;
+    case opComplement:
+      value = ~NumberText::TruncateToInt32(value);
+      break;
+    case opNegate:
+      value = -value;
+      break;
+    default:
+      break;
   }
   return PushFixed(value);
 }

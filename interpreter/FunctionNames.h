@@ -32,8 +32,8 @@ class TFunctionNames {
 
  private:
   std::vector<std::string> names_;
-  uint64_t lengths_ = 0;        // bit n: a name of n bytes (n < 63), bit 63: a longer one
-  std::bitset<256> firsts_;     // first bytes of the names
+  uint64_t lengths_ = 0;     // bit n: a name of n bytes (n < 63), bit 63: a longer one
+  std::bitset<256> firsts_;  // first bytes of the names
 };
 
 }  // namespace zuvar

@@ -32,8 +32,8 @@ class TInterpreter {
   struct variables {
     std::string Name;
     uint8_t Type = 0;
-    uint32_t Count = 0;                // 0 for a scalar, else the number of elements
-    std::vector<std::string> Values;   // one text for a scalar, Count texts for an array
+    uint32_t Count = 0;               // 0 for a scalar, else the number of elements
+    std::vector<std::string> Values;  // one text for a scalar, Count texts for an array
     variables* Next = nullptr;
     variables* Prev = nullptr;
   };

@@ -58,12 +58,11 @@ struct TOperatorRow {
 // "0-" and "0+" are the unary minus and plus: the evaluator gives a sign in operand position
 // these texts; they never come from source text, where "0" starts a number.
 inline constexpr std::array<TOperatorRow, 31> Operators{{
-    {"[", 0, 1},    {"]", 0, 2},    {"{", 0, 3},   {"}", 0, 4},   {"(", 0, 5},
-    {")", 0, 6},    {";", 0, 7},    {",", 0, 8},   {"=", 2, 9},   {"||", 2, 10},
-    {"&&", 2, 11},  {"|", 2, 12},   {"^", 2, 13},  {"&", 2, 14},  {"!=", 2, 15},
-    {"==", 2, 16},  {">", 2, 17},   {">=", 2, 18}, {"<", 2, 19},  {"<=", 2, 20},
-    {">>", 2, 21},  {"<<", 2, 22},  {"+", 2, 23},  {"-", 2, 24},  {"*", 2, 25},
-    {"/", 2, 26},   {"%", 2, 27},   {"!", 1, 28},  {"~", 1, 29},  {"0-", 1, 30},
+    {"[", 0, 1},   {"]", 0, 2},   {"{", 0, 3},   {"}", 0, 4},   {"(", 0, 5},   {")", 0, 6},
+    {";", 0, 7},   {",", 0, 8},   {"=", 2, 9},   {"||", 2, 10}, {"&&", 2, 11}, {"|", 2, 12},
+    {"^", 2, 13},  {"&", 2, 14},  {"!=", 2, 15}, {"==", 2, 16}, {">", 2, 17},  {">=", 2, 18},
+    {"<", 2, 19},  {"<=", 2, 20}, {">>", 2, 21}, {"<<", 2, 22}, {"+", 2, 23},  {"-", 2, 24},
+    {"*", 2, 25},  {"/", 2, 26},  {"%", 2, 27},  {"!", 1, 28},  {"~", 1, 29},  {"0-", 1, 30},
     {"0+", 1, 31},
 }};
 
@@ -108,42 +107,72 @@ namespace tables_detail {
 // Finds a one-character operator without walking the table.
 inline int SingleCharCode(char c) {
   switch (c) {
-    case '[': return opIndexOpen;
-    case ']': return opIndexClose;
-    case '{': return opBraceOpen;
-    case '}': return opBraceClose;
-    case '(': return opParenOpen;
-    case ')': return opParenClose;
-    case ';': return opSemicolon;
-    case ',': return opComma;
-    case '=': return opAssign;
-    case '|': return opBitOr;
-    case '^': return opBitXor;
-    case '&': return opBitAnd;
-    case '>': return opGreater;
-    case '<': return opLess;
-    case '+': return opPlus;
-    case '-': return opMinus;
-    case '*': return opMultiply;
-    case '/': return opDivide;
-    case '%': return opModulo;
-    case '!': return opNot;
-    case '~': return opComplement;
-    default: return opNone;
+    case '[':
+      return opIndexOpen;
+    case ']':
+      return opIndexClose;
+    case '{':
+      return opBraceOpen;
+    case '}':
+      return opBraceClose;
+    case '(':
+      return opParenOpen;
+    case ')':
+      return opParenClose;
+    case ';':
+      return opSemicolon;
+    case ',':
+      return opComma;
+    case '=':
+      return opAssign;
+    case '|':
+      return opBitOr;
+    case '^':
+      return opBitXor;
+    case '&':
+      return opBitAnd;
+    case '>':
+      return opGreater;
+    case '<':
+      return opLess;
+    case '+':
+      return opPlus;
+    case '-':
+      return opMinus;
+    case '*':
+      return opMultiply;
+    case '/':
+      return opDivide;
+    case '%':
+      return opModulo;
+    case '!':
+      return opNot;
+    case '~':
+      return opComplement;
+    default:
+      return opNone;
   }
 }
 
 // The two-character rows, found without walking the table.
 inline int PairCode(char first, char second) {
   switch (first) {
-    case '|': return second == '|' ? opOr : opNone;
-    case '&': return second == '&' ? opAnd : opNone;
-    case '!': return second == '=' ? opNotEqual : opNone;
-    case '=': return second == '=' ? opEqual : opNone;
-    case '>': return second == '=' ? opGreaterEqual : second == '>' ? opShiftRight : opNone;
-    case '<': return second == '=' ? opLessEqual : second == '<' ? opShiftLeft : opNone;
-    case '0': return second == '-' ? opNegate : second == '+' ? opUnaryPlus : opNone;
-    default: return opNone;
+    case '|':
+      return second == '|' ? opOr : opNone;
+    case '&':
+      return second == '&' ? opAnd : opNone;
+    case '!':
+      return second == '=' ? opNotEqual : opNone;
+    case '=':
+      return second == '=' ? opEqual : opNone;
+    case '>':
+      return second == '=' ? opGreaterEqual : second == '>' ? opShiftRight : opNone;
+    case '<':
+      return second == '=' ? opLessEqual : second == '<' ? opShiftLeft : opNone;
+    case '0':
+      return second == '-' ? opNegate : second == '+' ? opUnaryPlus : opNone;
+    default:
+      return opNone;
   }
 }
 
@@ -156,7 +185,6 @@ inline int OperatorCodeOf(std::string_view text) {
   if (text.size() == 2) return tables_detail::PairCode(text[0], text[1]);
   return opNone;
 }
-
 
 // The text of the operator table row with the given code (1..31).
 inline std::string_view OperatorText(int code) { return Operators[code - 1].Text; }

@@ -178,7 +178,10 @@ bool NumberText::ParseInteger(std::string_view text, int32_t& value) {
       int32_t parsed = 0;
       bool plain = true;
       for (std::size_t i = start; i < text.size(); ++i) {
-        if (!IsDigit(text[i])) { plain = false; break; }
+        if (!IsDigit(text[i])) {
+          plain = false;
+          break;
+        }
         parsed = parsed * 10 + (text[i] - '0');
       }
       if (plain) {
@@ -211,7 +214,10 @@ bool NumberText::ParseNumber(std::string_view text, double& value) {
     bool plain = true;
     int32_t small = 0;
     for (char c : text) {
-      if (!IsDigit(c)) { plain = false; break; }
+      if (!IsDigit(c)) {
+        plain = false;
+        break;
+      }
       small = small * 10 + (c - '0');
     }
     if (plain) {
@@ -317,7 +323,8 @@ void EmitTenDigits(bool negative, const char* digits, int exponent, std::string&
 // Values below 10^-9: the eighteenth decimal comes before the tenth significant digit.
 void EmitTiny(double value, std::string& out, double* readBack) {
   char buffer[64];
-  const auto fixed = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 18);
+  const auto fixed =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 18);
   const char* start = buffer;
   bool zero = true;
   for (const char* q = buffer; q < fixed.ptr; ++q) {

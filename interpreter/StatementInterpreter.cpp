@@ -64,9 +64,12 @@ int LineRun::Run(std::string_view line) {
   std::string_view rest = line;
   for (;;) {
     switch (NextStatement(rest)) {
-      case TOutcome::Continue: break;
-      case TOutcome::LineDone: return 1;
-      case TOutcome::Failed: return 0;
+      case TOutcome::Continue:
+        break;
+      case TOutcome::LineDone:
+        return 1;
+      case TOutcome::Failed:
+        return 0;
     }
   }
 }
@@ -87,8 +90,8 @@ TOutcome LineRun::NextStatement(std::string_view& rest) {
     }
     if (after == -1) {
       token.CommitTo(in_);
-      if (first && (token.kind == tkComment ||
-                    (token.kind == tkInvalid && token.message == kTokenFine))) {
+      if (first &&
+          (token.kind == tkComment || (token.kind == tkInvalid && token.message == kTokenFine))) {
         return TOutcome::LineDone;
       }
       // A token that ends the line with an error of its own is reported, not passed over.
@@ -110,8 +113,7 @@ TOutcome LineRun::NextStatement(std::string_view& rest) {
 }
 
 // The first token of the statement is the one the statement's search began with.
-TOutcome LineRun::Dispatch(std::string_view statement, const TTokenState& first,
-                           int afterFirst) {
+TOutcome LineRun::Dispatch(std::string_view statement, const TTokenState& first, int afterFirst) {
   first.CommitTo(in_);
   switch (in_.TokenKind) {
     case tkTypeName:

@@ -171,8 +171,7 @@ int Tokenizer::NextToken(TInterpreter& in, std::string_view line, int position,
   return after;
 }
 
-int Tokenizer::Scan(const TInterpreter& in, std::string_view line, int position,
-                    TTokenState& t) {
+int Tokenizer::Scan(const TInterpreter& in, std::string_view line, int position, TTokenState& t) {
   t.kind = tkInvalid;
   t.message = kTokenFine;
   // A position past the end (or the -1 of an earlier call) takes nothing; the text stays.
@@ -199,8 +198,7 @@ int Tokenizer::Scan(const TInterpreter& in, std::string_view line, int position,
   return static_cast<int>(end) + 1;
 }
 
-bool Tokenizer::IsOperator(TInterpreter& interpreter, std::string_view text,
-                           bool allowUnaryForms) {
+bool Tokenizer::IsOperator(TInterpreter& interpreter, std::string_view text, bool allowUnaryForms) {
   if (!allowUnaryForms && (text == "0-" || text == "0+")) return false;
   interpreter.OperatorCode = OperatorCodeOf(text);
   return interpreter.OperatorCode != opNone;

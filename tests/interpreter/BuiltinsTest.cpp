@@ -50,7 +50,8 @@ TEST_F(BuiltinsTest, MathFunctions) {
 TEST_F(BuiltinsTest, MathMessages) {
   EXPECT_EQ(Failure("sqrt();"),
             std::string("[Błąd składni! ] Funkcja \"sqrt\"wymaga jednego argumentu!;") + kFine);
-  EXPECT_EQ(Failure("sqrt(t[5]);"), std::string("[Błąd składni! ] Przekroczony rozmiar tablicy!;") + kFine);
+  EXPECT_EQ(Failure("sqrt(t[5]);"),
+            std::string("[Błąd składni! ] Przekroczony rozmiar tablicy!;") + kFine);
 }
 
 TEST_F(BuiltinsTest, ResultsThatAreNoNumberFail) {
@@ -92,12 +93,16 @@ TEST_F(BuiltinsTest, WriteMessages) {
   EXPECT_EQ(Failure("write();"),
             std::string("[Błąd składni! ] Funkcja wymaga jednego argumentu!!;") + kFine);
   UseBlock(nstCalc);
-  EXPECT_EQ(Failure("write(x);"),
-            std::string("[Wyrażenie niedozwolone dla bloku!] Funkcja \"write\" może występować tylko "
-                        "w blokach wejscia/wyjścia! -> ;") + kFine);
-  EXPECT_EQ(host.log.back(),
-            std::string("Wyrażenie niedozwolone dla bloku!Funkcja \"write\" może występować tylko w "
-                        "blokach wejscia/wyjścia! -> ;") + kFine);
+  EXPECT_EQ(
+      Failure("write(x);"),
+      std::string("[Wyrażenie niedozwolone dla bloku!] Funkcja \"write\" może występować tylko "
+                  "w blokach wejscia/wyjścia! -> ;") +
+          kFine);
+  EXPECT_EQ(
+      host.log.back(),
+      std::string("Wyrażenie niedozwolone dla bloku!Funkcja \"write\" może występować tylko w "
+                  "blokach wejscia/wyjścia! -> ;") +
+          kFine);
 }
 
 TEST_F(BuiltinsTest, CheckModeWritesNothing) {
@@ -131,17 +136,22 @@ TEST_F(BuiltinsTest, ReadOfAnElement) {
   EXPECT_EQ(host.prompts.back(), "Podaj wartość zmiennej: \"t[2]\"");
   Eval("read(d);");
   EXPECT_EQ(Value("d"), "4.500000000000000000");
-  EXPECT_EQ(Failure("read(t[3]);"), std::string("[Błąd składni! ] Przekroczony rozmiar tablicy!;") + kFine);
+  EXPECT_EQ(Failure("read(t[3]);"),
+            std::string("[Błąd składni! ] Przekroczony rozmiar tablicy!;") + kFine);
 }
 
 TEST_F(BuiltinsTest, ReadMessages) {
   EXPECT_EQ(Failure("read(5);"),
-            std::string("[Błąd składni! ] Nieznana zmienna jako argument dla funkcji \"read\"!!;") + kFine);
-  EXPECT_EQ(Failure("read();"), std::string("[Błąd składni! ] Funkcja wymaga jednego argumentu!!;") + kFine);
+            std::string("[Błąd składni! ] Nieznana zmienna jako argument dla funkcji \"read\"!!;") +
+                kFine);
+  EXPECT_EQ(Failure("read();"),
+            std::string("[Błąd składni! ] Funkcja wymaga jednego argumentu!!;") + kFine);
   UseBlock(nstChoice);
-  EXPECT_EQ(Failure("read(x);"),
-            std::string("[Wyrażenie niedozwolone dla bloku!] Funkcja \"read\" może występować tylko "
-                        "w blokach wejscia/wyjścia! -> ;") + kFine);
+  EXPECT_EQ(
+      Failure("read(x);"),
+      std::string("[Wyrażenie niedozwolone dla bloku!] Funkcja \"read\" może występować tylko "
+                  "w blokach wejscia/wyjścia! -> ;") +
+          kFine);
 }
 
 TEST_F(BuiltinsTest, BadEntryIsReportedTwice) {

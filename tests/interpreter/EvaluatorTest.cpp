@@ -5,7 +5,9 @@ namespace {
 
 class EvaluatorTest : public InterpreterFixture {
  protected:
-  void SetUp() override { Declare("int a = 2; int b = 3; int c = 4; int t[3]; double d; char ch;"); }
+  void SetUp() override {
+    Declare("int a = 2; int b = 3; int c = 4; int t[3]; double d; char ch;");
+  }
 
   // Evaluates a text that must fail; returns "[caption] message" of its one report.
   std::string Failure(const std::string& text, TEvalMode mode = TEvalMode::Execute) {
@@ -87,8 +89,9 @@ TEST_F(EvaluatorTest, ModuloByZeroFailsWithTheTextOfTheMoment) {
 
 TEST_F(EvaluatorTest, DivisionByZeroOnlyWhenExecuting) {
   EXPECT_EQ(Eval("1 / 0;", TEvalMode::Check), "1.000000000000000000");
-  EXPECT_EQ(Failure("1 / 0;"),
-            "[Wyrażenie nie może być wykonane!] Wykryto dzielenie przez zero! ; : Token poprawny :-)");
+  EXPECT_EQ(
+      Failure("1 / 0;"),
+      "[Wyrażenie nie może być wykonane!] Wykryto dzielenie przez zero! ; : Token poprawny :-)");
   EXPECT_EQ(host.log.back(),
             "Wyrażenie nie może być wykonane!Wykryto dzielenie przez zero! ; : Token poprawny :-)");
 }
@@ -103,9 +106,12 @@ TEST_F(EvaluatorTest, UnaryOperators) {
   EXPECT_EQ(Eval("2 * -3;"), "-6.000000000000000000");
   EXPECT_EQ(Eval("- -a;"), "4.000000000000000000");
   EXPECT_EQ(Eval("-t[0];"), "0.000000000000000000");
-  EXPECT_EQ(Failure("-;"), std::string("[Błąd składni! ] Operator \"0-\" wymaga jednego operandu!; : Token poprawny :-)"));
+  EXPECT_EQ(Failure("-;"),
+            std::string(
+                "[Błąd składni! ] Operator \"0-\" wymaga jednego operandu!; : Token poprawny :-)"));
   EXPECT_EQ(Failure("-'q';"),
-            std::string("[Błąd składni! ] Błędne użycie jednoargumentowego operatora \"0-\" ! ;") + kFine);
+            std::string("[Błąd składni! ] Błędne użycie jednoargumentowego operatora \"0-\" ! ;") +
+                kFine);
 }
 
 TEST_F(EvaluatorTest, OperandTypesComeFromTheText) {
@@ -134,18 +140,24 @@ TEST_F(EvaluatorTest, CommasAndLeftOvers) {
   EXPECT_EQ(Eval("a = 1, b = 2;"), "2");
   EXPECT_EQ(Value("a"), "1");
   EXPECT_EQ(Failure("a b;"), std::string("[Błąd składni! ] Nierozładowane wyrażenie!;") + kFine);
-  EXPECT_EQ(Failure("a = 1,;"), std::string("[Błąd składni! ] Brak wyrażenia po operatorze \",\"! ;") + kFine);
+  EXPECT_EQ(Failure("a = 1,;"),
+            std::string("[Błąd składni! ] Brak wyrażenia po operatorze \",\"! ;") + kFine);
   UseBlock(nstChoice);
   EXPECT_EQ(Failure("a, b;"),
             std::string("[Wyrażenie niedozwolone dla bloku!] Stosowanie operatora \",\" w bloku "
-                        "decyzyjnym jest niedozwolone!,") + kFine);
+                        "decyzyjnym jest niedozwolone!,") +
+                kFine);
 }
 
 TEST_F(EvaluatorTest, AssignmentMessages) {
-  EXPECT_EQ(Failure("5 = a;"),
-            std::string("[Błąd składni! ] Lewa strona operatora \"=\" (\"5\") nie jest adresowalna! ;") + kFine);
-  EXPECT_EQ(Failure("= 5;"), std::string("[Błąd składni! ] Operator \"=\" wymaga dwóch operandów!;") + kFine);
-  EXPECT_EQ(Failure("a + ;"), std::string("[Błąd składni! ] Operator \"+\" wymaga dwóch operandów!;") + kFine);
+  EXPECT_EQ(
+      Failure("5 = a;"),
+      std::string("[Błąd składni! ] Lewa strona operatora \"=\" (\"5\") nie jest adresowalna! ;") +
+          kFine);
+  EXPECT_EQ(Failure("= 5;"),
+            std::string("[Błąd składni! ] Operator \"=\" wymaga dwóch operandów!;") + kFine);
+  EXPECT_EQ(Failure("a + ;"),
+            std::string("[Błąd składni! ] Operator \"+\" wymaga dwóch operandów!;") + kFine);
 }
 
 TEST_F(EvaluatorTest, ArrayOperands) {
@@ -153,13 +165,17 @@ TEST_F(EvaluatorTest, ArrayOperands) {
   EXPECT_EQ(Eval("t[1] + 1;"), "6.000000000000000000");
   EXPECT_EQ(Eval("t[1.9] + 1;"), "6.000000000000000000");
   EXPECT_EQ(Eval("1 + t[1];"), "6.000000000000000000");
-  EXPECT_EQ(Failure("t[3] + 1;"), std::string("[Błąd składni! ] Przekroczony rozmiar tablicy!;") + kFine);
+  EXPECT_EQ(Failure("t[3] + 1;"),
+            std::string("[Błąd składni! ] Przekroczony rozmiar tablicy!;") + kFine);
   EXPECT_EQ(Failure("t[-1] + 1;"),
-            std::string("[Błąd składni! ] Indeks tablicy musi być liczbą nieujemną całkowitą!!;") + kFine);
-  EXPECT_EQ(Failure("t + 1;"),
-            "[Błąd składni! ] Brak nawiasu indeksowego zmiennej tablicwej \"t\" !+ : Token poprawny :-)");
-  EXPECT_EQ(Failure("a[1];"),
-            "[Błąd składni! ] Brak zmiennej tablicowej dla podanego indeksu!] : Token poprawny :-)");
+            std::string("[Błąd składni! ] Indeks tablicy musi być liczbą nieujemną całkowitą!!;") +
+                kFine);
+  EXPECT_EQ(
+      Failure("t + 1;"),
+      "[Błąd składni! ] Brak nawiasu indeksowego zmiennej tablicwej \"t\" !+ : Token poprawny :-)");
+  EXPECT_EQ(
+      Failure("a[1];"),
+      "[Błąd składni! ] Brak zmiennej tablicowej dla podanego indeksu!] : Token poprawny :-)");
   EXPECT_TRUE(StartsWith(Failure("t[1]] + 1;"), "[Błąd składni! ] Niezgodność nawiasów in"));
 }
 
@@ -173,23 +189,32 @@ TEST_F(EvaluatorTest, MarkerTexts) {
 }
 
 TEST_F(EvaluatorTest, PhaseOneMessages) {
-  EXPECT_EQ(Failure("zz + 1;"), std::string("[Błąd składni! ] Niezdefiniowana zmienna: zz") + kFine);
+  EXPECT_EQ(Failure("zz + 1;"),
+            std::string("[Błąd składni! ] Niezdefiniowana zmienna: zz") + kFine);
   EXPECT_EQ(Failure("sqrt 4;"),
-            std::string("[Błąd składni! ] Brak nawiasu otwierającego listę argumentów funkcji!4") + kFine);
-  EXPECT_EQ(Failure("\"s\" + 1;"), std::string("[Błąd składni! ] Błędne użycie wartości typu string!s") + kFine);
-  EXPECT_EQ(Failure("a);"),
-            std::string("[Błąd składni! ] Niezgodność nawiasów - brak nawiasu otwierającego!)") + kFine);
-  EXPECT_EQ(Failure("(a;"),
-            std::string("[Błąd składni! ] Niezgodność nawiasów - brak nawiasu zamykającego!;") + kFine);
-  EXPECT_EQ(Failure("a + int;"),
-            std::string("[Błąd składni! ] Wyrażenie zawiera znaki nie pasujące do żadnych operatorów "
-                        "obliczeniowych!int") + kFine);
+            std::string("[Błąd składni! ] Brak nawiasu otwierającego listę argumentów funkcji!4") +
+                kFine);
+  EXPECT_EQ(Failure("\"s\" + 1;"),
+            std::string("[Błąd składni! ] Błędne użycie wartości typu string!s") + kFine);
+  EXPECT_EQ(
+      Failure("a);"),
+      std::string("[Błąd składni! ] Niezgodność nawiasów - brak nawiasu otwierającego!)") + kFine);
+  EXPECT_EQ(
+      Failure("(a;"),
+      std::string("[Błąd składni! ] Niezgodność nawiasów - brak nawiasu zamykającego!;") + kFine);
+  EXPECT_EQ(
+      Failure("a + int;"),
+      std::string("[Błąd składni! ] Wyrażenie zawiera znaki nie pasujące do żadnych operatorów "
+                  "obliczeniowych!int") +
+          kFine);
   EXPECT_EQ(Failure("a $ 1;"),
             "[Błąd składni! ] Wyrażenie zawiera znaki nie pasujące do żadnych operatorów "
             "obliczeniowych!$ : Nieprawidłowy znak!");
-  EXPECT_EQ(Failure("a + "),
-            std::string("[Błąd składni! ] Wyrażenie zawiera znaki nie pasujące do żadnych operatorów "
-                        "obliczeniowych!") + kFine);
+  EXPECT_EQ(
+      Failure("a + "),
+      std::string("[Błąd składni! ] Wyrażenie zawiera znaki nie pasujące do żadnych operatorów "
+                  "obliczeniowych!") +
+          kFine);
 }
 
 TEST_F(EvaluatorTest, TextsWithoutSemicolon) {

@@ -2,8 +2,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <random>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "LanguageTables.h"
@@ -93,7 +93,8 @@ TEST(NumberTextTest, IntegerValues) {
   EXPECT_TRUE(NumberText::ParseInteger("+12", v));
   EXPECT_EQ(v, 12);
   EXPECT_TRUE(NumberText::ParseInteger("007", v));
-  for (const char* bad : {"", "-", "+", "2147483648", "1.0", "1e3", " 1", "1 ", "+-1", "0x1", "a"}) {
+  for (const char* bad :
+       {"", "-", "+", "2147483648", "1.0", "1e3", " 1", "1 ", "+-1", "0x1", "a"}) {
     EXPECT_FALSE(NumberText::ParseInteger(bad, v)) << bad;
   }
 }
@@ -111,7 +112,8 @@ TEST(NumberTextTest, NumericValues) {
   EXPECT_TRUE(std::isinf(v));
   EXPECT_TRUE(NumberText::ParseNumber("1e-999", v));
   EXPECT_EQ(v, 0.0);
-  for (const char* bad : {"", ".", "-", "e5", "1e", "1e+", "inf", "nan", "1.2.3", "1,5", " 1", "a"}) {
+  for (const char* bad :
+       {"", ".", "-", "e5", "1e", "1e+", "inf", "nan", "1.2.3", "1,5", " 1", "a"}) {
     EXPECT_FALSE(NumberText::ParseNumber(bad, v)) << bad;
   }
 }
@@ -148,8 +150,9 @@ TEST(NumberTextTest, FifteenDigitRoundingIsWriteAndReadBack) {
   std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
   std::uniform_int_distribution<int> exponent(-22, 22);
   std::vector<double> values = {1.23456789050000, 1.2345678905, 9.9999999995, 0.99999999995,
-                                1234567890.5, 9999999999.5, 1e-10, 5.55555555550000e-3};
-  for (int i = 0; i < 300000; ++i) values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+                                1234567890.5,     9999999999.5, 1e-10,        5.55555555550000e-3};
+  for (int i = 0; i < 300000; ++i)
+    values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
   for (int i = 0; i < 20000; ++i) {
     // Values whose digits 11 to 15 are 50000 or near it.
     const double base = std::floor(mantissa(random) * 1e9) / 1e9;
@@ -159,8 +162,8 @@ TEST(NumberTextTest, FifteenDigitRoundingIsWriteAndReadBack) {
   }
   for (const double value : values) {
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                   std::chars_format::scientific, 14);
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     double rounded = 0;
     std::from_chars(buffer, end.ptr, rounded);
     std::string direct, reference;

@@ -15,7 +15,8 @@ TEST_F(RobustnessTest, DeepParenthesesNeitherRecurseNorCrash) {
   Declare("int x;");
   const std::string open(65536, '(');
   EXPECT_EQ(Run("x = " + open + "1;"), 0);
-  EXPECT_EQ(LastMessage(), "Niezgodność nawiasów - brak nawiasu zamykającego!; : Token poprawny :-)");
+  EXPECT_EQ(LastMessage(),
+            "Niezgodność nawiasów - brak nawiasu zamykającego!; : Token poprawny :-)");
   EXPECT_EQ(Run("x = " + open + "1" + std::string(65536, ')') + ";"), 1);
   EXPECT_EQ(Value("x"), "1");
   EXPECT_EQ(Run("x = " + std::string(65536, ')') + ";"), 0);
@@ -82,6 +83,7 @@ TEST_F(RobustnessTest, NonFiniteResultsFail) {
   EXPECT_EQ(Eval(huge + " * 1;"), "");
   EXPECT_EQ(Eval("d * " + huge + ";"), "");
   EXPECT_EQ(Run("double e = " + huge + ";"), 0);
+  EXPECT_EQ(LastMessage(), "Niezgodność typów danych!");
   EXPECT_FALSE(in.VariableExists("e"));
   Declare("long l = " + huge + ";");
   EXPECT_EQ(Value("l"), "-2147483648");
@@ -118,10 +120,12 @@ TEST_F(RobustnessTest, ControlCharactersAndBrokenText) {
 TEST_F(RobustnessTest, RandomLinesNeverBreakTheInterpreter) {
   Declare("int i = 3; double d = 2; char c[4]; long t[3] = {1, 2, 3};");
   const std::vector<std::string> pieces = {
-      "i", "d", "c", "t", "[", "]", "(", ")", "{", "}", ";", ",", "=", "==", "!=", "<", "<=",
-      ">>", "<<", "+", "-", "*", "/", "%", "!", "~", "&&", "||", "&", "|", "^", "0", "1", "7",
-      "2.5", ".5", "1.2.3", "'a'", "'", "\"s\\n\"", "\"", "sqrt", "write", "read", "int",
-      "double", "void", "string", "x", "$", "ą", "//", "/", " ", "\t", "\\", "0-", "99999999999"};
+      "i",  "d",    "c",     "t",    "[",   "]",      "(",     ")",          "{",  "}",
+      ";",  ",",    "=",     "==",   "!=",  "<",      "<=",    ">>",         "<<", "+",
+      "-",  "*",    "/",     "%",    "!",   "~",      "&&",    "||",         "&",  "|",
+      "^",  "0",    "1",     "7",    "2.5", ".5",     "1.2.3", "'a'",        "'",  "\"s\\n\"",
+      "\"", "sqrt", "write", "read", "int", "double", "void",  "string",     "x",  "$",
+      "ą",  "//",   "/",     " ",    "\t",  "\\",     "0-",    "99999999999"};
   std::mt19937 random(7);
   const TNewShapeType shapes[] = {nstCalc, nstInOut, nstChoice};
   for (int n = 0; n < 20000; ++n) {

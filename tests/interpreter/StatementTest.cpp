@@ -32,7 +32,8 @@ TEST_F(StatementTest, SeveralStatementsAndComments) {
 TEST_F(StatementTest, MissingSemicolon) {
   EXPECT_EQ(Refused("x = 1 // remark"),
             "[Błąd składni!] Brak średnika na końcu instrukcji! -> // remark : Token poprawny :-)");
-  EXPECT_EQ(Refused("x = 5 +"), "[Błąd składni!] Brak średnika na końcu instrukcji! -> + : Token poprawny :-)");
+  EXPECT_EQ(Refused("x = 5 +"),
+            "[Błąd składni!] Brak średnika na końcu instrukcji! -> + : Token poprawny :-)");
   EXPECT_EQ(Refused("x = 1.2.3;"),
             "[Błąd składni!] Brak średnika na końcu instrukcji! -> 1.2 : Błąd zapisu stałej "
             "'double' - za dużo kropek!");
@@ -95,10 +96,10 @@ TEST_F(StatementTest, InputOutputBlockTakesOnlyReadAndWrite) {
 }
 
 TEST_F(StatementTest, FirstTokenDispatch) {
-  EXPECT_EQ(Refused("q = 1;"),
-            "[Błąd składni!] Zmienna \"q\" nie została wcześniej zdefiniowana!");
+  EXPECT_EQ(Refused("q = 1;"), "[Błąd składni!] Zmienna \"q\" nie została wcześniej zdefiniowana!");
   EXPECT_EQ(Refused("$ = 1;"), "[Błąd składni!] Token niezdefiniowany! -> $ : Nieprawidłowy znak!");
-  EXPECT_EQ(Refused("'a';"), "[Błąd składni!] Błędne użycie wartości typu ASCII!a : Token poprawny :-)");
+  EXPECT_EQ(Refused("'a';"),
+            "[Błąd składni!] Błędne użycie wartości typu ASCII!a : Token poprawny :-)");
   EXPECT_EQ(Refused("\"s\";"),
             "[Błąd składni!] Błędne użycie wartości typu string!s : Token poprawny :-)");
   EXPECT_EQ(Run("(x = 4);"), 1);

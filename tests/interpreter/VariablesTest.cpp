@@ -39,7 +39,8 @@ TEST_F(VariablesTest, ListKeepsDeclarationOrderWithIndex) {
 
 TEST_F(VariablesTest, ManyVariablesAreAllFound) {
   std::string line;
-  for (int i = 0; i < 3000; ++i) line += "int v" + std::to_string(i) + " = " + std::to_string(i) + ";";
+  for (int i = 0; i < 3000; ++i)
+    line += "int v" + std::to_string(i) + " = " + std::to_string(i) + ";";
   Declare(line);
   EXPECT_EQ(in.VariableCount(), 3000u);
   for (int i = 0; i < 3000; ++i) ASSERT_EQ(Value("v" + std::to_string(i)), std::to_string(i));
@@ -92,6 +93,13 @@ TEST_F(VariablesTest, DeclarationMessages) {
   EXPECT_FALSE(in.VariableExists("s"));
 }
 
+TEST_F(VariablesTest, InitialValueThatIsNoNumberCountsAsZero) {
+  Declare("int e = ; double f = 'q';");
+  EXPECT_EQ(Value("e"), "0");
+  EXPECT_EQ(Value("f"), "0.000000000000000000");
+  EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(VariablesTest, FailedInitialiserReportsOnceAndDeclaresNothing) {
   EXPECT_EQ(Run("int y = zz;"), 0);
   ASSERT_EQ(host.messages.size(), 1u);
@@ -105,7 +113,8 @@ TEST_F(VariablesTest, ArraySizes) {
   EXPECT_EQ(in.FindVariable("a")->Count, 3u);
   EXPECT_EQ(in.FindVariable("t")->Count, 3u);
   EXPECT_EQ(Value("t", 2), "0");
-  for (const char* bad : {"int b[0];", "int b[40000];", "int b[-5];", "int b[0.5];", "int b[1-1];"}) {
+  for (const char* bad :
+       {"int b[0];", "int b[40000];", "int b[-5];", "int b[0.5];", "int b[1-1];"}) {
     EXPECT_EQ(Refused(bad), "Niedozwolony rozmiar tablicy!") << bad;
   }
   // A size text ends without ";": only a final name or number may end it.
@@ -140,7 +149,8 @@ TEST_F(VariablesTest, ListInitialiserMessages) {
   EXPECT_EQ(Refused("void v[2] = {1};"), "Nie możesz definiować zmiennych typu void!");
   EXPECT_EQ(Refused("string s[2] = {1};"),
             "W chwili obecenj nie możesz definiować zmiennych tablicowych typu string!");
-  EXPECT_EQ(Refused("string s[2];"), "W chwili obecenj nie możesz definiować zmiennych typu string!");
+  EXPECT_EQ(Refused("string s[2];"),
+            "W chwili obecenj nie możesz definiować zmiennych typu string!");
   EXPECT_FALSE(in.VariableExists("a"));
 }
 
@@ -157,11 +167,11 @@ TEST_F(VariablesTest, CharArrayFromString) {
   EXPECT_EQ(Value("s", 0), "97");
   EXPECT_EQ(Value("s", 1), "98");
   EXPECT_EQ(Value("s", 2), "99");
-  EXPECT_EQ(Value("p", 0), "-71");   // "ą" is byte 0xB9 of Windows-1250
-  EXPECT_EQ(Value("p", 1), "-22");   // "ę" is 0xEA
-  EXPECT_EQ(Value("p", 2), "92");    // the backslash stays untranslated
+  EXPECT_EQ(Value("p", 0), "-71");  // "ą" is byte 0xB9 of Windows-1250
+  EXPECT_EQ(Value("p", 1), "-22");  // "ę" is 0xEA
+  EXPECT_EQ(Value("p", 2), "92");   // the backslash stays untranslated
   EXPECT_EQ(Value("p", 3), "110");
-  Declare("char q[2] = \"€\";");   // 0x80
+  Declare("char q[2] = \"€\";");  // 0x80
   EXPECT_EQ(Value("q", 0), "-128");
   Declare("char u[1] = \"日\";");  // not in the code page
   EXPECT_EQ(Value("u", 0), "63");
@@ -184,16 +194,14 @@ TEST_F(VariablesTest, ShowVariablesOnlyNotifies) {
 TEST_F(VariablesTest, GridRowsInBothForms) {
   EXPECT_EQ(VariablesGrid::Rows(in), (std::vector<TGridRow>{{"Nazwa zmiennej", "Wartość"}, {}}));
   Declare("int a[2]; double x = 2.5;");
-  EXPECT_EQ(VariablesGrid::Rows(in, true),
-            (std::vector<TGridRow>{{"Nazwa zmiennej", "Wartość"},
-                                   {"a[0]", "0"},
-                                   {"a[1]", "0"},
-                                   {"x", "2.500000000000000000"}}));
+  EXPECT_EQ(VariablesGrid::Rows(in, true), (std::vector<TGridRow>{{"Nazwa zmiennej", "Wartość"},
+                                                                  {"a[0]", "0"},
+                                                                  {"a[1]", "0"},
+                                                                  {"x", "2.500000000000000000"}}));
   in.ShowArrayIndexesSeparately = false;
   EXPECT_EQ(VariablesGrid::Rows(in),
-            (std::vector<TGridRow>{{"Nazwa zmiennej", "Wartość"},
-                                   {"a", "{0, 0}"},
-                                   {"x", "2.500000000000000000"}}));
+            (std::vector<TGridRow>{
+                {"Nazwa zmiennej", "Wartość"}, {"a", "{0, 0}"}, {"x", "2.500000000000000000"}}));
 }
 
 }  // namespace
