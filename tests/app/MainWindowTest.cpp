@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 #include <QWheelEvent>
 #include <QtTest>
@@ -29,6 +30,7 @@ class MainWindowTest : public QObject {
   void CheckWithoutDiagramOrWithADiagram();
   void RunOfAnEmptyDiagramIsCancelled();
   void RunStepsToTheEndAndGivesTheEditorBack();
+  void CloseIsRefusedWhileARunGoesToTheEnd();
   void WheelOverTheWindowScrollsTheCanvas();
   void ToolsAndEditCommandsReachTheCanvas();
 };
@@ -240,6 +242,46 @@ void MainWindowTest::RunStepsToTheEndAndGivesTheEditorBack() {
   QVERIFY(!run.Exists());  // ran to the end and was ended
   QVERIFY(!f.app->LogWindow()->isVisible());
   QVERIFY(f.app->Options.Simulation.RealTime);
+}
+
+void MainWindowTest::CloseIsRefusedWhileARunGoesToTheEnd() {
+  AppFixture f;
+  f.NewDiagram();
+  auto add = [&f](TNewShapeType type, int top, const char* code) {
+    TNewShape* block = f.AddBlock(type, 100, top);
+    if (code != nullptr) block->Code = {code};
+    f.Canvas()->LayoutBlock(*block);
+    return block;
+  };
+  auto link = [](TNewShape* from, TNewShape* to, bool falseExit) {
+    from->ExitSide = 4;
+    from->EntrySide = 1;
+    if (falseExit) from->SetBlockLinkFalse(to);
+    else from->SetBlockLink(to);
+  };
+  TNewShape* start = add(nstStart, 20, nullptr);
+  TNewShape* init = add(nstCalc, 80, "int x = 0;");
+  TNewShape* test = add(nstChoice, 140, "x < 100000000;");
+  TNewShape* step = add(nstCalc, 220, "x = x + 1;");
+  TNewShape* stop = add(nstStop, 300, nullptr);
+  link(start, init, false);
+  link(init, test, false);
+  link(test, step, false);
+  link(test, stop, true);
+  link(step, test, false);
+  f.app->Options.Simulation.RealTime = true;
+  bool refused = false;
+  QTimer::singleShot(50, f.Window(), [&] {
+    refused = !f.Window()->close();
+    f.Window()->Simulation().Zatrzymaj1Click();
+  });
+  f.Menu().SpeedButton3->trigger();
+  QVERIFY(refused);
+  QVERIFY(f.Logged("Nie można zamknąc programu podczas animacji przejścia pomiędzy blokami schematu!"));
+  QCOMPARE(f.dialogs.messages.back().caption, QStringLiteral("Informacja...."));
+  QVERIFY(f.Window()->Simulation().Exists());  // stopped, not finished
+  f.Window()->Simulation().End();
+  QVERIFY(!f.Window()->Simulation().Exists());
 }
 
 void MainWindowTest::WheelOverTheWindowScrollsTheCanvas() {
