@@ -1,0 +1,42 @@
+#include "ExportNaming.h"
+
+namespace zuvar {
+
+namespace {
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Length of the text without its last `count` UTF-8 characters (0 when it has fewer).
+std::size_t CutLastCharacters(std::string_view text, int count) {
+  std::size_t end = text.size();
+  for (int i = 0; i < count && end > 0; ++i) {
+    --end;
+    while (end > 0 && IsContinuationByte(text[end])) --end;
+  }
+  return end;
+}
+
+}  // namespace
+
+std::string TExportNaming::ProposedFileName(std::string_view title) {
+  std::string name(title.substr(0, CutLastCharacters(title, 4)));
+  name += ".bmp";
+  return name;
+}
+
+std::string TExportNaming::SuccessLogLine(std::string_view projectFile,
+                                          std::string_view bitmapFile) {
+  std::string line = "Export projektu ";
+  line += projectFile;
+  line += " do pliku: ";
+  line += bitmapFile;
+  return line;
+}
+
+std::string TExportNaming::FailureLogLine(std::string_view projectFile) {
+  std::string line = "Wystąpił błąd podczas exportowania projektu: ";
+  line += projectFile;
+  return line;
+}
+
+}  // namespace zuvar

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zuvar {
+
+// The file name proposed for a bitmap export and the texts the export reports.
+class TExportNaming {
+ public:
+  static constexpr const char* DialogTitle = "Exportuj schemat....";
+  static constexpr const char* FilterText = "Pliki bitmap graficznych *.BMP";
+  static constexpr const char* FilterPattern = "*.BMP";
+  static constexpr const char* DefaultExtension = "BMP";
+  static constexpr const char* OverwriteQuestion =
+      "Plik o podanej nazwie już istnieje, czy chcesz go zastapić?" "?!";
+  static constexpr const char* OverwriteCaption = "Ostrzeżenie....";
+  static constexpr const char* FailureText = "Wystąpił błąd podczas exportowania projektu!";
+  static constexpr const char* FailureCaption = "Błąd operacji exportowania....";
+
+  // The canvas title without its last four characters (code points, so a Polish letter counts
+  // as one), followed by ".bmp": "Nowy Projekt" gives "Nowy Pro.bmp", "abc" gives ".bmp".
+  static std::string ProposedFileName(std::string_view title);
+
+  // "Export projektu <project> do pliku: <bitmap>"
+  static std::string SuccessLogLine(std::string_view projectFile, std::string_view bitmapFile);
+  // "Wystąpił błąd podczas exportowania projektu: <project>"
+  static std::string FailureLogLine(std::string_view projectFile);
+};
+
+}  // namespace zuvar
