@@ -1,6 +1,9 @@
 #include "ToolCursors.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <QPixmap>
 
 #include "BlockPainter.h"
@@ -31,7 +34,10 @@ const char* TToolCursors::ResourceName(int slot) {
 
 QCursor TToolCursors::Make(int slot) {
   const uint8_t shape = kSlotShapes[static_cast<size_t>(slot - 1)];
-  QPixmap pixmap(kSize, kSize);
+  // Drawn at the screen's density, so that the cursor stays sharp on high-density screens.
+  const qreal ratio = std::max<qreal>(1.0, std::ceil(qGuiApp ? qGuiApp->devicePixelRatio() : 1.0));
+  QPixmap pixmap(static_cast<int>(kSize * ratio), static_cast<int>(kSize * ratio));
+  pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   TBlockLook look;
