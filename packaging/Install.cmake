@@ -42,7 +42,7 @@ set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Graphical editor and simulator of algorithm flowcharts (Polish user interface)")
 set(CPACK_PACKAGE_DESCRIPTION
-    "ZUVAR 32 Pro lets a student draw an algorithm as a flowchart of typed blocks, write\n statements of a small C-like language into them and run the algorithm step by step,\n watching its variables. zuvar-run runs the same diagrams in a terminal.")
+    "ZUVAR 32 Pro lets a student draw an algorithm as a flowchart of typed blocks, write\nstatements of a small C-like language into them and run the algorithm step by step,\nwatching its variables. zuvar-run runs the same diagrams in a terminal.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "zuvar")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
