@@ -33,9 +33,9 @@ void PutHeaders(uint8_t* out, int32_t width, int32_t height, uint32_t imageSize)
   PutU32(info, TBmp4Writer::InfoHeaderSize);
   PutU32(info + 4, static_cast<uint32_t>(width));
   PutU32(info + 8, static_cast<uint32_t>(height));  // positive: rows stored bottom-up
-  PutU16(info + 12, 1);                              // planes
-  PutU16(info + 14, 4);                              // bits per pixel
-  PutU32(info + 16, 0);                              // no compression
+  PutU16(info + 12, 1);                             // planes
+  PutU16(info + 14, 4);                             // bits per pixel
+  PutU32(info + 16, 0);                             // no compression
   PutU32(info + 20, imageSize);
   PutU32(info + 24, 3780);  // 96 dots per inch, as pixels per metre
   PutU32(info + 28, 3780);

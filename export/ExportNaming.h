@@ -13,7 +13,8 @@ class TExportNaming {
   static constexpr const char* FilterPattern = "*.BMP";
   static constexpr const char* DefaultExtension = "BMP";
   static constexpr const char* OverwriteQuestion =
-      "Plik o podanej nazwie już istnieje, czy chcesz go zastapić?" "?!";
+      "Plik o podanej nazwie już istnieje, czy chcesz go zastapić?"
+      "?!";
   static constexpr const char* OverwriteCaption = "Ostrzeżenie....";
   static constexpr const char* FailureText = "Wystąpił błąd podczas exportowania projektu!";
   static constexpr const char* FailureCaption = "Błąd operacji exportowania....";
