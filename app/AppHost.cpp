@@ -1,12 +1,15 @@
 #include "AppHost.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QScrollBar>
 
 #include "Dialogs.h"
 #include "LogLines.h"
 #include "LogWindow.h"
+#include "PasswordDlg.h"
 
 namespace zuvar {
 
@@ -32,6 +35,13 @@ void TAppHost::ScrollLogPage() {
 void TAppHost::Beep() { QApplication::beep(); }
 
 std::optional<std::string> TAppHost::ReadValue(std::string_view prompt) {
+  if (passwordDlg_ != nullptr) {
+    passwordDlg_->Label1->setText(FromUtf8(prompt));
+    dialogs_.Exec(*passwordDlg_);
+    const QString text = passwordDlg_->Password->text();
+    if (text.isEmpty()) return std::nullopt;
+    return text.toStdString();
+  }
   QString value;
   while (dialogs_.AskText(mainWindow_, QStringLiteral("ZUVAR 32 Pro"), FromUtf8(prompt), value)) {
     if (!value.isEmpty()) return value.toStdString();

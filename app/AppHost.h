@@ -8,6 +8,7 @@ namespace zuvar {
 
 class TDialogs;
 class TForm5;
+class TPasswordDlg;
 class TLogLines;
 
 // The program's Host: message boxes through the dialogs seam, log lines into the log window's
@@ -20,6 +21,7 @@ class TAppHost : public Host {
     mainWindow_ = mainWindow;
     logWindow_ = logWindow;
   }
+  void SetPasswordDlg(TPasswordDlg* dialog) { passwordDlg_ = dialog; }
 
   TMsgResult ShowMessage(std::string_view text, std::string_view caption, TMsgIcon icon,
                          TMsgButtons buttons) override;
@@ -33,6 +35,7 @@ class TAppHost : public Host {
   TLogLines& log_;
   QWidget* mainWindow_ = nullptr;
   TForm5* logWindow_ = nullptr;
+  TPasswordDlg* passwordDlg_ = nullptr;
 };
 
 }  // namespace zuvar

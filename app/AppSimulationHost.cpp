@@ -10,6 +10,7 @@
 #include "ActiveBlockHighlight.h"
 #include "MainWindow.h"
 #include "SchematView.h"
+#include "SimulationCommands.h"
 
 namespace zuvar {
 
@@ -43,15 +44,22 @@ void TAppSimulationHost::ScrollIntoView(const TRect& area) {
     canvas->ScrollInView(QRectF(area.Left, area.Top, area.Width, area.Height));
 }
 
-// The variables grid belongs to the simulation window.
-void TAppSimulationHost::ShowVariables(const TInterpreter&) {}
+// The variables grid belongs to the simulation window; it only marks itself stale here.
+void TAppSimulationHost::ShowVariables(const TInterpreter&) {
+  window_.Simulation().VariablesChanged();
+}
 
-void TAppSimulationHost::Sleep(unsigned milliseconds) { QThread::msleep(milliseconds); }
+// The pauses of the animation wait on the millisecond clock while the window keeps painting
+// and handling input; a step requested meanwhile only interrupts the animation.
+void TAppSimulationHost::Sleep(unsigned milliseconds) { BusyWait(milliseconds); }
 
 void TAppSimulationHost::BusyWait(unsigned milliseconds) {
   QElapsedTimer clock;
   clock.start();
-  while (clock.elapsed() < static_cast<qint64>(milliseconds)) {
+  const qint64 total = static_cast<qint64>(milliseconds);
+  for (qint64 left = total; left > 0; left = total - clock.elapsed()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(left));
+    if (total - clock.elapsed() > 1) QThread::msleep(1);
   }
 }
 

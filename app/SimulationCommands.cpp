@@ -10,6 +10,8 @@
 #include "OutputPanel.h"
 #include "SchematView.h"
 #include "SimulationEngine.h"
+#include "SimulationWindow.h"
+#include <QToolButton>
 #include "ZuvarApp.h"
 
 namespace zuvar {
@@ -50,11 +52,61 @@ void TSimulationCommands::Wykonanie1Click() {
   startEnabled_ = false;
   endEnabled_ = stepEnabled_ = runAllEnabled_ = stopEnabled_ = true;
   window_.Menu.Wykonanie1->setEnabled(false);
+  if (form_ != nullptr) form_->RunStarted(*run_);
   ShowRunWindows();
+}
+
+void TSimulationCommands::EndRun() {
+  if (!run_) return;
+  if (form_ != nullptr) form_->RunEnding();
+  engine_->StopSimulation(run_, true);
+  run_.reset();
+}
+
+void TSimulationCommands::VariablesChanged() {
+  if (form_ != nullptr) form_->VariablesChanged();
+}
+
+bool TSimulationCommands::StartButtonEnabled() const {
+  return form_ != nullptr ? form_->SpeedButton6->isEnabled() : startEnabled_;
+}
+bool TSimulationCommands::EndButtonEnabled() const {
+  return form_ != nullptr ? form_->SpeedButton7->isEnabled() : endEnabled_;
+}
+bool TSimulationCommands::StepButtonEnabled() const {
+  return form_ != nullptr ? form_->SpeedButton8->isEnabled() : stepEnabled_;
+}
+bool TSimulationCommands::StopButtonEnabled() const {
+  return form_ != nullptr ? form_->SpeedButton10->isEnabled() : stopEnabled_;
+}
+bool TSimulationCommands::RealTimeButtonEnabled() const {
+  return form_ != nullptr ? form_->SpeedButton3->isEnabled() : realTimeEnabled_;
+}
+
+bool TSimulationCommands::WindowVisible() const { return form_ != nullptr && form_->isVisible(); }
+
+void TSimulationCommands::SetWindowVisible(bool visible) {
+  if (form_ != nullptr) form_->setVisible(visible);
+}
+
+void TSimulationCommands::PlaceWindow(const QRect& main, int outputAndSplitter) {
+  if (form_ == nullptr) return;
+  const QRect own = form_->frameGeometry();
+  form_->move(main.left() + 25, main.bottom() - outputAndSplitter - own.height() - 25);
+}
+
+void TSimulationCommands::Zakocz1Click() {
+  if (form_ == nullptr) End();
+  else if (run_ && form_->SpeedButton7->isEnabled()) form_->SpeedButton7Click();
 }
 
 void TSimulationCommands::ShowRunWindows() {
   window_.Menu.Interpretator1->setChecked(true);
+  if (form_ != nullptr) {
+    form_->show();
+    form_->raise();
+    form_->activateWindow();
+  }
   window_.Menu.Standardowewyjcie1->setChecked(true);
   window_.SetOutputVisible(true);
   if (window_.OutputHeight() <= 1) window_.SetOutputHeight(82);
@@ -73,7 +125,10 @@ void TSimulationCommands::SpeedButton3Click() {
   realTime = true;
   window_.Menu.Trybrzeczywisty1->setChecked(true);
   RunToEnd();
-  if (run_ && run_->Finished) End();
+  if (run_ && run_->Finished) {
+    if (form_ != nullptr) form_->SpeedButton7Click();
+    else End();
+  }
   window_.Menu.Trybrzeczywisty1->setChecked(remembered);
   realTime = remembered;
 }
@@ -100,6 +155,10 @@ void TSimulationCommands::SpeedButton18Click() {
 }
 
 void TSimulationCommands::Step() {
+  if (form_ != nullptr) {
+    if (run_ && form_->SpeedButton8->isEnabled()) form_->SpeedButton8Click();
+    return;
+  }
   if (!run_ || !stepEnabled_) return;
   if (engine_->Step(*run_) == 0) {
     End();
@@ -110,10 +169,17 @@ void TSimulationCommands::Step() {
 
 void TSimulationCommands::Steep1Click() { Step(); }
 
-void TSimulationCommands::Zatrzymaj1Click() { stopRequested_ = true; }
+void TSimulationCommands::Zatrzymaj1Click() {
+  if (form_ == nullptr) stopRequested_ = true;
+  else if (run_ && form_->SpeedButton10->isEnabled()) form_->SpeedButton10Click();
+}
 
 // Steps until the algorithm ends, fails or is stopped, letting the window work in between.
 void TSimulationCommands::RunToEnd() {
+  if (form_ != nullptr) {
+    if (run_ && form_->SpeedButton9->isEnabled()) form_->SpeedButton9Click();
+    return;
+  }
   if (!run_ || !runAllEnabled_) return;
   realTimeEnabled_ = false;
   stopRequested_ = false;
@@ -130,11 +196,12 @@ void TSimulationCommands::RunToEnd() {
 
 void TSimulationCommands::End() {
   if (!run_) return;
-  engine_->StopSimulation(run_, true);
+  EndRun();
   ResetControls();
 }
 
 void TSimulationCommands::ResetControls() {
+  if (form_ != nullptr) form_->ResetButtons();
   startEnabled_ = realTimeEnabled_ = true;
   endEnabled_ = stepEnabled_ = runAllEnabled_ = stopEnabled_ = false;
   window_.Menu.Wykonanie1->setEnabled(true);

@@ -8,6 +8,7 @@
 
 namespace zuvar {
 
+class TForm3;
 class TInterpreter;
 class TSimulationEngine;
 class TZUVAR;
@@ -24,7 +25,7 @@ class TSimulationCommands : public QObject {
   void Wykonanie1Click();
   void SpeedButton3Click();
   void SpeedButton18Click();
-  void Zakocz1Click() { End(); }
+  void Zakocz1Click();
   void Zatrzymaj1Click();
   void Steep1Click();
 
@@ -33,18 +34,27 @@ class TSimulationCommands : public QObject {
   void RunToEnd();
   void End();
 
+  // The simulation window drives the run once it exists; it detaches itself when it goes.
+  void SetWindow(TForm3* form) { form_ = form; }
+  TForm3* Window() const { return form_; }
+  TSimulationEngine& Engine() { return *engine_; }
+  // Ends the run (StopSimulation with the context freed); the grid keeps its last rows.
+  void EndRun();
+  // The run's variables may have changed.
+  void VariablesChanged();
+
   bool Exists() const { return run_ != nullptr; }
   TInterpreter* Run() const { return run_.get(); }
-  bool StartButtonEnabled() const { return startEnabled_; }
-  bool EndButtonEnabled() const { return endEnabled_; }
-  bool StepButtonEnabled() const { return stepEnabled_; }
-  bool StopButtonEnabled() const { return stopEnabled_; }
-  bool RealTimeButtonEnabled() const { return realTimeEnabled_; }
+  bool StartButtonEnabled() const;
+  bool EndButtonEnabled() const;
+  bool StepButtonEnabled() const;
+  bool StopButtonEnabled() const;
+  bool RealTimeButtonEnabled() const;
 
-  // The simulation window joins here; until then it is neither shown nor placed.
-  bool WindowVisible() const { return false; }
-  void SetWindowVisible(bool) {}
-  void PlaceWindow(const QRect&, int) {}
+  bool WindowVisible() const;
+  void SetWindowVisible(bool visible);
+  // Places the simulation window at the main window's lower left, above the output panel.
+  void PlaceWindow(const QRect& main, int outputAndSplitter);
 
  private:
   bool Prepare();
@@ -54,6 +64,7 @@ class TSimulationCommands : public QObject {
   void Inform(const char* text);
 
   TZUVAR& window_;
+  TForm3* form_ = nullptr;
   TAppSimulationHost ui_;
   std::unique_ptr<TSimulationEngine> engine_;
   std::unique_ptr<TInterpreter> run_;

@@ -10,6 +10,9 @@
 #include "AboutBox.h"
 #include "LogWindow.h"
 #include "MainWindow.h"
+#include "PasswordDlg.h"
+#include "SimulationCommands.h"
+#include "SimulationWindow.h"
 
 namespace zuvar {
 
@@ -26,9 +29,13 @@ void TZuvarApp::PrepareProcess() {
 
 void TZuvarApp::Start() {
   mainWindow_ = std::make_unique<TZUVAR>(*this);
+  simulationWindow_ = std::make_unique<TForm3>(*mainWindow_, mainWindow_->Simulation());
+  mainWindow_->Simulation().SetWindow(simulationWindow_.get());
   aboutBox_ = std::make_unique<TAboutBox>();
+  passwordDlg_ = std::make_unique<TPasswordDlg>();
   logWindow_ = std::make_unique<TForm5>(Log, dialogs_);
   host_.SetWindows(mainWindow_.get(), logWindow_.get());
+  host_.SetPasswordDlg(passwordDlg_.get());
   // The log window stays above the main window without being owned by it.
   mainWindow_->winId();
   logWindow_->winId();

@@ -10,7 +10,9 @@ namespace zuvar {
 
 class TAboutBox;
 class TDialogs;
+class TForm3;
 class TForm5;
+class TPasswordDlg;
 class TZUVAR;
 
 // The application object: the options, the log, the host of the core and the program's
@@ -35,12 +37,16 @@ class TZuvarApp {
   TZUVAR* MainWindow() const { return mainWindow_.get(); }
   TAboutBox* AboutBox() const { return aboutBox_.get(); }
   TForm5* LogWindow() const { return logWindow_.get(); }
+  TForm3* SimulationWindow() const { return simulationWindow_.get(); }
+  TPasswordDlg* PasswordDlg() const { return passwordDlg_.get(); }
 
  private:
   TDialogs& dialogs_;
   TAppHost host_;
   std::unique_ptr<TZUVAR> mainWindow_;
+  std::unique_ptr<TForm3> simulationWindow_;
   std::unique_ptr<TAboutBox> aboutBox_;
+  std::unique_ptr<TPasswordDlg> passwordDlg_;
   std::unique_ptr<TForm5> logWindow_;
 };
 

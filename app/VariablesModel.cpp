@@ -1,0 +1,88 @@
+#include "VariablesModel.h"
+
+#include <QBrush>
+#include <QColor>
+
+namespace zuvar {
+
+namespace {
+std::vector<TGridRow> TitleRows() {
+  return {TGridRow{"Nazwa zmiennej", "Wartość"}, TGridRow{}};
+}
+
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+}  // namespace
+
+TVariablesModel::TVariablesModel(QObject* parent) : QAbstractTableModel(parent), rows_(TitleRows()) {
+  frame_.setSingleShot(true);
+  frame_.setInterval(FrameMilliseconds);
+  connect(&frame_, &QTimer::timeout, this, &TVariablesModel::Refresh);
+}
+
+void TVariablesModel::SetRun(const TInterpreter* run) {
+  if (run_ != nullptr && run == nullptr) Refresh();
+  run_ = run;
+  if (run_ == nullptr) {
+    stale_ = false;
+    frame_.stop();
+  }
+}
+
+void TVariablesModel::MarkStale() {
+  stale_ = true;
+  if (!frame_.isActive()) frame_.start();
+}
+
+void TVariablesModel::Refresh() {
+  if (!stale_) return;
+  stale_ = false;
+  frame_.stop();
+  if (run_ == nullptr) return;
+  ++refreshes_;
+  Replace(VariablesGrid::Rows(*run_));
+}
+
+void TVariablesModel::Clear() {
+  stale_ = false;
+  frame_.stop();
+  Replace(TitleRows());
+}
+
+void TVariablesModel::Replace(std::vector<TGridRow> rows) {
+  if (rows.size() < 2) rows.resize(2);
+  if (rows.size() == rows_.size()) {
+    // Same shape: only the changed cells are repainted.
+    rows_.swap(rows);
+    emit headerDataChanged(Qt::Horizontal, 0, 1);
+    emit dataChanged(index(0, 0), index(rowCount() - 1, 1));
+    return;
+  }
+  beginResetModel();
+  rows_ = std::move(rows);
+  endResetModel();
+}
+
+int TVariablesModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size()) - 1;
+}
+
+int TVariablesModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+
+QVariant TVariablesModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() + 1 >= static_cast<int>(rows_.size())) return {};
+  const TGridRow& row = rows_[static_cast<std::size_t>(index.row()) + 1];
+  if (role == Qt::DisplayRole) return FromUtf8(index.column() == 0 ? row.Name : row.Value);
+  // The first column is the grid's fixed column.
+  if (role == Qt::BackgroundRole && index.column() == 0) return QBrush(QColor(212, 208, 200));
+  return {};
+}
+
+QVariant TVariablesModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section > 1)
+    return QAbstractTableModel::headerData(section, orientation, role);
+  return FromUtf8(section == 0 ? rows_[0].Name : rows_[0].Value);
+}
+
+}  // namespace zuvar

@@ -1,0 +1,222 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "../support/DiagramBuilder.h"
+#include "AppTestSupport.h"
+#include "Interpreter.h"
+#include "OutputPanel.h"
+#include "PasswordDlg.h"
+#include "SimulationCommands.h"
+#include "SimulationWindow.h"
+#include "VariablesModel.h"
+
+using namespace zuvar;
+using zuvar::test::AppFixture;
+using zuvar::test::DiagramBuilder;
+
+namespace {
+
+// start -> declare -> read -> decision: TRUE to a continuation whose partner writes x, FALSE to
+// a stop block.
+void ReadAndDecide(AppFixture& f) {
+  f.NewDiagram();
+  DiagramBuilder b(f.Canvas()->Document());
+  b.StartColumn(100, 40);
+  TNewShape* start = b.Add(nstStart);
+  TNewShape* declare = b.Add(nstCalc, {"long x;"});
+  TNewShape* in = b.Add(nstInOut, {"read(x);"});
+  TNewShape* test = b.Add(nstChoice, {"x > 0;"});
+  TNewShape* away = b.Continuation("A");
+  TNewShape* arrive = b.At(b.Continuation("A"), 300, 40);
+  TNewShape* out = b.At(b.Add(nstInOut, {"write(x);"}), 300, 120);
+  TNewShape* stop = b.At(b.Add(nstStop), 300, 200);
+  TNewShape* stop2 = b.At(b.Add(nstStop), 450, 200);
+  b.Chain({start, declare, in, test, away});
+  b.Chain({arrive, out, stop});
+  b.LinkFalse(test, stop2);
+  f.Canvas()->LayoutAll();
+}
+
+void Endless(AppFixture& f) {
+  f.NewDiagram();
+  DiagramBuilder b(f.Canvas()->Document());
+  b.StartColumn(100, 40);
+  TNewShape* start = b.Add(nstStart);
+  TNewShape* init = b.Add(nstCalc, {"long i = 0;"});
+  TNewShape* loop = b.Add(nstNode);
+  TNewShape* body = b.Add(nstCalc, {"i = i + 1;"});
+  TNewShape* test = b.Add(nstChoice, {"i > 0;"});
+  TNewShape* stop = b.At(b.Add(nstStop), 300, 400);
+  b.Chain({start, init, loop, body, test});
+  b.Link(test, loop, sideLeft, sideLeft);
+  b.LinkFalse(test, stop);
+  f.Canvas()->LayoutAll();
+}
+
+void AnswerReads(AppFixture& f, const QString& value) {
+  f.dialogs.exec = [value](QDialog& dialog) {
+    auto* password = qobject_cast<TPasswordDlg*>(&dialog);
+    if (password == nullptr) return int(QDialog::Accepted);
+    password->Password->setText(value);
+    password->OKBtn->click();
+    return password->result();
+  };
+}
+
+bool GridHas(const TForm3& form, const std::string& name, const std::string& value) {
+  for (const TGridRow& row : form.Variables->Rows())
+    if (row.Name == name && row.Value == value) return true;
+  return false;
+}
+
+}  // namespace
+
+class SimulationWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void DesignState();
+  void StepsThroughReadDecisionAndContinuationWithF8();
+  void StopDuringRunToEndThenContinueByStepsAndEnd();
+  void RealTimeRunToTheEnd();
+  void PasswordDialogRefusesAnEmptyEntry();
+  void FoldAndUnfoldRestoreTheSize();
+};
+
+void SimulationWindowTest::DesignState() {
+  AppFixture f;
+  TForm3* form = f.app->SimulationWindow();
+  QVERIFY(form != nullptr);
+  QCOMPARE(form->windowTitle(), QStringLiteral("ZUVAR 32 Pro - Symulacja"));
+  QCOMPARE(form->SpeedButton6->toolTip(), QStringLiteral("Uruchom  symulację"));
+  QVERIFY(form->SpeedButton6->isEnabled() && form->SpeedButton3->isEnabled());
+  for (QToolButton* b : {form->SpeedButton7, form->SpeedButton8, form->SpeedButton9,
+                         form->SpeedButton10})
+    QVERIFY(!b->isEnabled());
+  QCOMPARE(form->Variables->Rows()[0].Name, std::string("Nazwa zmiennej"));
+  QCOMPARE(form->Variables->Rows()[0].Value, std::string("Wartość"));
+}
+
+void SimulationWindowTest::StepsThroughReadDecisionAndContinuationWithF8() {
+  AppFixture f;
+  ReadAndDecide(f);
+  AnswerReads(f, QStringLiteral("7"));
+  f.app->Options.Simulation.RealTime = true;
+  TForm3* form = f.app->SimulationWindow();
+  form->SpeedButton6->click();
+  TSimulationCommands& run = f.Window()->Simulation();
+  QVERIFY(run.Exists());
+  QVERIFY(form->isVisible());
+  QVERIFY(!form->SpeedButton6->isEnabled());
+  QVERIFY(form->SpeedButton7->isEnabled() && form->SpeedButton8->isEnabled());
+  QCOMPARE(f.Window()->OutputHeight(), 82);
+  // Closing the window during a run is refused.
+  form->close();
+  QVERIFY(form->isVisible());
+  for (int i = 0; i < 20 && run.Exists(); ++i) QTest::keyClick(f.Window(), Qt::Key_F8);
+  QVERIFY(!run.Exists());
+  QVERIFY(f.Logged("Symulacja algorytmu została wykonana"));
+  QVERIFY(f.Logged("Zakończenie symulacji"));
+  QCOMPARE(f.Window()->Frame1->Lines().Lines().front(), std::string("7"));
+  QCOMPARE(f.dialogs.execTitles.back(), QStringLiteral("Wprowadzanie wartości zmiennej"));
+  QVERIFY(GridHas(*form, "x", "7"));  // kept after the run
+  QVERIFY(form->SpeedButton6->isEnabled() && !form->SpeedButton8->isEnabled());
+  QVERIFY(f.Menu().Wykonanie1->isEnabled());
+  form->close();
+  QVERIFY(!form->isVisible());
+}
+
+void SimulationWindowTest::StopDuringRunToEndThenContinueByStepsAndEnd() {
+  AppFixture f;
+  Endless(f);
+  f.app->Options.Simulation.RealTime = true;
+  TForm3* form = f.app->SimulationWindow();
+  form->SpeedButton6->click();
+  TSimulationCommands& run = f.Window()->Simulation();
+  bool closeRefused = false;
+  QTimer::singleShot(100, form, [&] {
+    QVERIFY(form->SpeedButton10->isEnabled());
+    QVERIFY(!form->SpeedButton7->isEnabled() && !form->SpeedButton3->isEnabled());
+    f.Window()->close();
+    closeRefused = f.Window()->isVisible() &&
+                   f.Logged("Nie można zamknąc programu podczas animacji przejścia pomiędzy "
+                            "blokami schematu!");
+    f.Menu().Zatrzymaj1->trigger();
+  });
+  form->SpeedButton9->click();
+  QVERIFY(closeRefused);
+  QVERIFY(run.Exists());
+  QVERIFY(f.Logged("Zatrzymanie wykonywania algorytmu"));
+  QVERIFY(!form->SpeedButton10->isEnabled());
+  QVERIFY(form->SpeedButton7->isEnabled() && form->SpeedButton8->isEnabled() &&
+          form->SpeedButton9->isEnabled());
+  const int lineBefore = run.Run()->Line;
+  TNewShape* before = run.Run()->CurrentBlock;
+  QTest::keyClick(f.Window(), Qt::Key_F8);
+  QVERIFY(run.Run()->CurrentBlock != before || run.Run()->Line != lineBefore);
+  form->Variables->Refresh();
+  QVERIFY(form->Variables->Rows().size() >= 2);
+  QCOMPARE(form->Variables->Rows()[1].Name, std::string("i"));
+  form->SpeedButton7->click();
+  QVERIFY(!run.Exists());
+  QVERIFY(form->SpeedButton6->isEnabled() && !form->SpeedButton7->isEnabled());
+}
+
+void SimulationWindowTest::RealTimeRunToTheEnd() {
+  AppFixture f;
+  ReadAndDecide(f);
+  AnswerReads(f, QStringLiteral("-2"));
+  TForm3* form = f.app->SimulationWindow();
+  form->SpeedButton3->click();
+  QVERIFY(!f.Window()->Simulation().Exists());
+  QVERIFY(!f.app->Options.Simulation.RealTime);  // put back
+  QVERIFY(!f.Menu().Trybrzeczywisty1->isChecked());
+  QVERIFY(f.Logged("Wykonanie całego algorytmu"));
+  QVERIFY(f.Logged("Symulacja algorytmu została wykonana"));
+  QVERIFY(GridHas(*form, "x", "-2"));
+  QVERIFY(form->SpeedButton3->isEnabled() && form->SpeedButton6->isEnabled());
+}
+
+void SimulationWindowTest::PasswordDialogRefusesAnEmptyEntry() {
+  TPasswordDlg dialog;
+  QCOMPARE(dialog.windowTitle(), QStringLiteral("Wprowadzanie wartości zmiennej"));
+  QCOMPARE(dialog.Label1->text(), QStringLiteral("Podaj wartość zmiennej:"));
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  dialog.OKBtn->click();
+  QVERIFY(dialog.isVisible());
+  dialog.reject();
+  QVERIFY(dialog.isVisible());
+  dialog.close();
+  QVERIFY(dialog.isVisible());
+  QTest::keyClicks(dialog.Password, QStringLiteral("12"));
+  QTest::keyClick(dialog.Password, Qt::Key_Return);
+  QVERIFY(!dialog.isVisible());
+  QCOMPARE(dialog.Password->text(), QStringLiteral("12"));
+  dialog.show();  // shown again: empty
+  QVERIFY(dialog.Password->text().isEmpty());
+}
+
+void SimulationWindowTest::FoldAndUnfoldRestoreTheSize() {
+  AppFixture f;
+  TForm3* form = f.app->SimulationWindow();
+  form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(form));
+  form->resize(300, 250);
+  QCoreApplication::processEvents();
+  const QSize before = form->size();
+  form->SpeedButton1->click();
+  QCOMPARE(form->size(), QSize(TForm3::MinimumWidth, TForm3::MinimumHeight));
+  form->SpeedButton1->click();
+  QCOMPARE(form->size(), before);
+  form->SpeedButton1->click();
+  form->SpeedButton1->click();
+  QCOMPARE(form->size(), before);
+}
+
+QTEST_MAIN(SimulationWindowTest)
+#include "SimulationWindowTest.moc"
