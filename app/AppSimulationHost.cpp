@@ -11,6 +11,8 @@
 #include "MainWindow.h"
 #include "SchematView.h"
 #include "SimulationCommands.h"
+#include "SourceWindow.h"
+#include "ZuvarApp.h"
 
 namespace zuvar {
 
@@ -20,10 +22,14 @@ void TAppSimulationHost::SetEditingMenus(bool enabled) {
   window_.Menu.Schematblokowy1->menuAction()->setEnabled(enabled);
 }
 
-void TAppSimulationHost::LockEditing() { SetEditingMenus(false); }
+void TAppSimulationHost::LockEditing() {
+  SetEditingMenus(false);
+  if (TForm2* source = window_.App().SourceWindow()) source->SetReadOnly(true);
+}
 
 void TAppSimulationHost::UnlockEditing() {
   if (window_.Menu.Standardowy1->isChecked()) window_.Menu.ToolBar1->show();
+  if (TForm2* source = window_.App().SourceWindow()) source->SetReadOnly(false);
   SetEditingMenus(true);
 }
 

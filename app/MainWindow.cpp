@@ -22,6 +22,7 @@
 #include "ProjectCommands.h"
 #include "SchematView.h"
 #include "SimulationCommands.h"
+#include "SourceWindow.h"
 #include "ZuvarApp.h"
 
 namespace zuvar {
@@ -128,6 +129,9 @@ void TZUVAR::ConnectViewCommands() {
   connect(m.Widok1, &QMenu::aboutToShow, this, &TZUVAR::ViewMenuOpened);
   // The view items are check items: a click has inverted the mark when the handler runs.
   connect(m.Interpretator1, &QAction::triggered, this, &TZUVAR::Interpretator1Click);
+  connect(m.Kodrdowy1, &QAction::triggered, this, [this](bool checked) {
+    if (TForm2* source = app_.SourceWindow()) source->setVisible(checked);
+  });
   connect(m.Standardowewyjcie1, &QAction::triggered, this, &TZUVAR::Standardowewyjcie1Click);
   connect(m.PlikLog1, &QAction::triggered, this, &TZUVAR::PlikLog1Click);
   connect(m.Standardowy1, &QAction::triggered, this, &TZUVAR::Standardowy1Click);
@@ -187,6 +191,7 @@ TSchematView& TZUVAR::CreateCanvas() {
   canvasArea_->layout()->addWidget(canvas_.get());
   canvas_->show();
   ApplyDiagramState(true);
+  if (TForm2* source = app_.SourceWindow()) source->CanvasCreated();
   if (app_.Options.ClearLogOnNewDiagram) app_.Log.Clear();
   return *canvas_;
 }
@@ -195,6 +200,7 @@ void TZUVAR::DestroyCanvas() {
   if (canvas_ == nullptr) return;
   canvas_.reset();
   ApplyDiagramState(false);
+  if (TForm2* source = app_.SourceWindow()) source->CanvasDestroyed();
 }
 
 void TZUVAR::ApplyDiagramState(bool hasDiagram) {
@@ -210,6 +216,7 @@ void TZUVAR::FileMenuOpened() { Menu.Zapisz1->setEnabled(Menu.Zapiszdopliku1->is
 void TZUVAR::ViewMenuOpened() {
   Menu.Standardowewyjcie1->setChecked(OutputVisible());
   Menu.Interpretator1->setChecked(simulation_->WindowVisible());
+  if (TForm2* source = app_.SourceWindow()) Menu.Kodrdowy1->setChecked(source->isVisible());
   if (TForm5* log = app_.LogWindow()) Menu.PlikLog1->setChecked(log->isVisible());
 }
 
@@ -327,8 +334,13 @@ QAction* TZUVAR::Popup(QMenu& menu, const QPoint& globalPos) {
 
 bool TZUVAR::RefreshLinksWhileMoving() const { return app_.Options.RefreshLinksWhileMoving; }
 
-void TZUVAR::ShowSourceWindow() { Menu.Kodrdowy1->setChecked(true); }
+void TZUVAR::ShowSourceWindow() {
+  Menu.Kodrdowy1->setChecked(true);
+  if (TForm2* source = app_.SourceWindow()) source->show();
+}
 
-void TZUVAR::SetSourceEditorEnabled(bool) {}
+void TZUVAR::SetSourceEditorEnabled(bool enabled) {
+  if (TForm2* source = app_.SourceWindow()) source->SetEditorEnabled(enabled);
+}
 
 }  // namespace zuvar

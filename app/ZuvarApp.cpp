@@ -13,6 +13,7 @@
 #include "PasswordDlg.h"
 #include "SimulationCommands.h"
 #include "SimulationWindow.h"
+#include "SourceWindow.h"
 
 namespace zuvar {
 
@@ -29,6 +30,7 @@ void TZuvarApp::PrepareProcess() {
 
 void TZuvarApp::Start() {
   mainWindow_ = std::make_unique<TZUVAR>(*this);
+  sourceWindow_ = std::make_unique<TForm2>(*mainWindow_);
   simulationWindow_ = std::make_unique<TForm3>(*mainWindow_, mainWindow_->Simulation());
   mainWindow_->Simulation().SetWindow(simulationWindow_.get());
   aboutBox_ = std::make_unique<TAboutBox>();

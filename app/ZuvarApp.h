@@ -10,6 +10,7 @@ namespace zuvar {
 
 class TAboutBox;
 class TDialogs;
+class TForm2;
 class TForm3;
 class TForm5;
 class TPasswordDlg;
@@ -37,6 +38,7 @@ class TZuvarApp {
   TZUVAR* MainWindow() const { return mainWindow_.get(); }
   TAboutBox* AboutBox() const { return aboutBox_.get(); }
   TForm5* LogWindow() const { return logWindow_.get(); }
+  TForm2* SourceWindow() const { return sourceWindow_.get(); }
   TForm3* SimulationWindow() const { return simulationWindow_.get(); }
   TPasswordDlg* PasswordDlg() const { return passwordDlg_.get(); }
 
@@ -44,6 +46,7 @@ class TZuvarApp {
   TDialogs& dialogs_;
   TAppHost host_;
   std::unique_ptr<TZUVAR> mainWindow_;
+  std::unique_ptr<TForm2> sourceWindow_;
   std::unique_ptr<TForm3> simulationWindow_;
   std::unique_ptr<TAboutBox> aboutBox_;
   std::unique_ptr<TPasswordDlg> passwordDlg_;

@@ -13,6 +13,9 @@
 #include "PasswordDlg.h"
 #include "SimulationCommands.h"
 #include "SimulationWindow.h"
+#include "SourceWindow.h"
+#include "Link.h"
+#include <QPlainTextEdit>
 #include "VariablesModel.h"
 
 using namespace zuvar;
@@ -85,6 +88,7 @@ class SimulationWindowTest : public QObject {
   void RealTimeRunToTheEnd();
   void PasswordDialogRefusesAnEmptyEntry();
   void FoldAndUnfoldRestoreTheSize();
+  void TypingChangesTheBlockAndReroutesItsLinks();
 };
 
 void SimulationWindowTest::DesignState() {
@@ -216,6 +220,52 @@ void SimulationWindowTest::FoldAndUnfoldRestoreTheSize() {
   form->SpeedButton1->click();
   form->SpeedButton1->click();
   QCOMPARE(form->size(), before);
+}
+
+void SimulationWindowTest::TypingChangesTheBlockAndReroutesItsLinks() {
+  AppFixture f;
+  f.NewDiagram();
+  DiagramBuilder b(f.Canvas()->Document());
+  b.StartColumn(100, 40);
+  TNewShape* start = b.Add(nstStart);
+  TNewShape* test = b.Add(nstChoice, {"x > 0;"});
+  TNewShape* stop = b.Add(nstStop);
+  b.Chain({start, test, stop});
+  f.Canvas()->LayoutAll();
+  TForm2* source = f.app->SourceWindow();
+  f.Window()->ShowSourceWindow();
+  QVERIFY(source->isVisible());
+  QVERIFY(f.Menu().Usu2->shortcut().isEmpty());  // Del belongs to the editor
+  f.Canvas()->SetActiveBlock(test);
+  QCoreApplication::processEvents();
+  QCOMPARE(source->RichEdit1->toPlainText(), QStringLiteral("x > 0;"));
+  f.Canvas()->Document().Saved = true;
+  const int32_t width = test->Width;
+  const int32_t linkStart = start->OutLink->EndX;
+  QTextCursor cursor = source->RichEdit1->textCursor();
+  cursor.movePosition(QTextCursor::Start);
+  source->RichEdit1->setTextCursor(cursor);
+  QTest::keyClicks(source->RichEdit1, QStringLiteral("alfa + beta + gamma > "));
+  QCOMPARE(test->Code.front(), std::string("alfa + beta + gamma > x > 0;"));
+  QCOMPARE(test->Caption, test->Code.front());
+  QVERIFY(test->Width > width);
+  QVERIFY(start->OutLink->EndX != linkStart || test->OutLink->StartX != linkStart);
+  QVERIFY(!f.Canvas()->Document().Saved);
+  // Another active block: the code stays in the decision, the diagram's flag is unchanged.
+  f.Canvas()->Document().Saved = true;
+  f.Canvas()->SetActiveBlock(stop);
+  QCoreApplication::processEvents();
+  QVERIFY(f.Canvas()->Document().Saved);
+  QVERIFY(source->RichEdit1->toPlainText().isEmpty());
+  QCOMPARE(test->Code.front(), std::string("alfa + beta + gamma > x > 0;"));
+  source->hide();
+  QCOMPARE(f.Menu().Usu2->shortcut(), QKeySequence(Qt::Key_Delete));
+  // Read-only while a run exists.
+  f.Canvas()->SetActiveBlock(test);
+  source->show();
+  f.app->Options.Simulation.RealTime = true;
+  f.Menu().Wykonanie1->trigger();
+  QVERIFY(!f.Window()->Simulation().Exists() || source->RichEdit1->isReadOnly());
 }
 
 QTEST_MAIN(SimulationWindowTest)

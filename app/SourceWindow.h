@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <vector>
+
+class QPlainTextEdit;
+
+namespace zuvar {
+
+class TZUVAR;
+
+// The source code window: the editor of the active block's code. The diagram keeps a pointer
+// to Lines() (its SourceLines) and exchanges code through it when the active block changes;
+// every change typed here is copied into the active block at once, which is laid out again with
+// its connections re-routed.
+class TForm2 : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TForm2(TZUVAR& window);
+
+  QPlainTextEdit* RichEdit1;
+
+  std::vector<std::string>& Lines() { return lines_; }
+  // Canvas creation: empty, editable and enabled. Destruction: disabled, empty, read-only.
+  void CanvasCreated();
+  void CanvasDestroyed();
+  void SetEditorEnabled(bool enabled);
+  // The active block changed: the editor shows the lines the diagram put in Lines().
+  void ActiveBlockChanged();
+  // A run makes the editor read-only while it exists.
+  void SetReadOnly(bool readOnly);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Reload();
+  void TextChanged();
+  void CopyIntoActiveBlock();
+  bool EditorWheel(const QPoint& globalPos, int delta);
+  void SetDeleteShortcut(bool withKey);
+
+  TZUVAR& window_;
+  std::vector<std::string> lines_;
+  // The editor is being filled by the program, not typed into.
+  bool loading_ = false;
+  bool reloadPending_ = false;
+};
+
+}  // namespace zuvar
