@@ -10,3 +10,6 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# The core and its tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+bash scripts/sanitize.sh
