@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ActiveBlockHighlight.h"
+#include "Host.h"
+#include "SimulationHost.h"
+
+namespace zuvar::fuzz {
+
+// A silent host for the fuzz targets: message boxes are answered "No" (or OK), every `read`
+// gets the same entry until a fixed number of entries is used up, and nothing ever waits.
+class FuzzHost : public Host, public SimulationHost {
+ public:
+  static constexpr int kMaxEntries = 64;
+
+  TMsgResult ShowMessage(std::string_view, std::string_view, TMsgIcon,
+                         TMsgButtons buttons) override {
+    return buttons == TMsgButtons::Ok ? TMsgResult::Ok : TMsgResult::No;
+  }
+  void AppendLog(std::string_view) override {}
+  void ScrollLogPage() override {}
+  void Beep() override {}
+  std::optional<std::string> ReadValue(std::string_view) override {
+    if (entries_ >= kMaxEntries) return std::nullopt;
+    ++entries_;
+    return std::string("7");
+  }
+
+  void LockEditing() override {}
+  void UnlockEditing() override {}
+  void SetSheetEnabled(bool) override {}
+  void HideToolBar() override {}
+  void SetActiveBlock(TSchemat& diagram, TNewShape* block) override {
+    ActiveBlockHighlight::Apply(diagram, block);
+  }
+  void ScrollIntoView(const TRect&) override {}
+  void ShowVariables(const TInterpreter&) override {}
+  void Sleep(unsigned) override {}
+  void BusyWait(unsigned) override {}
+  void ProcessMessages() override {}
+  void ShowBall(const TRect&) override {}
+  void RemoveBall() override {}
+
+ private:
+  int entries_ = 0;
+};
+
+}  // namespace zuvar::fuzz

@@ -1,0 +1,97 @@
+#include "FuzzTargets.h"
+
+#include <memory>
+#include <string>
+
+#include "FixedWidthMeasurer.h"
+#include "FuzzHost.h"
+#include "Interpreter.h"
+#include "NewShape.h"
+#include "OutputLines.h"
+#include "ProjectFile.h"
+#include "Schemat.h"
+#include "ScratchFile.h"
+#include "SimulationEngine.h"
+#include "SimulationOptions.h"
+#include "StatementInterpreter.h"
+#include "Builtins.h"
+
+namespace zuvar::fuzz {
+namespace {
+
+// Declarations made before every fuzzed line, so that it can name variables of every type.
+constexpr const char* kDeclarations =
+    "int i = 3, a[5] = {1, 2, 3}; long l = -2147483647, b[4]; double d = 2.5, e[3] = {0.5};"
+    " char c = 'x', s[16] = \"tekst\", t[2];";
+
+int RunLine(TInterpreter& interpreter, TNewShape& block, TNewShapeType shape,
+            const std::string& line, bool check) {
+  block.SetShape(shape);
+  block.Code = {line};
+  interpreter.CurrentBlock = &block;
+  interpreter.BlockStatementCount = 0;
+  interpreter.Line = 1;
+  return check ? CheckLine(interpreter) : ExecuteLine(interpreter);
+}
+
+bool Load(const ScratchFile& file, const std::uint8_t* data, std::size_t size, TSchemat& doc,
+          Host& host) {
+  return file.Write(data, size) && ReadProjectFile(file.Path(), doc, host);
+}
+
+}  // namespace
+
+void FuzzTargets::ReadProject(const std::uint8_t* data, std::size_t size) {
+  static const ScratchFile input("reader-in");
+  static const ScratchFile output("reader-out");
+  FuzzHost host;
+  TSchemat doc;
+  if (!Load(input, data, size, doc, host)) return;
+  doc.LayoutAll(FixedWidthMeasurer());
+  if (!WriteProjectFile(output.Path(), doc, host)) return;
+  TSchemat again;
+  ReadProjectFile(output.Path(), again, host);
+}
+
+void FuzzTargets::InterpretLine(const std::uint8_t* data, std::size_t size) {
+  const std::string line(reinterpret_cast<const char*>(data), size);
+  FuzzHost host;
+  TOutputLines output;
+  TNewShape block;
+  TInterpreter interpreter(host);
+  Builtins::FillBuiltinFunctions(interpreter);
+  interpreter.OutputLines = &output;
+  RunLine(interpreter, block, nstCalc, kDeclarations, false);
+  for (TNewShapeType shape : {nstCalc, nstInOut, nstChoice}) {
+    RunLine(interpreter, block, shape, line, true);
+    RunLine(interpreter, block, shape, line, false);
+  }
+}
+
+void FuzzTargets::RunDiagram(const std::uint8_t* data, std::size_t size) {
+  static const ScratchFile input("diagram");
+  FuzzHost host;
+  TSchemat doc;
+  if (!Load(input, data, size, doc, host)) return;
+  doc.LayoutAll(FixedWidthMeasurer());
+
+  TSimulationOptions options;
+  options.RealTime = true;
+  options.Bubble = false;
+  options.CheckCodeBeforeRun = true;
+  TSimulationEngine engine(host, host, options);
+  auto interpreter = std::make_unique<TInterpreter>(host);
+  engine.PrepareSimulation(*interpreter, &doc);
+  if (interpreter->StartError != 0) {
+    engine.StopSimulation(interpreter, true);
+    return;
+  }
+  TOutputLines output;
+  interpreter->OutputLines = &output;
+  for (int step = 0; step < kMaxSteps; ++step) {
+    if (engine.Step(*interpreter) == 0 || interpreter->Finished) break;
+  }
+  engine.StopSimulation(interpreter, true);
+}
+
+}  // namespace zuvar::fuzz

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace zuvar::fuzz {
+
+// A file of this process in shared memory (or the temporary folder) that holds the input of
+// one fuzz iteration, for entry points that read files by name. Removed on destruction.
+class ScratchFile {
+ public:
+  explicit ScratchFile(const char* tag);
+  ~ScratchFile();
+  ScratchFile(const ScratchFile&) = delete;
+  ScratchFile& operator=(const ScratchFile&) = delete;
+
+  // Replaces the file's content; false when it could not be written.
+  bool Write(const std::uint8_t* data, std::size_t size) const;
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace zuvar::fuzz
