@@ -13,3 +13,6 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 
 # The core and its tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 bash scripts/sanitize.sh
+
+# Each libFuzzer harness for a few seconds: a known crashing input in a corpus fails here.
+bash scripts/fuzz.sh 10
