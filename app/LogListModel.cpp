@@ -3,14 +3,14 @@
 namespace zuvar {
 
 TLogListModel::TLogListModel(TLogLines& lines, QObject* parent)
-    : QAbstractListModel(parent), lines_(lines) {
+    : QAbstractListModel(parent), lines_(lines), shown_(lines.Size()) {
   lines_.AddListener(this);
 }
 
 TLogListModel::~TLogListModel() { lines_.RemoveListener(this); }
 
 int TLogListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(lines_.Size());
+  return parent.isValid() ? 0 : static_cast<int>(shown_);
 }
 
 QVariant TLogListModel::data(const QModelIndex& index, int role) const {
@@ -18,16 +18,28 @@ QVariant TLogListModel::data(const QModelIndex& index, int role) const {
   return QString::fromStdString(lines_.Lines()[static_cast<std::size_t>(index.row())]);
 }
 
-// The lines are already in the list when this is told, so the rows are announced afterwards.
-void TLogListModel::OnLinesAppended(std::size_t first, std::size_t count) {
-  if (count == 0) return;
-  beginInsertRows(QModelIndex(), static_cast<int>(first), static_cast<int>(first + count - 1));
+// The lines are already in the list when this is told. The view learns of them once the
+// program returns to its event loop, in one insertion however many lines came meanwhile, so a
+// run that logs every step does not lay the list out again per line.
+void TLogListModel::OnLinesAppended(std::size_t, std::size_t count) {
+  if (count == 0 || flushPending_) return;
+  flushPending_ = true;
+  QMetaObject::invokeMethod(this, &TLogListModel::Flush, Qt::QueuedConnection);
+}
+
+void TLogListModel::Flush() {
+  flushPending_ = false;
+  const std::size_t total = lines_.Size();
+  if (total <= shown_) return;
+  beginInsertRows(QModelIndex(), static_cast<int>(shown_), static_cast<int>(total - 1));
+  shown_ = total;
   endInsertRows();
   emit linesAppended();
 }
 
 void TLogListModel::OnCleared() {
   beginResetModel();
+  shown_ = lines_.Size();
   endResetModel();
 }
 

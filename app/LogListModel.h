@@ -16,6 +16,10 @@ class TLogListModel : public QAbstractListModel, private TLogLines::Listener {
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
+ public:
+  // Announces the lines appended since the last call (also run from the event loop).
+  void Flush();
+
  signals:
   void linesAppended();
 
@@ -24,6 +28,9 @@ class TLogListModel : public QAbstractListModel, private TLogLines::Listener {
   void OnCleared() override;
 
   TLogLines& lines_;
+  // The rows the view knows of; lines beyond them are announced by Flush.
+  std::size_t shown_ = 0;
+  bool flushPending_ = false;
 };
 
 }  // namespace zuvar

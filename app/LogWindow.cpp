@@ -57,7 +57,10 @@ void TForm5::BuildMenu() {
   add("Zamknijtookno1", QStringLiteral("Zamknij to okno"), &TForm5::Zamknijtookno1Click);
 }
 
-void TForm5::ScrollToLast() { ListBox1->scrollToBottom(); }
+void TForm5::ScrollToLast() {
+  model_->Flush();
+  ListBox1->scrollToBottom();
+}
 
 void TForm5::ReportFileError(const char* what) {
   dialogs_.Message(this, QString::fromUtf8(what), QStringLiteral("ZUVAR 32 Pro"), TMsgIcon::Error,

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTableView>
 #include <QTimer>
@@ -41,7 +42,7 @@ TForm3::TForm3(TZUVAR& window, TSimulationCommands& commands)
   move(539, 278);
   // The grid reads the run's variables at most once per displayed frame.
   auto* frame = new QTimer(this);
-  frame->setInterval(16);
+  frame->setInterval(kFrameMilliseconds);
   connect(frame, &QTimer::timeout, Variables, &TVariablesModel::Refresh);
   frame->start();
   FormCreate();
@@ -215,11 +216,18 @@ void TForm3::SpeedButton9Click() {
   for (QToolButton* b : {SpeedButton7, SpeedButton3, SpeedButton9}) b->setEnabled(false);
   SpeedButton10->setEnabled(true);
   int result = 1;
+  // Pending messages are handled once per displayed frame rather than after every step: the
+  // buttons and keys stay as usable, and a fast run does not repaint the windows per step.
+  QElapsedTimer frame;
+  frame.start();
   for (;;) {
     result = commands_.Engine().Step(*run);
     if (result == 0) break;
-    FocusThis();
-    QCoreApplication::processEvents();
+    if (frame.elapsed() >= kFrameMilliseconds || run->Finished) {
+      FocusThis();
+      QCoreApplication::processEvents();
+      frame.restart();
+    }
     if (commands_.Run() != run) return;  // ended meanwhile
     if (stopStepFailed_) {
       result = 0;

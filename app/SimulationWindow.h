@@ -60,6 +60,8 @@ class TForm3 : public QWidget {
 
   static constexpr int MinimumWidth = 220;
   static constexpr int MinimumHeight = 54;
+  // One displayed frame: the grid refresh and the run-all loop's message handling.
+  static constexpr int kFrameMilliseconds = 16;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -1,0 +1,149 @@
+// A real-time run of a 300-element bubble sort in the program's windows (variables grid with
+// one row per array element, output panel and log window visible) against the same project
+// run by zuvar-run as a child process. Prints both times and their ratio; never fails.
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+
+#include "Dialogs.h"
+#include "DiagramBuilder.h"
+#include "LogWindow.h"
+#include "MainWindow.h"
+#include "ProjectFile.h"
+#include "RecordingHost.h"
+#include "SchematView.h"
+#include "SimulationCommands.h"
+#include "SimulationWindow.h"
+#include "ZuvarApp.h"
+
+using namespace zuvar;
+
+namespace {
+
+class SilentDialogs : public TDialogs {
+ public:
+  TMsgResult Message(QWidget*, const QString&, const QString&, TMsgIcon, TMsgButtons) override {
+    return TMsgResult::Ok;
+  }
+  QString OpenFile(QWidget*, const TFileDialogSpec&) override { return {}; }
+  QString SaveFile(QWidget*, const TFileDialogSpec&) override { return {}; }
+  int Exec(QDialog& dialog) override {
+    dialog.accept();
+    return QDialog::Accepted;
+  }
+  QAction* Popup(QMenu&, const QPoint&) override { return nullptr; }
+  bool AskText(QWidget*, const QString&, const QString&, QString&) override { return false; }
+};
+
+int kElements = 300;
+
+// The bubble sort of the examples, with the array filled in descending order by the diagram.
+void DrawBubbleSort(TSchemat& diagram) {
+  test::DiagramBuilder s(diagram);
+  auto put = [&](TNewShapeType shape, int column, int row, std::vector<std::string> code = {}) {
+    TNewShape* block = s.Add(shape, std::move(code));
+    block->MoveTo(40 + column * 200, 20 + row * 70);
+    return block;
+  };
+  const std::string n = std::to_string(kElements);
+  auto* start = put(nstStart, 1, 0);
+  auto* init = put(nstCalc, 1, 1,
+                   {"long n = " + n + ";", "long a[" + n + "];", "long i = 0;", "long j;", "long t;"});
+  auto* fillMore = put(nstChoice, 1, 3, {"i < n;"});
+  auto* fillOne = put(nstCalc, 1, 4, {"a[i] = n - i;", "i = i + 1;"});
+  auto* outerInit = put(nstCalc, 2, 4, {"i = 0;"});
+  auto* outer = put(nstChoice, 2, 5, {"i + 1 < n;"});
+  auto* innerInit = put(nstCalc, 2, 6, {"j = 0;"});
+  auto* inner = put(nstChoice, 2, 7, {"j + i + 1 < n;"});
+  auto* compare = put(nstChoice, 2, 8, {"a[j] > a[j + 1];"});
+  auto* swap = put(nstCalc, 1, 9, {"t = a[j];", "a[j] = a[j + 1];", "a[j + 1] = t;"});
+  auto* joined = put(nstNode, 2, 10);
+  auto* innerNext = put(nstCalc, 2, 11, {"j = j + 1;"});
+  auto* outerNext = put(nstCalc, 3, 8, {"i = i + 1;"});
+  auto* printInit = put(nstCalc, 4, 6, {"i = 0;"});
+  auto* printMore = put(nstChoice, 4, 7, {"i < n;"});
+  auto* printOne = put(nstInOut, 4, 8, {"write(a[i]);", "write(\" \");"});
+  auto* printNext = put(nstCalc, 4, 9, {"i = i + 1;"});
+  auto* newline = put(nstInOut, 5, 8, {"write(\"\\n\");"});
+  auto* stop = put(nstStop, 5, 9);
+  s.Chain({start, init, fillMore, fillOne});
+  s.Link(fillOne, fillMore, sideLeft, sideLeft);
+  s.LinkFalse(fillMore, outerInit);
+  s.Chain({outerInit, outer, innerInit, inner, compare});
+  s.Link(compare, swap, sideLeft, sideTop);
+  s.LinkFalse(compare, joined, sideRight, sideRight);
+  s.Link(swap, joined, sideBottom, sideLeft);
+  s.Link(joined, innerNext);
+  s.Link(innerNext, inner, sideLeft, sideLeft);
+  s.LinkFalse(inner, outerNext);
+  s.Link(outerNext, outer, sideTop, sideRight);
+  s.LinkFalse(outer, printInit);
+  s.Chain({printInit, printMore, printOne, printNext});
+  s.Link(printNext, printMore, sideLeft, sideLeft);
+  s.LinkFalse(printMore, newline);
+  s.Link(newline, stop);
+}
+
+double TerminalSeconds(const QString& runner, const QString& project) {
+  QProcess process;
+  QElapsedTimer clock;
+  clock.start();
+  process.start(runner, {project});
+  if (!process.waitForFinished(-1)) return -1;
+  return static_cast<double>(clock.nsecsElapsed()) / 1e9;
+}
+
+double WindowSeconds(TZuvarApp& app, std::size_t& logLines) {
+  TZUVAR& window = *app.MainWindow();
+  TSchematView& canvas = window.CreateCanvas();
+  DrawBubbleSort(canvas.Document());
+  canvas.LayoutAll();
+  app.Options.Simulation.ShowArrayIndices = true;
+  window.SetOutputVisible(true);
+  app.LogWindow()->show();
+  QCoreApplication::processEvents();
+  QElapsedTimer clock;
+  clock.start();
+  window.Simulation().SpeedButton3Click();
+  const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+  logLines = app.Log.Lines().size();
+  return seconds;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication qt(argc, argv);
+  if (argc > 2) kElements = std::atoi(argv[2]);
+  const QString runner = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                  : QStringLiteral(ZUVAR_RUN_PROGRAM);
+  QTemporaryDir dir;
+  const QString project = dir.filePath(QStringLiteral("bubble300.bin"));
+  {
+    TSchemat diagram;
+    DrawBubbleSort(diagram);
+    test::RecordingHost host;
+    if (!WriteProjectFile(project.toStdString(), diagram, host)) {
+      std::printf("could not write %s\n", project.toLocal8Bit().constData());
+      return 0;
+    }
+  }
+  const double terminal = TerminalSeconds(runner, project);
+  SilentDialogs dialogs;
+  TZuvarApp::PrepareProcess();
+  TZuvarApp app(dialogs);
+  app.Start();
+  QCoreApplication::processEvents();
+  std::size_t logLines = 0;
+  const double windows = WindowSeconds(app, logLines);
+  std::printf("bubble sort of %d elements, real-time run\n", kElements);
+  std::printf("  zuvar-run:       %8.3f s\n", terminal);
+  std::printf("  program windows: %8.3f s (%zu log lines)\n", windows, logLines);
+  std::printf("  ratio:           %8.2f (target at most 3)\n", terminal > 0 ? windows / terminal : 0.0);
+  return 0;
+}
