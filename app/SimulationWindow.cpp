@@ -111,8 +111,8 @@ void TForm3::BuildGrid() {
   StringGrid1->verticalHeader()->hide();
   StringGrid1->verticalHeader()->setDefaultSectionSize(16);
   StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  StringGrid1->horizontalHeader()->setFixedHeight(16);
-  StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  // Row 0 of the model is the grid's fixed title row, so the view's own header is not shown.
+  StringGrid1->horizontalHeader()->hide();
   StringGrid1->setColumnWidth(0, 130);
   StringGrid1->setColumnWidth(1, 667);
   StringGrid1->viewport()->installEventFilter(this);
