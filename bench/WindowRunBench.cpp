@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QPixmap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -111,6 +112,9 @@ double WindowSeconds(TZuvarApp& app, std::size_t& logLines) {
   window.Simulation().SpeedButton3Click();
   const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
   logLines = app.Log.Lines().size();
+  // ZUVAR_BENCH_SHOT=file.png keeps a picture of the main window after the run.
+  if (const QByteArray shot = qgetenv("ZUVAR_BENCH_SHOT"); !shot.isEmpty())
+    window.grab().save(QString::fromLocal8Bit(shot));
   return seconds;
 }
 
