@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -252,7 +254,15 @@ void TZUVAR::Oprogramie1Click() {
 }
 
 void TZUVAR::Pomoc2Click() {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QStringLiteral(ZUVAR_HELP_FILE)));
+  // An installed program finds its help beside itself; a build in the source tree uses the
+  // document in the sources.
+  QString file = QStringLiteral(ZUVAR_HELP_FILE);
+#ifdef ZUVAR_HELP_RELATIVE_PATH
+  const QString installed =
+      QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(ZUVAR_HELP_RELATIVE_PATH));
+  if (QFileInfo::exists(installed)) file = installed;
+#endif
+  QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
 // ---- output panel ---------------------------------------------------------------------------
