@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include "LogListBox.h"
 #include <QScrollBar>
 
 #include "Dialogs.h"

@@ -1,13 +1,13 @@
 #include "LogWindow.h"
 
 #include <QCloseEvent>
-#include <QListView>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "Dialogs.h"
 #include "FileError.h"
+#include "LogListBox.h"
 #include "LogListModel.h"
 #include "LogLines.h"
 
@@ -28,12 +28,9 @@ TForm5::TForm5(TLogLines& lines, TDialogs& dialogs, QWidget* parent)
   layout->setSpacing(0);
   MainMenu1 = new QMenuBar(this);
   layout->setMenuBar(MainMenu1);
-  ListBox1 = new QListView(this);
-  ListBox1->setObjectName(QStringLiteral("ListBox1"));
-  ListBox1->setUniformItemSizes(true);
-  ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   model_ = new TLogListModel(lines, this);
-  ListBox1->setModel(model_);
+  ListBox1 = new TLogListBox(*model_, this);
+  ListBox1->setObjectName(QStringLiteral("ListBox1"));
   connect(model_, &TLogListModel::linesAppended, this, &TForm5::ScrollToLast);
   layout->addWidget(ListBox1);
   BuildMenu();

@@ -3,13 +3,13 @@
 #include <QString>
 #include <QWidget>
 
-class QListView;
 class QMenuBar;
 
 namespace zuvar {
 
 class TDialogs;
 class TLogLines;
+class TLogListBox;
 class TLogListModel;
 
 // The log window: a tool window kept above the main window, with the list of log lines and the menu
@@ -20,7 +20,7 @@ class TForm5 : public QWidget {
   TForm5(TLogLines& lines, TDialogs& dialogs, QWidget* parent = nullptr);
   ~TForm5() override;
 
-  QListView* ListBox1;
+  TLogListBox* ListBox1;
   QMenuBar* MainMenu1;
 
   // Set the first time the window is hidden, never reset.

@@ -1,10 +1,10 @@
 #include <QFile>
-#include <QListView>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "AppTestSupport.h"
+#include "LogListBox.h"
 #include "LogListModel.h"
 #include "LogWindow.h"
 
@@ -17,6 +17,7 @@ class LogWindowTest : public QObject {
   void ListFollowsTheLinesAndScrollsToTheLast();
   void SaveClearSaveAsksAgain();
   void LoadReplacesAndSavesBackWithoutAsking();
+  void AMillionLinesKeepTheLastInSightAndTheKeysWork();
 };
 
 void LogWindowTest::ListFollowsTheLinesAndScrollsToTheLast() {
@@ -88,6 +89,39 @@ void LogWindowTest::LoadReplacesAndSavesBackWithoutAsking() {
   QFile file(name);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), QByteArray("pierwsza\r\ndruga\r\ntrzecia\r\n"));
+}
+
+// A run may log a line per statement: the list must take a million lines, show the last one and
+// still move through them by keys and clear back to nothing.
+void LogWindowTest::AMillionLinesKeepTheLastInSightAndTheKeysWork() {
+  FakeDialogs dialogs;
+  TLogLines lines;
+  TForm5 window(lines, dialogs);
+  window.resize(356, 141);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  constexpr int kLines = 1'000'000;
+  for (int i = 0; i < kLines; ++i) lines.Append("interpretacja kodu: \"i = i + 1;\" " + std::to_string(i));
+  QCoreApplication::processEvents();
+  TLogListBox& list = *window.ListBox1;
+  QCOMPARE(list.RowCount(), kLines);
+  QVERIFY(list.TopRow() + list.VisibleRows() >= kLines);
+  QVERIFY(list.TopRow() < kLines);
+  QVERIFY(!list.grab().isNull());
+
+  QTest::keyClick(&list, Qt::Key_Home);
+  QCOMPARE(list.CurrentRow(), 0);
+  QCOMPARE(list.TopRow(), 0);
+  QTest::keyClick(&list, Qt::Key_PageDown);
+  QCOMPARE(list.CurrentRow(), list.VisibleRows());
+  QTest::keyClick(&list, Qt::Key_End);
+  QCOMPARE(list.CurrentRow(), kLines - 1);
+  QVERIFY(list.TopRow() + list.VisibleRows() >= kLines);
+
+  window.KasujLog1Click();
+  QCOMPARE(list.RowCount(), 0);
+  QCOMPARE(list.CurrentRow(), -1);
+  QCOMPARE(list.verticalScrollBar()->maximum(), 0);
 }
 
 QTEST_MAIN(LogWindowTest)

@@ -1,0 +1,107 @@
+#include "LogListBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "LogListModel.h"
+
+namespace zuvar {
+
+TLogListBox::TLogListBox(TLogListModel& model, QWidget* parent)
+    : QAbstractScrollArea(parent), model_(model) {
+  setFocusPolicy(Qt::StrongFocus);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setBackgroundRole(QPalette::Base);
+  viewport()->setBackgroundRole(QPalette::Base);
+  viewport()->setAutoFillBackground(true);
+  connect(&model_, &QAbstractItemModel::rowsInserted, this, &TLogListBox::RowsChanged);
+  connect(&model_, &QAbstractItemModel::rowsRemoved, this, &TLogListBox::RowsChanged);
+  connect(&model_, &QAbstractItemModel::modelReset, this, &TLogListBox::RowsChanged);
+  UpdateScrollRange();
+}
+
+QAbstractItemModel* TLogListBox::model() const { return &model_; }
+
+int TLogListBox::RowCount() const { return model_.rowCount(); }
+
+int TLogListBox::TopRow() const { return verticalScrollBar()->value(); }
+
+int TLogListBox::VisibleRows() const { return std::max(1, viewport()->height() / ItemHeight); }
+
+void TLogListBox::SetCurrentRow(int row) {
+  const int rows = RowCount();
+  current_ = rows == 0 ? -1 : std::clamp(row, 0, rows - 1);
+  if (current_ >= 0) EnsureVisible(current_);
+  viewport()->update();
+}
+
+void TLogListBox::scrollToBottom() { verticalScrollBar()->setValue(verticalScrollBar()->maximum()); }
+
+void TLogListBox::RowsChanged() {
+  if (current_ >= RowCount()) current_ = -1;
+  UpdateScrollRange();
+  viewport()->update();
+}
+
+// The scroll bar counts rows: its maximum puts the last row at the bottom of the view.
+void TLogListBox::UpdateScrollRange() {
+  const int page = VisibleRows();
+  QScrollBar* bar = verticalScrollBar();
+  bar->setPageStep(page);
+  bar->setSingleStep(1);
+  bar->setRange(0, std::max(0, RowCount() - page));
+}
+
+void TLogListBox::EnsureVisible(int row) {
+  QScrollBar* bar = verticalScrollBar();
+  if (row < bar->value()) bar->setValue(row);
+  else if (row >= bar->value() + VisibleRows()) bar->setValue(row - VisibleRows() + 1);
+}
+
+QString TLogListBox::TextOf(int row) const { return model_.data(model_.index(row), Qt::DisplayRole).toString(); }
+
+void TLogListBox::paintEvent(QPaintEvent*) {
+  QPainter painter(viewport());
+  const int top = TopRow();
+  const int last = std::min(RowCount() - 1, top + VisibleRows());
+  const int width = viewport()->width();
+  for (int row = top; row <= last; ++row) {
+    const QRect rect(0, (row - top) * ItemHeight, width, ItemHeight);
+    const bool selected = row == current_;
+    if (selected) painter.fillRect(rect, palette().brush(QPalette::Highlight));
+    painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     TextOf(row));
+  }
+}
+
+void TLogListBox::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  UpdateScrollRange();
+}
+
+void TLogListBox::scrollContentsBy(int, int) { viewport()->update(); }
+
+void TLogListBox::mousePressEvent(QMouseEvent* event) {
+  const int row = TopRow() + static_cast<int>(event->position().y()) / ItemHeight;
+  if (row < RowCount()) SetCurrentRow(row);
+}
+
+void TLogListBox::keyPressEvent(QKeyEvent* event) {
+  const int page = VisibleRows();
+  switch (event->key()) {
+    case Qt::Key_Up: SetCurrentRow(current_ - 1); break;
+    case Qt::Key_Down: SetCurrentRow(current_ + 1); break;
+    case Qt::Key_PageUp: SetCurrentRow(current_ - page); break;
+    case Qt::Key_PageDown: SetCurrentRow(current_ + page); break;
+    case Qt::Key_Home: SetCurrentRow(0); break;
+    case Qt::Key_End: SetCurrentRow(RowCount() - 1); break;
+    default: QAbstractScrollArea::keyPressEvent(event); return;
+  }
+  event->accept();
+}
+
+}  // namespace zuvar
