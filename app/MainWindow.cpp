@@ -303,6 +303,7 @@ void TZUVAR::FirstPaintSteps() {
   Menu.Standardowewyjcie1->setChecked(!Menu.Standardowewyjcie1->isChecked());
   SetOutputVisible(Menu.Standardowewyjcie1->isChecked());
   Oprogramie1Click();
+  if (!StartFile.isEmpty()) project_->OpenProject(StartFile);
 }
 
 void TZUVAR::PlaceToolWindows() {

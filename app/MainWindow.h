@@ -31,6 +31,8 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   bool AskFileName = false;
   // True until the window has been painted for the first time.
   bool FirstPaint = true;
+  // A project named on the command line, opened once the start-up steps are done.
+  QString StartFile;
 
   TZuvarApp& App() { return app_; }
   TSchematView* Schemat() const { return canvas_.get(); }

@@ -84,6 +84,10 @@ void TProjectCommands::Wczytajzpliku1Click() {
       TFileDialogSpec{QStringLiteral("Wybierz schemat do załadowania ..."), kProjectFilters,
                       QStringLiteral("bin"), fileName_});
   if (name.isEmpty()) return;
+  OpenProject(name);
+}
+
+void TProjectCommands::OpenProject(const QString& name) {
   window_.DestroyCanvas();
   fileName_ = name;
   TProjectReader reader(window_.App().AppHost());

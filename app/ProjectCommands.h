@@ -16,6 +16,8 @@ class TProjectCommands : public QObject {
 
   void Nowy1Click();
   void Wczytajzpliku1Click();
+  // Opens the named project in place of the current one, without asking for a name.
+  void OpenProject(const QString& name);
   void Zapisz1Click() { Save(false); }
   void Zapiszdopliku1Click() { Save(true); }
   void Usu1Click();

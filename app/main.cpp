@@ -1,6 +1,9 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <exception>
 
+#include "MainWindow.h"
 #include "QtDialogs.h"
 #include "ZuvarApp.h"
 
@@ -24,6 +27,19 @@ class TZuvarApplication : public QApplication {
   }
 };
 
+// The optional project file named on the command line, as an absolute path.
+QString StartFile(const QApplication& application) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("ZUVAR 32 Pro - edytor graficzny i symulator schematów blokowych algorytmów"));
+  parser.addHelpOption();
+  parser.addPositionalArgument(QStringLiteral("plik"), QStringLiteral("Schemat blokowy do otwarcia (*.bin)."),
+                               QStringLiteral("[plik]"));
+  parser.process(application);
+  const QStringList files = parser.positionalArguments();
+  return files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -32,7 +48,9 @@ int main(int argc, char* argv[]) {
   zuvar::TQtDialogs dialogs;
   application.Dialogs = &dialogs;
   zuvar::TZuvarApp app(dialogs);
+  const QString startFile = StartFile(application);
   app.Start();
+  app.MainWindow()->StartFile = startFile;
   const int result = application.exec();
   application.Dialogs = nullptr;
   return result;

@@ -1,43 +1,61 @@
 #!/usr/bin/env bash
-# Smoke test of the desktop program in a real X server: starts zuvar under Xvfb, waits for its
-# main window, takes a screenshot of the screen and checks that the window was drawn (the
-# picture has many colours, not one uniform fill).
-# Usage: smoke-xvfb.sh <path to zuvar> [screenshot file]
+# Smoke test of the desktop program in a real X server. Starts zuvar under Xvfb with an example
+# project, closes the About box with Enter, runs the project to its end in real time (Ctrl+F9),
+# answers its read dialog, waits for the end-of-run message and takes a screenshot. Passes when
+# the picture shows a drawn window and the output panel, yellow program output on black.
+# Usage: smoke-xvfb.sh <path to zuvar> <example.bin> [screenshot file]
 set -euo pipefail
 
-exe=${1:?usage: smoke-xvfb.sh <path to zuvar> [screenshot.png]}
-shot=${2:-${TMPDIR:-/tmp}/zuvar-smoke.png}
-for tool in xvfb-run xwininfo import identify; do
+exe=${1:?usage: smoke-xvfb.sh <path to zuvar> <example.bin> [screenshot.png]}
+project=${2:?usage: smoke-xvfb.sh <path to zuvar> <example.bin> [screenshot.png]}
+shot=${3:-${TMPDIR:-/tmp}/zuvar-smoke.png}
+for tool in xvfb-run xwininfo xdotool import identify convert; do
   command -v "$tool" >/dev/null || { echo "smoke: $tool is missing (scripts/deps.sh installs it)"; exit 1; }
 done
 
 inner=$(cat <<'INNER'
 set -u
-exe=$1; shot=$2
-QT_QPA_PLATFORM=xcb "$exe" &
+exe=$1; project=$2; shot=$3
+# Waits up to 30 s for a window with exactly this title and prints its id.
+window() {
+  for _ in $(seq 1 150); do
+    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.2
+  done
+  return 1
+}
+press() { xdotool windowfocus --sync "$1" && sleep 0.3 && xdotool key "$2"; }
+fail() { echo "smoke: $1"; import -window root "$shot"; kill "$pid" 2>/dev/null; exit 1; }
+
+QT_QPA_PLATFORM=xcb "$exe" "$project" &
 pid=$!
-found=0
-for _ in $(seq 1 150); do
-  if xwininfo -root -tree 2>/dev/null | grep -q 'ZUVAR 32 Pro - Edytor graficzny'; then found=1; break; fi
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-if [ "$found" = 1 ]; then
-  sleep 1.5
-  import -window root "$shot"
-fi
+about=$(window "O programie") || fail "the About box did not appear"
+press "$about" Return
+main=$(window "ZUVAR 32 Pro - Edytor graficzny i symulator schematów blokowych algorytmów") ||
+  fail "the main window did not appear"
+sleep 1
+press "$main" ctrl+F9
+ask=$(window "Wprowadzanie wartości zmiennej") || fail "the read dialog did not appear"
+xdotool windowfocus --sync "$ask"; sleep 0.3; xdotool type 6; xdotool key Return
+done=$(window "DAVERO") || fail "the run did not reach its end"
+sleep 1
+import -window root "$shot"
+press "$done" Return
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null
-[ "$found" = 1 ] || { echo "smoke: the main window did not appear"; exit 1; }
+exit 0
 INNER
 )
 
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c "$inner" smoke "$exe" "$shot"
+xvfb-run -a -s "-screen 0 1280x800x24" bash -c "$inner" smoke "$exe" "$project" "$shot"
 
 colours=$(identify -format '%k' "$shot")
-echo "smoke: screenshot $shot has $colours colours"
-if [ "$colours" -lt 16 ]; then
-  echo "smoke: the window was not drawn"
-  exit 1
-fi
+# The main window fills the screen, so its output panel is the strip at the bottom.
+yellow=$(convert "$shot" -gravity South -crop 1280x90+0+0 +repage -fuzz 20% -fill black +opaque yellow -fill white -opaque yellow \
+  -format '%[fx:round(mean*w*h)]' info:)
+echo "smoke: screenshot $shot has $colours colours and $yellow yellow output pixels"
+[ "$colours" -ge 16 ] || { echo "smoke: the window was not drawn"; exit 1; }
+[ "$yellow" -ge 30 ] || { echo "smoke: the output panel shows no program output"; exit 1; }
 echo "smoke: passed"
