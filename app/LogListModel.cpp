@@ -15,7 +15,8 @@ int TLogListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant TLogListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return QVariant();
-  return QString::fromStdString(lines_.Lines()[static_cast<std::size_t>(index.row())]);
+  const std::string_view line = lines_.Line(static_cast<std::size_t>(index.row()));
+  return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
 }
 
 // The lines are already in the list when this is told. The view learns of them once the

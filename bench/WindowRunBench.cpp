@@ -111,7 +111,7 @@ double WindowSeconds(TZuvarApp& app, std::size_t& logLines) {
   clock.start();
   window.Simulation().SpeedButton3Click();
   const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-  logLines = app.Log.Lines().size();
+  logLines = app.Log.Size();
   // ZUVAR_BENCH_SHOT=file.png keeps a picture of the main window after the run.
   if (const QByteArray shot = qgetenv("ZUVAR_BENCH_SHOT"); !shot.isEmpty())
     window.grab().save(QString::fromLocal8Bit(shot));

@@ -15,20 +15,38 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 }  // namespace
 
+void TLogLines::Add(std::string_view line) {
+  text_.append(line);
+  ends_.push_back(text_.size());
+}
+
 void TLogLines::Append(std::string_view line) {
-  lines_.emplace_back(line);
-  NotifyAppended(lines_.size() - 1, 1);
+  Add(line);
+  NotifyAppended(ends_.size() - 1, 1);
 }
 
 void TLogLines::Clear() {
-  lines_.clear();
+  text_.clear();
+  ends_.clear();
   NotifyCleared();
+}
+
+std::string_view TLogLines::Line(std::size_t index) const {
+  const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
+  return std::string_view(text_).substr(begin, ends_[index] - begin);
+}
+
+std::vector<std::string> TLogLines::Lines() const {
+  std::vector<std::string> lines;
+  lines.reserve(ends_.size());
+  for (std::size_t i = 0; i < ends_.size(); ++i) lines.emplace_back(Line(i));
+  return lines;
 }
 
 void TLogLines::SaveToFile(const std::string& fileName) const {
   TNewFileStream stream(fileName, TNewFileStream::TMode::Create);
-  for (const std::string& line : lines_) {
-    stream.Write(Cp1250::FromUtf8(line));
+  for (std::size_t i = 0; i < ends_.size(); ++i) {
+    stream.Write(Cp1250::FromUtf8(Line(i)));
     stream.Write(kLineEnd);
   }
   stream.Close();
@@ -38,7 +56,7 @@ void TLogLines::LoadFromFile(const std::string& fileName) {
   Clear();
   const TNewFileStream stream(fileName, TNewFileStream::TMode::Read);
   SplitIntoLines(stream.Buffer());
-  if (!lines_.empty()) NotifyAppended(0, lines_.size());
+  if (!ends_.empty()) NotifyAppended(0, ends_.size());
 }
 
 void TLogLines::SplitIntoLines(std::string_view text) {
@@ -46,7 +64,7 @@ void TLogLines::SplitIntoLines(std::string_view text) {
   while (pos < text.size()) {
     std::size_t end = pos;
     while (end < text.size() && text[end] != kCR && text[end] != kLF) ++end;
-    lines_.push_back(Cp1250::ToUtf8(text.substr(pos, end - pos)));
+    Add(Cp1250::ToUtf8(text.substr(pos, end - pos)));
     if (end < text.size() && text[end] == kCR) {
       ++end;
       if (end < text.size() && text[end] == kLF) ++end;

@@ -83,7 +83,7 @@ class AppFixture {
   TZUVAR* Window() const { return app->MainWindow(); }
   TMainMenu& Menu() const { return Window()->Menu; }
   TSchematView* Canvas() const { return Window()->Schemat(); }
-  const std::vector<std::string>& Log() const { return app->Log.Lines(); }
+  std::vector<std::string> Log() const { return app->Log.Lines(); }
   bool Logged(const std::string& line) const {
     for (const std::string& l : Log())
       if (l == line) return true;

@@ -246,7 +246,8 @@ void FileCommandsTest::CloseWithQuestionsAnsweredBothWays() {
     AppFixture f;
     f.NewDiagram();
     QVERIFY(f.Window()->Project().CloseQuery());
-    const std::vector<std::string> tail(f.Log().end() - 2, f.Log().end());
+    const std::vector<std::string> log = f.Log();
+    const std::vector<std::string> tail(log.end() - 2, log.end());
     QCOMPARE(tail, (std::vector<std::string>{"Polecenie zamknięcia programu",
                                              "Skasowanie schematu i zakończenie programu!"}));
     QVERIFY(f.Canvas() == nullptr);
@@ -261,7 +262,8 @@ void FileCommandsTest::CloseWithQuestionsAnsweredBothWays() {
     QVERIFY(f.Canvas() != nullptr);
     f.dialogs.answers = {TMsgResult::Yes};
     QVERIFY(f.Window()->close());
-    const std::vector<std::string> tail(f.Log().end() - 2, f.Log().end());
+    const std::vector<std::string> log = f.Log();
+    const std::vector<std::string> tail(log.end() - 2, log.end());
     QCOMPARE(tail, (std::vector<std::string>{"Potwierdzenie polecenia zamknięcia programu",
                                              "Skasowanie schematu i zakończenie programu!"}));
   }
