@@ -29,21 +29,38 @@ TFrame1::TFrame1(QWidget* parent) : QFrame(parent) {
 
 TFrame1::~TFrame1() { lines_.SetListener(nullptr); }
 
+// Output reaches the memo once per pass of the event loop, however many writes came meanwhile:
+// a run that writes a long line piece by piece would otherwise lay the line out at every piece.
 void TFrame1::OnTextAppended(std::string_view text) {
-  QTextCursor cursor(Memo1->document());
-  cursor.movePosition(QTextCursor::End);
-  cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  ScrollToEnd();
+  pending_ += QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  ScheduleFlush();
 }
 
 void TFrame1::OnLineAdded() {
-  QTextCursor cursor(Memo1->document());
-  cursor.movePosition(QTextCursor::End);
-  if (lines_.Lines().size() > 1) cursor.insertBlock();
-  ScrollToEnd();
+  if (lines_.Lines().size() > 1) pending_ += QChar::ParagraphSeparator;
+  ScheduleFlush();
 }
 
-void TFrame1::OnCleared() { Memo1->clear(); }
+void TFrame1::OnCleared() {
+  pending_.clear();
+  Memo1->clear();
+}
+
+void TFrame1::ScheduleFlush() {
+  if (flushPending_) return;
+  flushPending_ = true;
+  QMetaObject::invokeMethod(this, &TFrame1::Flush, Qt::QueuedConnection);
+}
+
+void TFrame1::Flush() {
+  flushPending_ = false;
+  if (pending_.isEmpty()) return;
+  QTextCursor cursor(Memo1->document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertText(pending_);
+  pending_.clear();
+  ScrollToEnd();
+}
 
 void TFrame1::ScrollToEnd() {
   Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QString>
 
 #include "OutputLines.h"
 
@@ -19,13 +20,20 @@ class TFrame1 : public QFrame, private TOutputLines::Listener {
   TOutputLines& Lines() { return lines_; }
   QPlainTextEdit* Memo1;
 
+  // Puts the output written since the last pass of the event loop into the memo now.
+  void Flush();
+
  private:
   void OnTextAppended(std::string_view text) override;
   void OnLineAdded() override;
   void OnCleared() override;
+  void ScheduleFlush();
   void ScrollToEnd();
 
   TOutputLines lines_;
+  // Output not yet in the memo; line breaks are paragraph separators.
+  QString pending_;
+  bool flushPending_ = false;
 };
 
 }  // namespace zuvar

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -137,14 +138,20 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
-  const double terminal = TerminalSeconds(runner, project);
+  // The best of three runs each, so that a busy machine disturbs the ratio less.
+  double terminal = TerminalSeconds(runner, project);
+  for (int i = 0; i < 2; ++i) terminal = std::min(terminal, TerminalSeconds(runner, project));
   SilentDialogs dialogs;
   TZuvarApp::PrepareProcess();
   TZuvarApp app(dialogs);
   app.Start();
   QCoreApplication::processEvents();
   std::size_t logLines = 0;
-  const double windows = WindowSeconds(app, logLines);
+  double windows = WindowSeconds(app, logLines);
+  for (int i = 0; i < 2; ++i) {
+    app.Log.Clear();
+    windows = std::min(windows, WindowSeconds(app, logLines));
+  }
   std::printf("bubble sort of %d elements, real-time run\n", kElements);
   std::printf("  zuvar-run:       %8.3f s\n", terminal);
   std::printf("  program windows: %8.3f s (%zu log lines)\n", windows, logLines);

@@ -242,8 +242,10 @@ QGraphicsSimpleTextItem* TSchematView::LetterOf(const TNewShape* block, bool tru
   return trueLetter ? it->second.trueLetter : it->second.falseLetter;
 }
 
+// A block already in front stays where it is: a run brings its block forward at every step.
 void TSchematView::BringToFront(TNewShape& block) {
-  if (TBlockItem* item = ItemOf(&block)) item->setZValue(NextZ());
+  TBlockItem* item = ItemOf(&block);
+  if (item != nullptr && item->zValue() != topZ_) item->setZValue(NextZ());
 }
 
 void TSchematView::BringHandleToFront() { LinkHandle->setZValue(NextZ()); }

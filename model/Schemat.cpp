@@ -90,10 +90,12 @@ void TSchemat::SetActiveBlock(TNewShape* block) {
   if (block != nullptr && !Owns(block)) return;
   TNewShape* previous = ActiveBlock;
   if (SourceLines != nullptr) {
-    if (ActiveBlock != nullptr) ActiveBlock->Code = *SourceLines;
+    // The edited lines go back into the block that had them; the list then takes the new
+    // block's lines, reusing the strings it holds (a run changes the block at every step).
     const bool saved = Saved;
-    SourceLines->clear();
-    if (block != nullptr) *SourceLines = block->Code;
+    if (ActiveBlock != nullptr && ActiveBlock->Code != *SourceLines) ActiveBlock->Code.swap(*SourceLines);
+    if (block == nullptr) SourceLines->clear();
+    else if (block->Code != *SourceLines) *SourceLines = block->Code;
     Saved = saved;
   }
   ActiveBlock = block;
