@@ -12,7 +12,7 @@
 #include <cstdlib>
 
 #include "Dialogs.h"
-#include "DiagramBuilder.h"
+#include "BubbleSortSheet.h"
 #include "LogWindow.h"
 #include "MainWindow.h"
 #include "ProjectFile.h"
@@ -45,49 +45,8 @@ int kElements = 300;
 
 // The bubble sort of the examples, with the array filled in descending order by the diagram.
 void DrawBubbleSort(TSchemat& diagram) {
-  test::DiagramBuilder s(diagram);
-  auto put = [&](TNewShapeType shape, int column, int row, std::vector<std::string> code = {}) {
-    TNewShape* block = s.Add(shape, std::move(code));
-    block->MoveTo(40 + column * 200, 20 + row * 70);
-    return block;
-  };
-  const std::string n = std::to_string(kElements);
-  auto* start = put(nstStart, 1, 0);
-  auto* init = put(nstCalc, 1, 1,
-                   {"long n = " + n + ";", "long a[" + n + "];", "long i = 0;", "long j;", "long t;"});
-  auto* fillMore = put(nstChoice, 1, 3, {"i < n;"});
-  auto* fillOne = put(nstCalc, 1, 4, {"a[i] = n - i;", "i = i + 1;"});
-  auto* outerInit = put(nstCalc, 2, 4, {"i = 0;"});
-  auto* outer = put(nstChoice, 2, 5, {"i + 1 < n;"});
-  auto* innerInit = put(nstCalc, 2, 6, {"j = 0;"});
-  auto* inner = put(nstChoice, 2, 7, {"j + i + 1 < n;"});
-  auto* compare = put(nstChoice, 2, 8, {"a[j] > a[j + 1];"});
-  auto* swap = put(nstCalc, 1, 9, {"t = a[j];", "a[j] = a[j + 1];", "a[j + 1] = t;"});
-  auto* joined = put(nstNode, 2, 10);
-  auto* innerNext = put(nstCalc, 2, 11, {"j = j + 1;"});
-  auto* outerNext = put(nstCalc, 3, 8, {"i = i + 1;"});
-  auto* printInit = put(nstCalc, 4, 6, {"i = 0;"});
-  auto* printMore = put(nstChoice, 4, 7, {"i < n;"});
-  auto* printOne = put(nstInOut, 4, 8, {"write(a[i]);", "write(\" \");"});
-  auto* printNext = put(nstCalc, 4, 9, {"i = i + 1;"});
-  auto* newline = put(nstInOut, 5, 8, {"write(\"\\n\");"});
-  auto* stop = put(nstStop, 5, 9);
-  s.Chain({start, init, fillMore, fillOne});
-  s.Link(fillOne, fillMore, sideLeft, sideLeft);
-  s.LinkFalse(fillMore, outerInit);
-  s.Chain({outerInit, outer, innerInit, inner, compare});
-  s.Link(compare, swap, sideLeft, sideTop);
-  s.LinkFalse(compare, joined, sideRight, sideRight);
-  s.Link(swap, joined, sideBottom, sideLeft);
-  s.Link(joined, innerNext);
-  s.Link(innerNext, inner, sideLeft, sideLeft);
-  s.LinkFalse(inner, outerNext);
-  s.Link(outerNext, outer, sideTop, sideRight);
-  s.LinkFalse(outer, printInit);
-  s.Chain({printInit, printMore, printOne, printNext});
-  s.Link(printNext, printMore, sideLeft, sideLeft);
-  s.LinkFalse(printMore, newline);
-  s.Link(newline, stop);
+  examples::ExampleSheet sheet(diagram);
+  examples::DrawBubbleSort(sheet, kElements);
 }
 
 double TerminalSeconds(const QString& runner, const QString& project) {

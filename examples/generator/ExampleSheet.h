@@ -13,7 +13,9 @@ namespace zuvar::examples {
 // the bottom for the top unless other sides are named.
 class ExampleSheet {
  public:
-  ExampleSheet() : build_(diagram_) {}
+  ExampleSheet() : diagram_(own_), build_(diagram_) {}
+  // Draws into a diagram of someone else's, such as the document of a canvas.
+  explicit ExampleSheet(TSchemat& diagram) : diagram_(diagram), build_(diagram_) {}
 
   TNewShape* Put(TNewShapeType shape, int column, int row, std::vector<std::string> code = {}) {
     TNewShape* block = build_.Add(shape, std::move(code));
@@ -32,7 +34,8 @@ class ExampleSheet {
   TSchemat& Diagram() { return diagram_; }
 
  private:
-  TSchemat diagram_;
+  TSchemat own_;
+  TSchemat& diagram_;
   test::DiagramBuilder build_;
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "BubbleSortSheet.h"
 #include "ExampleSheet.h"
 #include "FixedWidthMeasurer.h"
 #include "ProjectFile.h"
@@ -100,46 +101,7 @@ void Prime(ExampleSheet& s) {
   s.Link(end, stop);
 }
 
-void BubbleSort(ExampleSheet& s) {
-  auto* start = s.Put(nstStart, 1, 0);
-  auto* init =
-      s.Put(nstCalc, 1, 1, {"long n;", "long a[20];", "long i = 0;", "long j;", "long t;"});
-  auto* count = s.Put(nstInOut, 1, 2, {"read(n);"});
-  auto* readMore = s.Put(nstChoice, 1, 3, {"i < n;"});
-  auto* readOne = s.Put(nstInOut, 1, 4, {"read(a[i]);"});
-  auto* readNext = s.Put(nstCalc, 1, 5, {"i = i + 1;"});
-  auto* outerInit = s.Put(nstCalc, 2, 4, {"i = 0;"});
-  auto* outer = s.Put(nstChoice, 2, 5, {"i + 1 < n;"});
-  auto* innerInit = s.Put(nstCalc, 2, 6, {"j = 0;"});
-  auto* inner = s.Put(nstChoice, 2, 7, {"j + i + 1 < n;"});
-  auto* compare = s.Put(nstChoice, 2, 8, {"a[j] > a[j + 1];"});
-  auto* swap = s.Put(nstCalc, 1, 9, {"t = a[j];", "a[j] = a[j + 1];", "a[j + 1] = t;"});
-  auto* joined = s.Put(nstNode, 2, 10);
-  auto* innerNext = s.Put(nstCalc, 2, 11, {"j = j + 1;"});
-  auto* outerNext = s.Put(nstCalc, 3, 8, {"i = i + 1;"});
-  auto* printInit = s.Put(nstCalc, 4, 6, {"i = 0;"});
-  auto* printMore = s.Put(nstChoice, 4, 7, {"i < n;"});
-  auto* printOne = s.Put(nstInOut, 4, 8, {"write(a[i]);", "write(\" \");"});
-  auto* printNext = s.Put(nstCalc, 4, 9, {"i = i + 1;"});
-  auto* newline = s.Put(nstInOut, 5, 8, {"write(\"\\n\");"});
-  auto* stop = s.Put(nstStop, 5, 9);
-  s.Chain({start, init, count, readMore, readOne, readNext});
-  s.Link(readNext, readMore, sideLeft, sideLeft);
-  s.LinkFalse(readMore, outerInit);
-  s.Chain({outerInit, outer, innerInit, inner, compare});
-  s.Link(compare, swap, sideLeft, sideTop);
-  s.LinkFalse(compare, joined, sideRight, sideRight);
-  s.Link(swap, joined, sideBottom, sideLeft);
-  s.Link(joined, innerNext);
-  s.Link(innerNext, inner, sideLeft, sideLeft);
-  s.LinkFalse(inner, outerNext);
-  s.Link(outerNext, outer, sideTop, sideRight);
-  s.LinkFalse(outer, printInit);
-  s.Chain({printInit, printMore, printOne, printNext});
-  s.Link(printNext, printMore, sideLeft, sideLeft);
-  s.LinkFalse(printMore, newline);
-  s.Link(newline, stop);
-}
+void BubbleSort(ExampleSheet& s) { DrawBubbleSort(s); }
 
 void Fibonacci(ExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
