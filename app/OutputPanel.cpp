@@ -170,10 +170,12 @@ void TFrame1::dropEvent(QDropEvent* event) {
 void TFrame1::wheelEvent(QWheelEvent* event) { event->ignore(); }
 
 bool TFrame1::eventFilter(QObject* watched, QEvent* event) {
+  // The floating memo's window may close (the program quits by closing its windows); the memo
+  // then comes back into the panel.
   if (watched == Memo1 && event->type() == QEvent::Close && MemoFloating()) {
-    event->ignore();
-    DockMemoLater();
-    return true;
+    QMetaObject::invokeMethod(
+        this, [this] { DockMemo(); Memo1->show(); }, Qt::QueuedConnection);
+    return false;
   }
   if (watched == Memo1->viewport()) return MemoMouseEvent(event);
   return QFrame::eventFilter(watched, event);

@@ -18,7 +18,7 @@ namespace zuvar {
 // The panel is a dock site and the memo its dockable control. Dragging the memo with the left
 // button starts a dock drag; dropped on the panel it docks and fills it, dropped anywhere else
 // it floats as a tool window above the main window, still owned by the panel and still fed by
-// the same lines. A double click on the floating memo, or closing it, docks it back.
+// the same lines. A double click on the floating memo, or closing its window, docks it back.
 class TFrame1 : public QFrame, private TOutputLines::Listener {
   Q_OBJECT
  public:
