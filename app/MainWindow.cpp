@@ -275,6 +275,7 @@ void TZUVAR::SetOutputVisible(bool visible) {
 bool TZUVAR::OutputVisible() const { return Frame1->isVisibleTo(const_cast<TZUVAR*>(this)); }
 
 void TZUVAR::SetOutputHeight(int height) {
+  height = std::min(height, Frame1->maximumHeight());  // a panel without its memo stays shrunk
   const int total = std::max(Splitter2->height(), height + 1);
   Splitter2->setSizes({total - height, height});
   Frame1->resize(Frame1->width(), height);

@@ -1,20 +1,40 @@
 #include "OutputPanel.h"
 
+#include <QApplication>
+#include <QCursor>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
 
 namespace zuvar {
 
+namespace {
+
+// The panel's height at design; a memo docked into a panel that had no usable height gets it.
+constexpr int kDesignHeight = 82;
+
+}  // namespace
+
 TFrame1::TFrame1(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("Frame1"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
+  setAcceptDrops(true);
+  layout_ = new QVBoxLayout(this);
+  layout_->setContentsMargins(0, 0, 0, 0);
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
   Memo1->setFocusPolicy(Qt::NoFocus);
+  Memo1->setAcceptDrops(false);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   QFont font;
   font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
@@ -23,11 +43,15 @@ TFrame1::TFrame1(QWidget* parent) : QFrame(parent) {
   font.setPixelSize(16);
   Memo1->setFont(font);
   Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { background: black; color: yellow; }"));
-  layout->addWidget(Memo1);
+  layout_->addWidget(Memo1);
+  Memo1->installEventFilter(this);
+  Memo1->viewport()->installEventFilter(this);
   lines_.SetListener(this);
 }
 
 TFrame1::~TFrame1() { lines_.SetListener(nullptr); }
+
+// ---- output lines ---------------------------------------------------------------------------
 
 // Output reaches the memo once per pass of the event loop, however many writes came meanwhile:
 // a run that writes a long line piece by piece would otherwise lay the line out at every piece.
@@ -64,6 +88,170 @@ void TFrame1::Flush() {
 
 void TFrame1::ScrollToEnd() {
   Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());
+}
+
+// ---- docking --------------------------------------------------------------------------------
+
+const char* TFrame1::DockMimeType() { return "application/x-zuvar-dock-control"; }
+
+std::unique_ptr<QMimeData> TFrame1::DockMimeData() const {
+  auto data = std::make_unique<QMimeData>();
+  data->setData(QString::fromLatin1(DockMimeType()), Memo1->objectName().toUtf8());
+  return data;
+}
+
+bool TFrame1::AcceptsDock(const QObject* source, const QMimeData* data) {
+  return source != nullptr && source->objectName() == QLatin1String("Memo1") &&
+         data != nullptr && data->hasFormat(QString::fromLatin1(DockMimeType()));
+}
+
+bool TFrame1::MemoFloating() const { return Memo1->isWindow(); }
+
+void TFrame1::DockMemo() {
+  if (MemoFloating()) {
+    const bool shown = !Memo1->isHidden();
+    Memo1->setParent(this, Qt::Widget);
+    layout_->addWidget(Memo1);
+    Memo1->setVisible(shown);
+  }
+  setMaximumHeight(QWIDGETSIZE_MAX);
+  if (dockedHeight_ > 0) {
+    ResizeInSplitter(dockedHeight_ > 1 ? dockedHeight_ : kDesignHeight);
+    dockedHeight_ = 0;
+  }
+}
+
+void TFrame1::FloatMemo(const QPoint& topLeft) {
+  if (!MemoFloating()) {
+    dockedHeight_ = std::max(1, height());
+    const bool shown = !Memo1->isHidden();
+    const QSize size = Memo1->size().expandedTo(Memo1->minimumSizeHint());
+    layout_->removeWidget(Memo1);
+    // Still a child of the panel, which owns it; as a tool window it stays above the main window.
+    Memo1->setParent(this, Qt::Tool);
+    Memo1->resize(size);
+    Memo1->setVisible(shown);
+    FitToContent();
+  }
+  Memo1->move(topLeft);
+}
+
+void TFrame1::FitToContent() {
+  const int content = layout_->count() > 0 ? layout_->sizeHint().height() : 0;
+  const int fitted = std::max(minimumHeight(), content);
+  setMaximumHeight(fitted);
+  ResizeInSplitter(fitted);
+}
+
+// Inside a splitter the panel's height is the splitter's to give: the neighbour above the
+// panel takes or gives the difference.
+void TFrame1::ResizeInSplitter(int height) {
+  auto* splitter = qobject_cast<QSplitter*>(parentWidget());
+  const int index = splitter != nullptr ? splitter->indexOf(this) : -1;
+  if (index >= 0 && splitter->count() > 1) {
+    QList<int> sizes = splitter->sizes();
+    const int neighbour = index > 0 ? index - 1 : index + 1;
+    sizes[neighbour] = std::max(0, sizes[neighbour] + sizes[index] - height);
+    sizes[index] = height;
+    splitter->setSizes(sizes);
+  }
+  resize(width(), height);
+}
+
+// ---- drag and drop --------------------------------------------------------------------------
+
+void TFrame1::dragEnterEvent(QDragEnterEvent* event) {
+  if (AcceptsDock(event->source(), event->mimeData()))
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void TFrame1::dragMoveEvent(QDragMoveEvent* event) {
+  if (AcceptsDock(event->source(), event->mimeData()))
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void TFrame1::dropEvent(QDropEvent* event) {
+  if (event->source() != Memo1 || !AcceptsDock(event->source(), event->mimeData())) {
+    event->ignore();
+    return;
+  }
+  // The memo is the drag's source: it moves once the drag has returned.
+  droppedOnPanel_ = true;
+  event->acceptProposedAction();
+}
+
+void TFrame1::wheelEvent(QWheelEvent* event) { event->ignore(); }
+
+bool TFrame1::eventFilter(QObject* watched, QEvent* event) {
+  // The floating memo's window may close (the program quits by closing its windows); the memo
+  // then comes back into the panel.
+  if (watched == Memo1 && event->type() == QEvent::Close && MemoFloating()) {
+    QMetaObject::invokeMethod(
+        this, [this] { DockMemo(); Memo1->show(); }, Qt::QueuedConnection);
+    return false;
+  }
+  if (watched == Memo1->viewport()) return MemoMouseEvent(event);
+  return QFrame::eventFilter(watched, event);
+}
+
+bool TFrame1::MemoMouseEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::LeftButton) return false;
+      pressPos_ = Memo1->viewport()->mapTo(Memo1, mouse->position().toPoint());
+      dragArmed_ = true;
+      return true;
+    }
+    case QEvent::MouseMove: {
+      if (!dragArmed_) return false;
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      const QPoint pos = Memo1->viewport()->mapTo(Memo1, mouse->position().toPoint());
+      if ((pos - pressPos_).manhattanLength() >= QApplication::startDragDistance())
+        StartMemoDrag();
+      return true;
+    }
+    case QEvent::MouseButtonRelease:
+      if (!dragArmed_) return false;
+      dragArmed_ = false;
+      return true;
+    case QEvent::MouseButtonDblClick:
+      if (!MemoFloating()) return false;
+      DockMemoLater();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TFrame1::StartMemoDrag() {
+  dragArmed_ = false;
+  droppedOnPanel_ = false;
+  auto* drag = new QDrag(Memo1);  // deleted by Qt when the drag is over
+  drag->setMimeData(DockMimeData().release());
+  drag->setPixmap(Memo1->grab());
+  drag->setHotSpot(pressPos_);
+  drag->exec(Qt::MoveAction);
+  const QPoint topLeft = QCursor::pos() - pressPos_;
+  // The memo changes its window only after the mouse event that started the drag is done.
+  const bool docked = droppedOnPanel_;
+  QMetaObject::invokeMethod(
+      this, [this, docked, topLeft] { FinishMemoDrag(docked, topLeft); }, Qt::QueuedConnection);
+}
+
+void TFrame1::FinishMemoDrag(bool docked, const QPoint& topLeft) {
+  if (docked)
+    DockMemo();
+  else
+    FloatMemo(topLeft);
+}
+
+void TFrame1::DockMemoLater() {
+  QMetaObject::invokeMethod(this, &TFrame1::DockMemo, Qt::QueuedConnection);
 }
 
 }  // namespace zuvar

@@ -2,15 +2,24 @@
 
 #include <QFrame>
 #include <QString>
+#include <QPoint>
+#include <memory>
 
 #include "OutputLines.h"
 
+class QMimeData;
 class QPlainTextEdit;
+class QVBoxLayout;
 
 namespace zuvar {
 
 // The output panel: a read-only memo, yellow on black, that shows the lines the simulated
 // algorithm writes. It follows its TOutputLines as they change.
+//
+// The panel is a dock site and the memo its dockable control. Dragging the memo with the left
+// button starts a dock drag; dropped on the panel it docks and fills it, dropped anywhere else
+// it floats as a tool window above the main window, still owned by the panel and still fed by
+// the same lines. A double click on the floating memo, or closing its window, docks it back.
 class TFrame1 : public QFrame, private TOutputLines::Listener {
   Q_OBJECT
  public:
@@ -23,6 +32,29 @@ class TFrame1 : public QFrame, private TOutputLines::Listener {
   // Puts the output written since the last pass of the event loop into the memo now.
   void Flush();
 
+  // The mime type that marks a dock drag; its data is the dragged control's object name.
+  static const char* DockMimeType();
+  // The data a dock drag of the memo carries.
+  std::unique_ptr<QMimeData> DockMimeData() const;
+  // Whether a drag from this source with this data may dock on the panel: only a control
+  // named "Memo1" that carries the dock mime type.
+  static bool AcceptsDock(const QObject* source, const QMimeData* data);
+
+  // The memo dropped on the panel: it goes back into the panel and fills it, and the panel
+  // stops sizing itself to its content.
+  void DockMemo();
+  // The memo's drag ended outside the panel: it becomes a tool window with its top-left corner
+  // at the given screen point, and the panel sizes itself to what is left in it.
+  void FloatMemo(const QPoint& topLeft);
+  bool MemoFloating() const;
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void OnTextAppended(std::string_view text) override;
   void OnLineAdded() override;
@@ -30,10 +62,26 @@ class TFrame1 : public QFrame, private TOutputLines::Listener {
   void ScheduleFlush();
   void ScrollToEnd();
 
+  bool MemoMouseEvent(QEvent* event);
+  void StartMemoDrag();
+  void FinishMemoDrag(bool docked, const QPoint& topLeft);
+  void DockMemoLater();
+  void FitToContent();
+  void ResizeInSplitter(int height);
+
   TOutputLines lines_;
   // Output not yet in the memo; line breaks are paragraph separators.
   QString pending_;
   bool flushPending_ = false;
+  QVBoxLayout* layout_ = nullptr;
+  // Where the left button went down on the memo, in the memo's coordinates; the drag starts
+  // once the mouse has moved far enough from it.
+  QPoint pressPos_;
+  bool dragArmed_ = false;
+  // Set by a dock drop during the drag that is in progress.
+  bool droppedOnPanel_ = false;
+  // The panel's height when the memo left it, given back when the memo docks again.
+  int dockedHeight_ = 0;
 };
 
 }  // namespace zuvar

@@ -1,0 +1,190 @@
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QWheelEvent>
+#include <QtTest>
+
+#include "../support/DiagramBuilder.h"
+#include "AppTestSupport.h"
+#include "OutputPanel.h"
+#include "SimulationCommands.h"
+
+using namespace zuvar;
+using zuvar::test::AppFixture;
+using zuvar::test::DiagramBuilder;
+
+namespace {
+
+// The main window as a run leaves it: output panel shown, 82 pixels high.
+void ShowOutput(AppFixture& f) {
+  f.Window()->SetOutputVisible(true);
+  f.Window()->SetOutputHeight(82);
+  QCoreApplication::processEvents();
+}
+
+int CanvasAreaHeight(AppFixture& f) { return f.Window()->Splitter2->sizes().front(); }
+
+void SendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+  QMouseEvent event(type, at, to->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton
+                                                                             : Qt::LeftButton,
+                    buttons, Qt::NoModifier);
+  QApplication::sendEvent(to, &event);
+}
+
+}  // namespace
+
+class OutputDockingTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void FloatingShrinksThePanelAndDockingFillsItAgain();
+  void OnlyTheMemoMayDockOnThePanel();
+  void WheelOnThePanelIsLeftToTheDefaultHandling();
+  void FloatingMemoKeepsShowingTheOutput();
+  void DragOfTheMemoThatEndsOutsideFloatsIt();
+  void FloatingMemoReturnsWhenItsWindowClosesOrOnDoubleClick();
+};
+
+void OutputDockingTest::FloatingShrinksThePanelAndDockingFillsItAgain() {
+  AppFixture f;
+  ShowOutput(f);
+  TFrame1* panel = f.Window()->Frame1;
+  QPlainTextEdit* memo = panel->Memo1;
+  QCOMPARE(f.Window()->OutputHeight(), 82);
+  const int canvasDocked = CanvasAreaHeight(f);
+
+  panel->FloatMemo(QPoint(40, 60));
+  QCoreApplication::processEvents();
+  QVERIFY(panel->MemoFloating() && memo->windowFlags().testFlag(Qt::Tool));
+  QCOMPARE(memo->parentWidget(), panel);  // the panel still owns it
+  QVERIFY(memo->isVisible() && memo->height() >= 82);
+  // The empty panel shrank and the canvas got the space.
+  QCOMPARE(f.Window()->OutputHeight(), 1);
+  QCOMPARE(CanvasAreaHeight(f), canvasDocked + 81);
+  // The run's height request does not blow the empty panel up again.
+  f.Window()->SetOutputHeight(82);
+  QCOMPARE(f.Window()->OutputHeight(), 1);
+
+  panel->DockMemo();
+  QCoreApplication::processEvents();
+  QVERIFY(!panel->MemoFloating());
+  QCOMPARE(f.Window()->Splitter2->indexOf(panel), f.Window()->Splitter2->count() - 1);
+  QCOMPARE(f.Window()->OutputHeight(), 82);
+  QCOMPARE(CanvasAreaHeight(f), canvasDocked);
+  QCOMPARE(memo->geometry(), panel->rect());
+  // Docked, the panel is sized by its splitter again, and the memo follows it.
+  f.Window()->SetOutputHeight(150);
+  QCoreApplication::processEvents();
+  QCOMPARE(f.Window()->OutputHeight(), 150);
+  QCOMPARE(memo->geometry(), panel->rect());
+}
+
+void OutputDockingTest::OnlyTheMemoMayDockOnThePanel() {
+  TFrame1 panel;
+  QWidget other;
+  other.setObjectName(QStringLiteral("Edit1"));
+  const std::unique_ptr<QMimeData> dock = panel.DockMimeData();
+  QMimeData text;
+  text.setText(QStringLiteral("Memo1"));
+
+  QVERIFY(TFrame1::AcceptsDock(panel.Memo1, dock.get()));
+  QVERIFY(!TFrame1::AcceptsDock(&other, dock.get()));
+  QVERIFY(!TFrame1::AcceptsDock(panel.Memo1, &text));
+  QVERIFY(!TFrame1::AcceptsDock(nullptr, dock.get()));  // from another program
+
+  // Drags that no control of this program started are refused while they hover.
+  panel.resize(300, 82);
+  for (const QMimeData* data : {static_cast<const QMimeData*>(dock.get()),
+                                static_cast<const QMimeData*>(&text)}) {
+    QDragEnterEvent enter(QPoint(10, 10), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&panel, &enter);
+    QVERIFY(!enter.isAccepted());
+    QDragMoveEvent move(QPoint(20, 20), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&panel, &move);
+    QVERIFY(!move.isAccepted());
+  }
+}
+
+void OutputDockingTest::WheelOnThePanelIsLeftToTheDefaultHandling() {
+  TFrame1 panel;
+  panel.resize(300, 82);
+  QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&panel, &wheel);
+  QVERIFY(!wheel.isAccepted());
+}
+
+void OutputDockingTest::FloatingMemoKeepsShowingTheOutput() {
+  AppFixture f;
+  ShowOutput(f);
+  TFrame1* panel = f.Window()->Frame1;
+  panel->FloatMemo(QPoint(40, 60));
+  // A run writes into the floating memo and leaves the empty panel shrunk.
+  f.NewDiagram();
+  DiagramBuilder b(f.Canvas()->Document());
+  b.StartColumn(100, 40);
+  TNewShape* start = b.Add(nstStart);
+  TNewShape* declare = b.Add(nstCalc, {"long x = 6 * 7;"});
+  TNewShape* out = b.Add(nstInOut, {"write(x);"});
+  TNewShape* stop = b.Add(nstStop);
+  b.Chain({start, declare, out, stop});
+  f.Canvas()->LayoutAll();
+  f.app->Options.Simulation.RealTime = true;
+  f.Menu().Uruchomiwykonajwczasierzeczywistym1->trigger();
+  QVERIFY(!f.Window()->Simulation().Exists());
+  QVERIFY(panel->MemoFloating() && panel->Memo1->isVisible());
+  QCOMPARE(f.Window()->OutputHeight(), 1);
+  QCOMPARE(panel->Memo1->toPlainText(), QStringLiteral("42"));
+  // Hiding the output hides the floating memo too; showing it brings it back.
+  f.Window()->SetOutputVisible(false);
+  QVERIFY(!panel->Memo1->isVisible());
+  f.Window()->SetOutputVisible(true);
+  QVERIFY(panel->Memo1->isVisible());
+  // The lines stay when the memo docks again, and keep coming.
+  panel->DockMemo();
+  panel->Lines().AppendText("!");
+  QCOMPARE(panel->Memo1->toPlainText(), QStringLiteral("42!"));
+}
+
+void OutputDockingTest::DragOfTheMemoThatEndsOutsideFloatsIt() {
+  AppFixture f;
+  ShowOutput(f);
+  TFrame1* panel = f.Window()->Frame1;
+  QWidget* viewport = panel->Memo1->viewport();
+  // A short move is a click, not a drag.
+  SendMouse(viewport, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton);
+  SendMouse(viewport, QEvent::MouseMove, QPoint(11, 10), Qt::LeftButton);
+  SendMouse(viewport, QEvent::MouseButtonRelease, QPoint(11, 10), Qt::NoButton);
+  QCoreApplication::processEvents();
+  QVERIFY(!panel->MemoFloating());
+  // Without a drop on the panel, the drag ends outside it.
+  SendMouse(viewport, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton);
+  SendMouse(viewport, QEvent::MouseMove, QPoint(10 + QApplication::startDragDistance() + 5, 40),
+            Qt::LeftButton);
+  QTRY_VERIFY(panel->MemoFloating());
+  QCOMPARE(f.Window()->OutputHeight(), 1);
+}
+
+void OutputDockingTest::FloatingMemoReturnsWhenItsWindowClosesOrOnDoubleClick() {
+  AppFixture f;
+  ShowOutput(f);
+  TFrame1* panel = f.Window()->Frame1;
+  panel->FloatMemo(QPoint(40, 60));
+  // Its window closes as quitting the program closes windows, and must not refuse.
+  QVERIFY(panel->Memo1->windowHandle()->close());
+  QTRY_VERIFY(!panel->MemoFloating());
+  QCOMPARE(f.Window()->OutputHeight(), 82);
+  QVERIFY(panel->Memo1->isVisible());
+
+  panel->FloatMemo(QPoint(40, 60));
+  QWidget* viewport = panel->Memo1->viewport();
+  SendMouse(viewport, QEvent::MouseButtonDblClick, QPoint(10, 10), Qt::LeftButton);
+  QTRY_VERIFY(!panel->MemoFloating());
+  QCOMPARE(f.Window()->OutputHeight(), 82);
+}
+
+QTEST_MAIN(OutputDockingTest)
+#include "OutputDockingTest.moc"
