@@ -39,6 +39,7 @@ void TSheetRenderer::Render(QPainter& painter) {
 
 QImage TSheetRenderer::ToImage() {
   if (Width() <= 0 || Height() <= 0) return QImage();
+  if (qint64{Width()} * Height() > MaximumPixels) return QImage();
   QImage image(Width(), Height(), QImage::Format_RGB32);
   if (image.isNull()) return image;
   image.fill(Qt::white);

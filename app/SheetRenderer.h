@@ -16,12 +16,16 @@ class TSchematView;
 // hidden while painting, so they never reach paper or file, and shown again afterwards.
 class TSheetRenderer {
  public:
+  // The largest picture made of a sheet, in pixels (a gigabyte at 32 bits a pixel): a larger
+  // sheet is refused rather than exhausting the memory.
+  static constexpr qint64 MaximumPixels = qint64{1} << 28;
+
   explicit TSheetRenderer(TSchematView& canvas);
 
   int Width() const;
   int Height() const;
   void Render(QPainter& painter);
-  // The sheet as a 32-bit picture; a null image when it cannot be allocated.
+  // The sheet as a 32-bit picture; a null image when it is too large or cannot be allocated.
   QImage ToImage();
 
  private:

@@ -148,6 +148,17 @@ void SheetCommandsTest::ExportOverAnExistingFileAndIntoAnUnwritablePlace() {
   QCOMPARE(f.dialogs.messages.back().caption, QStringLiteral("Błąd operacji exportowania...."));
   QCOMPARE(f.dialogs.messages.back().buttons, TMsgButtons::Ok);
   QVERIFY(!QFile::exists(nowhere));
+
+  // The largest sheet the dialog takes is too large for a picture: refused, nothing written.
+  f.dialogs.exec = SizeAnswer("9999999", "9999999");
+  f.Menu().Zmienrozmiarptna1->trigger();
+  QCOMPARE(f.Canvas()->Document().SheetWidth, 9999999);
+  QCOMPARE(f.Canvas()->HorzRange(), 9999999 + 2 * TSchematView::SheetLeft);
+  const QString huge = f.Path("wielki.bmp");
+  f.dialogs.saveNames = {huge};
+  f.Menu().ExportujSchematblokowy1->trigger();
+  QCOMPARE(f.Log().back(), std::string("Wystąpił błąd podczas exportowania projektu: "));
+  QVERIFY(!QFile::exists(huge));
 }
 
 void SheetCommandsTest::SizeDialogRefusesSmallSizesInTheRightField() {
