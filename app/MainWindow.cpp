@@ -162,7 +162,8 @@ void TZUVAR::ConnectOptions() {
 void TZUVAR::ConnectSheetCommands() {
   TMainMenu& m = Menu;
   TSheetCommands* c = sheet_.get();
-  connect(m.DrukujSchematblokowy1, &QAction::triggered, c, &TSheetCommands::DrukujSchematblokowy1Click);
+  connect(m.DrukujSchematblokowy1, &QAction::triggered, c,
+          &TSheetCommands::DrukujSchematblokowy1Click);
   connect(m.Ustawieniadrukarki1, &QAction::triggered, c, &TSheetCommands::Ustawieniadrukarki1Click);
   connect(m.ExportujSchematblokowy1, &QAction::triggered, c,
           &TSheetCommands::ExportujSchematblokowy1Click);

@@ -72,24 +72,29 @@ void TSheetCommands::ExportujSchematblokowy1Click() {
   if (canvas == nullptr) return;
   const QString proposed = QString::fromStdString(
       TExportNaming::ProposedFileName(canvas->TitleLabel->text().toStdString()));
-  const QString filter = QStringLiteral("%1 (%2)").arg(QString::fromUtf8(TExportNaming::FilterText),
-                                                       QString::fromUtf8(TExportNaming::FilterPattern));
+  const QString filter =
+      QStringLiteral("%1 (%2)").arg(QString::fromUtf8(TExportNaming::FilterText),
+                                    QString::fromUtf8(TExportNaming::FilterPattern));
   const QString file = window_.App().Dialogs().SaveFile(
-      &window_, TFileDialogSpec{QString::fromUtf8(TExportNaming::DialogTitle), {filter},
-                                QString::fromUtf8(TExportNaming::DefaultExtension), proposed});
+      &window_, TFileDialogSpec{QString::fromUtf8(TExportNaming::DialogTitle),
+                                {filter},
+                                QString::fromUtf8(TExportNaming::DefaultExtension),
+                                proposed});
   if (file.isEmpty() || !ConfirmOverwrite(file)) return;
   if (!WriteBitmap(*canvas, file)) {
     ReportExportFailure();
     return;
   }
-  Log(TExportNaming::SuccessLogLine(window_.Project().FileName().toStdString(), file.toStdString()));
+  Log(TExportNaming::SuccessLogLine(window_.Project().FileName().toStdString(),
+                                    file.toStdString()));
 }
 
 bool TSheetCommands::ConfirmOverwrite(const QString& file) {
   QFile existing(file);
   if (!existing.open(QIODevice::ReadOnly)) return true;
   existing.close();
-  return window_.App().Dialogs().Message(&window_, QString::fromUtf8(TExportNaming::OverwriteQuestion),
+  return window_.App().Dialogs().Message(&window_,
+                                         QString::fromUtf8(TExportNaming::OverwriteQuestion),
                                          QString::fromUtf8(TExportNaming::OverwriteCaption),
                                          TMsgIcon::Warning, TMsgButtons::YesNo) == TMsgResult::Yes;
 }

@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "AppTestSupport.h"
-#include "Bmp4Reader.h"
 #include "BlockItem.h"
+#include "Bmp4Reader.h"
 #include "PreviewWindow.h"
 #include "SheetFitter.h"
 #include "SimulationCommands.h"
@@ -85,7 +85,7 @@ void SheetCommandsTest::ExportWritesTheSheetAsA16ColourBitmap() {
   QCOMPARE(bitmap.Height, 300);
   const int midY = block->Top + block->Height / 2;
   const int midX = block->Left + block->Width / 2;
-  QCOMPARE(bitmap.ColorAt(block->Left, midY), 0u);                       // outline
+  QCOMPARE(bitmap.ColorAt(block->Left, midY), 0u);  // outline
   QCOMPARE(bitmap.ColorAt(midX, block->Top), 0u);
   QCOMPARE(bitmap.ColorAt(block->Left + block->Width - 1, midY), 0u);
   QCOMPARE(bitmap.ColorAt(block->Left + 3, block->Top + 3), 0xFFFFFFu);  // white fill
@@ -102,8 +102,8 @@ void SheetCommandsTest::ExportWritesTheSheetAsA16ColourBitmap() {
   f.dialogs.saveNames = {f.Path("projekt.bmp")};
   f.Menu().ExportujSchematblokowy1->trigger();
   QCOMPARE(f.dialogs.saveSpecs.back().FileName, f.Path("projekt.bmp"));
-  QCOMPARE(f.Log().back(), "Export projektu " + project.toStdString() + " do pliku: " +
-                               f.Path("projekt.bmp").toStdString());
+  QCOMPARE(f.Log().back(), "Export projektu " + project.toStdString() +
+                               " do pliku: " + f.Path("projekt.bmp").toStdString());
   // A cancelled dialog writes nothing.
   const size_t lines = f.Log().size();
   f.Menu().ExportujSchematblokowy1->trigger();
@@ -125,7 +125,8 @@ void SheetCommandsTest::ExportOverAnExistingFileAndIntoAnUnwritablePlace() {
   f.dialogs.answers = {TMsgResult::No};
   f.Menu().ExportujSchematblokowy1->trigger();
   QCOMPARE(f.dialogs.messages.back().text,
-           QStringLiteral("Plik o podanej nazwie już istnieje, czy chcesz go zastapić?" "?!"));
+           QStringLiteral("Plik o podanej nazwie już istnieje, czy chcesz go zastapić?"
+                          "?!"));
   QCOMPARE(f.dialogs.messages.back().caption, QStringLiteral("Ostrzeżenie...."));
   QCOMPARE(f.dialogs.messages.back().icon, TMsgIcon::Warning);
   QCOMPARE(f.dialogs.messages.back().buttons, TMsgButtons::YesNo);
