@@ -20,6 +20,8 @@ void TAppSimulationHost::SetEditingMenus(bool enabled) {
   window_.Menu.ToolBar1->setEnabled(enabled);
   window_.Menu.Edycja1->menuAction()->setEnabled(enabled);
   window_.Menu.Schematblokowy1->menuAction()->setEnabled(enabled);
+  // A run holds on to the blocks where they are: the sheet keeps its size meanwhile.
+  window_.Menu.Rozmiarptna1->menuAction()->setEnabled(enabled);
 }
 
 void TAppSimulationHost::LockEditing() {

@@ -9,6 +9,7 @@ class QAction;
 class QDialog;
 class QMenu;
 class QPoint;
+class QPrinter;
 class QWidget;
 
 namespace zuvar {
@@ -40,6 +41,18 @@ class TDialogs {
   // Asks for a text value with a prompt; returns false when cancelled.
   virtual bool AskText(QWidget* parent, const QString& caption, const QString& prompt,
                        QString& value) = 0;
+  // Shows the print dialog for the printer; false when it was cancelled. Without a print
+  // dialog of its own an implementation cancels.
+  virtual bool Print(QWidget* parent, QPrinter& printer) {
+    (void)parent;
+    (void)printer;
+    return false;
+  }
+  // Shows the printer set-up dialog; the printer keeps what was chosen there.
+  virtual void PrinterSetup(QWidget* parent, QPrinter& printer) {
+    (void)parent;
+    (void)printer;
+  }
 };
 
 }  // namespace zuvar

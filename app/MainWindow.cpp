@@ -23,6 +23,7 @@
 #include "OutputPanel.h"
 #include "ProjectCommands.h"
 #include "SchematView.h"
+#include "SheetCommands.h"
 #include "SimulationCommands.h"
 #include "SourceWindow.h"
 #include "ZuvarApp.h"
@@ -39,6 +40,7 @@ TZUVAR::TZUVAR(TZuvarApp& app) : app_(app) {
   BuildCentralArea();
   project_ = std::make_unique<TProjectCommands>(*this);
   simulation_ = std::make_unique<TSimulationCommands>(*this);
+  sheet_ = std::make_unique<TSheetCommands>(*this);
   ConnectCommands();
 }
 
@@ -89,6 +91,7 @@ void TZUVAR::ConnectCommands() {
   ConnectEditCommands();
   ConnectViewCommands();
   ConnectOptions();
+  ConnectSheetCommands();
   TSimulationCommands* s = simulation_.get();
   connect(m.Symulacja1, &QMenu::aboutToShow, this, &TZUVAR::SimulationMenuOpened);
   for (QAction* a : {m.Wykonanie1, m.SpeedButton4})
@@ -154,6 +157,21 @@ void TZUVAR::ConnectOptions() {
     bool* target = value;
     connect(action, &QAction::toggled, this, [target](bool checked) { *target = checked; });
   }
+}
+
+void TZUVAR::ConnectSheetCommands() {
+  TMainMenu& m = Menu;
+  TSheetCommands* c = sheet_.get();
+  connect(m.DrukujSchematblokowy1, &QAction::triggered, c,
+          &TSheetCommands::DrukujSchematblokowy1Click);
+  connect(m.Ustawieniadrukarki1, &QAction::triggered, c, &TSheetCommands::Ustawieniadrukarki1Click);
+  connect(m.ExportujSchematblokowy1, &QAction::triggered, c,
+          &TSheetCommands::ExportujSchematblokowy1Click);
+  // The preview's item is hidden and has no key; its action still runs when triggered.
+  connect(m.Poka1, &QAction::triggered, c, &TSheetCommands::Poka1Click);
+  connect(m.Zmienrozmiarptna1, &QAction::triggered, c, &TSheetCommands::Zmienrozmiarptna1Click);
+  connect(m.Dopasujautomatycznie1, &QAction::triggered, c,
+          &TSheetCommands::Dopasujautomatycznie1Click);
 }
 
 // A hidden item's shortcut still acts; the menu item only shows the key. Qt disables hidden

@@ -13,6 +13,7 @@ namespace zuvar {
 class TFrame1;
 class TProjectCommands;
 class TSchematView;
+class TSheetCommands;
 class TSimulationCommands;
 class TZuvarApp;
 
@@ -38,6 +39,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   TSchematView* Schemat() const { return canvas_.get(); }
   TProjectCommands& Project() { return *project_; }
   TSimulationCommands& Simulation() { return *simulation_; }
+  TSheetCommands& SheetCommands() { return *sheet_; }
 
   // A new canvas in the canvas area, with the diagram commands enabled; the old one goes.
   TSchematView& CreateCanvas();
@@ -85,6 +87,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   void ConnectEditCommands();
   void ConnectViewCommands();
   void ConnectOptions();
+  void ConnectSheetCommands();
   void KeepShortcutWhenHidden(QAction* action);
   void ApplyDiagramState(bool hasDiagram);
   void PlaceToolWindows();
@@ -98,6 +101,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   std::unique_ptr<TSchematView> canvas_;
   std::unique_ptr<TProjectCommands> project_;
   std::unique_ptr<TSimulationCommands> simulation_;
+  std::unique_ptr<TSheetCommands> sheet_;
 };
 
 }  // namespace zuvar

@@ -4,6 +4,9 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace zuvar {
@@ -68,6 +71,16 @@ bool TQtDialogs::AskText(QWidget* parent, const QString& caption, const QString&
   const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &ok);
   if (ok) value = text;
   return ok;
+}
+
+bool TQtDialogs::Print(QWidget* parent, QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void TQtDialogs::PrinterSetup(QWidget* parent, QPrinter& printer) {
+  QPageSetupDialog dialog(&printer, parent);
+  dialog.exec();
 }
 
 }  // namespace zuvar

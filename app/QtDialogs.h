@@ -15,6 +15,8 @@ class TQtDialogs : public TDialogs {
   QAction* Popup(QMenu& menu, const QPoint& globalPos) override;
   bool AskText(QWidget* parent, const QString& caption, const QString& prompt,
                QString& value) override;
+  bool Print(QWidget* parent, QPrinter& printer) override;
+  void PrinterSetup(QWidget* parent, QPrinter& printer) override;
 
  private:
   static QString RunFileDialog(QWidget* parent, const TFileDialogSpec& spec, bool save);

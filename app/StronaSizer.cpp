@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
 #include "Dialogs.h"
+#include "SheetSizeRules.h"
 
 namespace zuvar {
 
@@ -21,9 +23,11 @@ TStronaSizer::TStronaSizer(TDialogs& dialogs, QWidget* parent)
   EditSzer = new QLineEdit(QStringLiteral("0"), this);
   EditSzer->setObjectName(QStringLiteral("EditSzer"));
   EditSzer->setValidator(digits);
+  EditSzer->setMaxLength(TSheetSizeRules::MaximumDigits);
   EditWys = new QLineEdit(QStringLiteral("0"), this);
   EditWys->setObjectName(QStringLiteral("EditWys"));
   EditWys->setValidator(digits);
+  EditWys->setMaxLength(TSheetSizeRules::MaximumDigits);
   layout->addWidget(new QLabel(QStringLiteral("Podaj szerokość obszaru roboczego:"), this), 0, 0);
   layout->addWidget(EditSzer, 0, 1);
   layout->addWidget(new QLabel(QStringLiteral("Podaj wysokość obszaru roboczego:"), this), 1, 0);
@@ -38,24 +42,26 @@ TStronaSizer::TStronaSizer(TDialogs& dialogs, QWidget* parent)
 }
 
 int TStronaSizer::FieldValue(const QLineEdit* field) {
-  bool ok = false;
-  const int value = field->text().toInt(&ok);
-  return ok ? value : 0;
+  return TSheetSizeRules::FieldValue(field->text().toStdString());
+}
+
+void TStronaSizer::SetSize(int32_t width, int32_t height) {
+  EditSzer->setText(QString::number(std::clamp(width, 0, TSheetSizeRules::MaximumSize)));
+  EditWys->setText(QString::number(std::clamp(height, 0, TSheetSizeRules::MaximumSize)));
 }
 
 bool TStronaSizer::Validate() {
   for (QLineEdit* field : {EditSzer, EditWys}) {
     if (field->text().isEmpty()) field->setText(QStringLiteral("0"));
   }
-  for (QLineEdit* field : {EditSzer, EditWys}) {
-    if (FieldValue(field) < 100) {
-      dialogs_.Message(this, QStringLiteral("Nie przeginaj! Jaki to ma sens?"),
-                       QStringLiteral("Czy wiesz co robisz?!"), TMsgIcon::None, TMsgButtons::Ok);
-      field->setFocus();
-      return false;
-    }
-  }
-  return true;
+  const TSheetSizeFault fault =
+      TSheetSizeRules::Check(EditSzer->text().toStdString(), EditWys->text().toStdString());
+  if (fault == TSheetSizeFault::None) return true;
+  dialogs_.Message(this, QString::fromUtf8(TSheetSizeRules::RefusalText),
+                   QString::fromUtf8(TSheetSizeRules::RefusalCaption), TMsgIcon::None,
+                   TMsgButtons::Ok);
+  (fault == TSheetSizeFault::Width ? EditSzer : EditWys)->setFocus();
+  return false;
 }
 
 void TStronaSizer::accept() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
 
 class QLineEdit;
 
@@ -20,6 +21,8 @@ class TStronaSizer : public QDialog {
 
   // The field's value; an empty field counts as 0.
   static int FieldValue(const QLineEdit* field);
+  // Fills both fields; a value longer than a field holds becomes the largest size.
+  void SetSize(int32_t width, int32_t height);
 
   void accept() override;
 

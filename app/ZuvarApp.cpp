@@ -11,6 +11,7 @@
 #include "LogWindow.h"
 #include "MainWindow.h"
 #include "PasswordDlg.h"
+#include "PreviewWindow.h"
 #include "SimulationCommands.h"
 #include "SimulationWindow.h"
 #include "SourceWindow.h"
@@ -36,6 +37,7 @@ void TZuvarApp::Start() {
   aboutBox_ = std::make_unique<TAboutBox>();
   passwordDlg_ = std::make_unique<TPasswordDlg>();
   logWindow_ = std::make_unique<TForm5>(Log, dialogs_);
+  previewWindow_ = std::make_unique<TForm6>();
   host_.SetWindows(mainWindow_.get(), logWindow_.get());
   host_.SetPasswordDlg(passwordDlg_.get());
   // The log window stays above the main window without being owned by it.

@@ -13,6 +13,7 @@ class TDialogs;
 class TForm2;
 class TForm3;
 class TForm5;
+class TForm6;
 class TPasswordDlg;
 class TZUVAR;
 
@@ -41,6 +42,7 @@ class TZuvarApp {
   TForm2* SourceWindow() const { return sourceWindow_.get(); }
   TForm3* SimulationWindow() const { return simulationWindow_.get(); }
   TPasswordDlg* PasswordDlg() const { return passwordDlg_.get(); }
+  TForm6* PreviewWindow() const { return previewWindow_.get(); }
 
  private:
   TDialogs& dialogs_;
@@ -51,6 +53,7 @@ class TZuvarApp {
   std::unique_ptr<TAboutBox> aboutBox_;
   std::unique_ptr<TPasswordDlg> passwordDlg_;
   std::unique_ptr<TForm5> logWindow_;
+  std::unique_ptr<TForm6> previewWindow_;
 };
 
 }  // namespace zuvar

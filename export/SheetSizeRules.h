@@ -13,6 +13,10 @@ enum class TSheetSizeFault : uint8_t { None, Width, Height };
 class TSheetSizeRules {
  public:
   static constexpr int32_t MinimumSize = 100;
+  // The largest side a sheet is given, and the digits of a field that can hold it: the scroll
+  // range of a side (the side and two margins) stays far within a 32-bit int.
+  static constexpr int32_t MaximumSize = 9999999;
+  static constexpr int MaximumDigits = 7;
   static constexpr const char* RefusalText = "Nie przeginaj! Jaki to ma sens?";
   static constexpr const char* RefusalCaption = "Czy wiesz co robisz?!";
 

@@ -52,6 +52,9 @@ class FakeDialogs : public TDialogs {
   }
   QAction* Popup(QMenu&, const QPoint&) override { return nullptr; }
   bool AskText(QWidget*, const QString&, const QString&, QString&) override { return false; }
+  // Cancelled unless the test answers it.
+  bool Print(QWidget*, QPrinter& printer) override { return print ? print(printer) : false; }
+  void PrinterSetup(QWidget*, QPrinter&) override { ++printerSetups; }
 
   std::vector<Shown> messages;
   std::deque<TMsgResult> answers;
@@ -59,6 +62,8 @@ class FakeDialogs : public TDialogs {
   std::vector<TFileDialogSpec> openSpecs, saveSpecs;
   std::vector<QString> execTitles;
   std::function<int(QDialog&)> exec;
+  std::function<bool(QPrinter&)> print;
+  int printerSetups = 0;
 
  private:
   static QString Next(std::deque<QString>& names) {

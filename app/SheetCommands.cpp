@@ -1,0 +1,168 @@
+#include "SheetCommands.h"
+
+#include <QFile>
+#include <QGraphicsSimpleTextItem>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <algorithm>
+
+#include "Bmp4Writer.h"
+#include "Dialogs.h"
+#include "ExportNaming.h"
+#include "MainWindow.h"
+#include "PreviewWindow.h"
+#include "ProjectCommands.h"
+#include "SchematView.h"
+#include "SheetFitter.h"
+#include "SheetRenderer.h"
+#include "SheetSizeRules.h"
+#include "SimulationCommands.h"
+#include "StronaSizer.h"
+#include "ZuvarApp.h"
+
+namespace zuvar {
+
+TSheetCommands::TSheetCommands(TZUVAR& window) : window_(window) {}
+
+TSheetCommands::~TSheetCommands() = default;
+
+void TSheetCommands::Log(const std::string& line) { window_.App().Log.Append(line); }
+
+QPrinter& TSheetCommands::Printer() {
+  if (printer_ == nullptr) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+// ---- printing -------------------------------------------------------------------------------
+
+void TSheetCommands::Ustawieniadrukarki1Click() {
+  if (window_.Schemat() == nullptr) return;
+  window_.App().Dialogs().PrinterSetup(&window_, Printer());
+}
+
+void TSheetCommands::DrukujSchematblokowy1Click() {
+  TSchematView* canvas = window_.Schemat();
+  if (canvas == nullptr) return;
+  QPrinter& printer = Printer();
+  if (!window_.App().Dialogs().Print(&window_, printer)) return;
+  // The painter's units on a printer are its device pixels: one sheet pixel each.
+  QPainter painter;
+  if (!painter.begin(&printer)) return;
+  TSheetRenderer(*canvas).Render(painter);
+  painter.end();
+}
+
+// ---- preview --------------------------------------------------------------------------------
+
+void TSheetCommands::Poka1Click() {
+  TSchematView* canvas = window_.Schemat();
+  TForm6* preview = window_.App().PreviewWindow();
+  if (canvas == nullptr || preview == nullptr) return;
+  preview->SetPicture(QPixmap::fromImage(TSheetRenderer(*canvas).ToImage()));
+  preview->PrepareToShow();
+  window_.App().Dialogs().Exec(*preview);
+}
+
+// ---- export ---------------------------------------------------------------------------------
+
+void TSheetCommands::ExportujSchematblokowy1Click() {
+  TSchematView* canvas = window_.Schemat();
+  if (canvas == nullptr) return;
+  const QString proposed = QString::fromStdString(
+      TExportNaming::ProposedFileName(canvas->TitleLabel->text().toStdString()));
+  const QString filter =
+      QStringLiteral("%1 (%2)").arg(QString::fromUtf8(TExportNaming::FilterText),
+                                    QString::fromUtf8(TExportNaming::FilterPattern));
+  const QString file = window_.App().Dialogs().SaveFile(
+      &window_, TFileDialogSpec{QString::fromUtf8(TExportNaming::DialogTitle),
+                                {filter},
+                                QString::fromUtf8(TExportNaming::DefaultExtension),
+                                proposed});
+  if (file.isEmpty() || !ConfirmOverwrite(file)) return;
+  if (!WriteBitmap(*canvas, file)) {
+    ReportExportFailure();
+    return;
+  }
+  Log(TExportNaming::SuccessLogLine(window_.Project().FileName().toStdString(),
+                                    file.toStdString()));
+}
+
+bool TSheetCommands::ConfirmOverwrite(const QString& file) {
+  QFile existing(file);
+  if (!existing.open(QIODevice::ReadOnly)) return true;
+  existing.close();
+  return window_.App().Dialogs().Message(&window_,
+                                         QString::fromUtf8(TExportNaming::OverwriteQuestion),
+                                         QString::fromUtf8(TExportNaming::OverwriteCaption),
+                                         TMsgIcon::Warning, TMsgButtons::YesNo) == TMsgResult::Yes;
+}
+
+// The writer removes a file it could not finish, so a failure leaves no picture behind.
+bool TSheetCommands::WriteBitmap(TSchematView& canvas, const QString& file) {
+  const QImage image = TSheetRenderer(canvas).ToImage();
+  if (image.isNull()) return false;
+  const auto* pixels = reinterpret_cast<const uint32_t*>(image.constBits());
+  const int stride = static_cast<int>(image.bytesPerLine() / 4);
+  return TBmp4Writer().Write(file.toStdString(), pixels, image.width(), image.height(), stride);
+}
+
+void TSheetCommands::ReportExportFailure() {
+  Log(TExportNaming::FailureLogLine(window_.Project().FileName().toStdString()));
+  window_.App().Dialogs().Message(&window_, QString::fromUtf8(TExportNaming::FailureText),
+                                  QString::fromUtf8(TExportNaming::FailureCaption), TMsgIcon::Error,
+                                  TMsgButtons::Ok);
+}
+
+// ---- sheet size -----------------------------------------------------------------------------
+
+TSchematView* TSheetCommands::ResizableCanvas() const {
+  if (window_.Simulation().Exists()) return nullptr;
+  return window_.Schemat();
+}
+
+bool TSheetCommands::ApplySheetChange(TSchematView& canvas, TSheetChange change) {
+  TSchemat& document = canvas.Document();
+  change.Width = std::clamp(change.Width, 0, TSheetSizeRules::MaximumSize);
+  change.Height = std::clamp(change.Height, 0, TSheetSizeRules::MaximumSize);
+  const bool changed = change.ShiftX != 0 || change.ShiftY != 0 ||
+                       change.Width != document.SheetWidth || change.Height != document.SheetHeight;
+  TSheetFitter::Apply(document, change);
+  canvas.SetSheetSize(change.Width, change.Height);
+  if (changed) document.Saved = false;
+  return changed;
+}
+
+void TSheetCommands::Zmienrozmiarptna1Click() {
+  TSchematView* canvas = ResizableCanvas();
+  if (canvas == nullptr) return;
+  TSchemat& document = canvas->Document();
+  TStronaSizer sizer(window_.App().Dialogs(), &window_);
+  sizer.SetSize(document.SheetWidth, document.SheetHeight);
+  if (window_.App().Dialogs().Exec(sizer) != QDialog::Accepted) return;
+  Log(TSheetFitter::ByHandLogLine);
+  const int width = TStronaSizer::FieldValue(sizer.EditSzer);
+  const int height = TStronaSizer::FieldValue(sizer.EditWys);
+  // The view keeps its place on the sheet while the ranges change under it.
+  const int horz = canvas->HorzPosition();
+  const int vert = canvas->VertPosition();
+  canvas->SetHorzPosition(0);
+  canvas->SetVertPosition(0);
+  ApplySheetChange(*canvas, TSheetFitter::PlanByHand(document, width, height));
+  canvas->SetHorzPosition(horz);
+  canvas->SetVertPosition(vert);
+}
+
+void TSheetCommands::Dopasujautomatycznie1Click() {
+  TSchematView* canvas = ResizableCanvas();
+  if (canvas == nullptr) return;
+  Log(TSheetFitter::FitLogLine);
+  TSchemat& document = canvas->Document();
+  if (document.FirstBlock == nullptr) return;
+  ApplySheetChange(*canvas, TSheetFitter::PlanFit(document));
+  canvas->ScrollToHorizontalMiddle();
+  canvas->CenterTitle();
+}
+
+}  // namespace zuvar

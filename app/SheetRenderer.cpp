@@ -1,0 +1,52 @@
+#include "SheetRenderer.h"
+
+#include <QGraphicsEllipseItem>
+#include <QGraphicsLineItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QPainter>
+
+#include "SchematView.h"
+
+namespace zuvar {
+
+TSheetRenderer::TSheetRenderer(TSchematView& canvas) : canvas_(canvas) {}
+
+int TSheetRenderer::Width() const { return static_cast<int>(canvas_.Sheet->rect().width()); }
+int TSheetRenderer::Height() const { return static_cast<int>(canvas_.Sheet->rect().height()); }
+
+// The markers, the grip and the ball are the sheet's only ellipse items; blocks and links are
+// items of their own kinds.
+std::vector<QGraphicsItem*> TSheetRenderer::HidePassingMarks() {
+  std::vector<QGraphicsItem*> hidden;
+  for (QGraphicsItem* item : canvas_.Sheet->childItems()) {
+    const bool passing = item->type() == QGraphicsEllipseItem::Type || item == canvas_.Band ||
+                         item == canvas_.RubberLine;
+    if (!passing || !item->isVisible()) continue;
+    item->hide();
+    hidden.push_back(item);
+  }
+  return hidden;
+}
+
+void TSheetRenderer::Render(QPainter& painter) {
+  const std::vector<QGraphicsItem*> hidden = HidePassingMarks();
+  const QRectF target(0, 0, Width(), Height());
+  const QRectF source = target.translated(TSchematView::SheetLeft, TSchematView::SheetTop);
+  canvas_.scene()->render(&painter, target, source, Qt::IgnoreAspectRatio);
+  for (QGraphicsItem* item : hidden) item->show();
+}
+
+QImage TSheetRenderer::ToImage() {
+  if (Width() <= 0 || Height() <= 0) return QImage();
+  if (qint64{Width()} * Height() > MaximumPixels) return QImage();
+  QImage image(Width(), Height(), QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  Render(painter);
+  painter.end();
+  return image;
+}
+
+}  // namespace zuvar
