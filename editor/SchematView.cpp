@@ -1,5 +1,6 @@
 #include "SchematView.h"
 
+#include <algorithm>
 #include <QElapsedTimer>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
@@ -99,16 +100,23 @@ QGraphicsSimpleTextItem* TSchematView::MakeLetter(const char* text, TColor color
 
 // ---- sheet, scrolling and title -------------------------------------------------------------
 
+namespace {
+// A file may give the sheet any size; what is shown stays within what scroll bars can count.
+constexpr qreal kLargestShownSide = 1 << 24;
+
+qreal ShownSide(int32_t side) { return std::clamp<qreal>(side, 0, kLargestShownSide); }
+}  // namespace
+
 void TSchematView::SetSheetSize(int32_t width, int32_t height) {
   document_->SheetWidth = width;
   document_->SheetHeight = height;
-  Sheet->setRect(0, 0, width, height);
+  Sheet->setRect(0, 0, ShownSide(width), ShownSide(height));
   SetScrollRanges();
 }
 
 void TSchematView::SetScrollRanges() {
-  scene_->setSceneRect(0, 0, document_->SheetWidth + 2 * SheetLeft,
-                       document_->SheetHeight + 2 * SheetTop);
+  scene_->setSceneRect(0, 0, ShownSide(document_->SheetWidth) + 2 * SheetLeft,
+                       ShownSide(document_->SheetHeight) + 2 * SheetTop);
 }
 
 int TSchematView::HorzRange() const { return static_cast<int>(scene_->sceneRect().width()); }

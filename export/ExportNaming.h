@@ -10,7 +10,8 @@ class TExportNaming {
  public:
   static constexpr const char* DialogTitle = "Exportuj schemat....";
   static constexpr const char* FilterText = "Pliki bitmap graficznych *.BMP";
-  static constexpr const char* FilterPattern = "*.BMP";
+  // Both cases: file names here are case-sensitive, and a bitmap is as often "x.bmp".
+  static constexpr const char* FilterPattern = "*.BMP *.bmp";
   static constexpr const char* DefaultExtension = "BMP";
   static constexpr const char* OverwriteQuestion =
       "Plik o podanej nazwie już istnieje, czy chcesz go zastapić?"

@@ -73,7 +73,7 @@ void SheetCommandsTest::ExportWritesTheSheetAsA16ColourBitmap() {
   QCOMPARE(spec.Title, QStringLiteral("Exportuj schemat...."));
   QCOMPARE(spec.FileName, QStringLiteral("Nowy Pro.bmp"));
   QCOMPARE(spec.DefaultSuffix, QStringLiteral("BMP"));
-  QCOMPARE(spec.Filters, QStringList{QStringLiteral("Pliki bitmap graficznych *.BMP (*.BMP)")});
+  QCOMPARE(spec.Filters, QStringList{QStringLiteral("Pliki bitmap graficznych *.BMP (*.BMP *.bmp)")});
   QCOMPARE(f.Log().back(), "Export projektu  do pliku: " + name.toStdString());
   QVERIFY(canvas->SideMarkerVisible(*block));
 

@@ -296,6 +296,16 @@ void CanvasTest::SheetSizeAndTitleCentring() {
   f.view->ScrollToHorizontalMiddle();
   const int largest = f.view->horizontalScrollBar()->maximum();
   QCOMPARE(f.view->HorzPosition(), largest / 2);
+
+  // Sizes no dialog would give, read from a file: the document keeps them, the view stays
+  // within countable ranges.
+  f.view->SetSheetSize(2147483647, -5);
+  QCOMPARE(f.view->Document().SheetWidth, 2147483647);
+  QVERIFY(f.view->HorzRange() > 1000000 && f.view->HorzRange() < 2147483647 / 2);
+  QCOMPARE(f.view->VertRange(), 60);
+  f.view->ScrollToHorizontalMiddle();
+  QVERIFY(f.view->HorzPosition() >= 0);
+  f.view->CenterTitle();
 }
 
 QTEST_MAIN(CanvasTest)
