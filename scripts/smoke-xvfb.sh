@@ -16,30 +16,46 @@ done
 inner=$(cat <<'INNER'
 set -u
 exe=$1; project=$2; shot=$3
-# Waits up to 30 s for a window with exactly this title and prints its id.
+# Prints the id of the window with exactly this title, if there is one.
+find_window() { xdotool search --name "^$1\$" 2>/dev/null | head -1; }
+# Waits up to $2 seconds (default 30) for the window and prints its id.
 window() {
-  for _ in $(seq 1 150); do
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
+  for _ in $(seq 1 $((${2:-30} * 5))); do
+    id=$(find_window "$1")
     [ -n "$id" ] && { echo "$id"; return 0; }
     kill -0 "$pid" 2>/dev/null || return 1
     sleep 0.2
   done
   return 1
 }
-press() { xdotool windowfocus --sync "$1" && sleep 0.3 && xdotool key "$2"; }
+press() { xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.3; xdotool key "$2"; }
 fail() { echo "smoke: $1"; import -window root "$shot"; kill "$pid" 2>/dev/null; exit 1; }
 
 QT_QPA_PLATFORM=xcb "$exe" "$project" &
 pid=$!
 about=$(window "O programie") || fail "the About box did not appear"
-press "$about" Return
+# A busy machine may drop a key sent before the box takes the focus: send it until the box goes.
+for _ in 1 2 3 4 5; do
+  press "$about" Return
+  sleep 1
+  [ -z "$(find_window "O programie")" ] && break
+done
+[ -z "$(find_window "O programie")" ] || fail "the About box did not close"
 main=$(window "ZUVAR 32 Pro - Edytor graficzny i symulator schematów blokowych algorytmów") ||
   fail "the main window did not appear"
 sleep 1
-press "$main" ctrl+F9
-ask=$(window "Wprowadzanie wartości zmiennej") || fail "the read dialog did not appear"
-xdotool windowfocus --sync "$ask"; sleep 0.3; xdotool type 6; xdotool key Return
-done=$(window "DAVERO") || fail "the run did not reach its end"
+ask=""
+for _ in 1 2 3; do
+  press "$main" ctrl+F9
+  ask=$(window "Wprowadzanie wartości zmiennej" 10) && break
+done
+[ -n "$ask" ] || fail "the read dialog did not appear"
+done=""
+for _ in 1 2 3; do
+  xdotool windowfocus --sync "$ask" 2>/dev/null; sleep 0.3; xdotool type 6; xdotool key Return
+  done=$(window "DAVERO" 10) && break
+done
+[ -n "$done" ] || fail "the run did not reach its end"
 sleep 1
 import -window root "$shot"
 press "$done" Return
