@@ -16,7 +16,7 @@ namespace zuvar {
 
 // What a file dialog shows: its title, its filter entries ("Text (*.ext)"), the extension added
 // to a name typed without one, and the file name it starts with.
-struct TFileDialogSpec {
+struct TFileDialogRequest {
   QString Title;
   QStringList Filters;
   QString DefaultSuffix;
@@ -32,8 +32,8 @@ class TDialogs {
   virtual TMsgResult Message(QWidget* parent, const QString& text, const QString& caption,
                              TMsgIcon icon, TMsgButtons buttons) = 0;
   // Shows an open or save dialog; returns the chosen file name, empty when cancelled.
-  virtual QString OpenFile(QWidget* parent, const TFileDialogSpec& spec) = 0;
-  virtual QString SaveFile(QWidget* parent, const TFileDialogSpec& spec) = 0;
+  virtual QString OpenFile(QWidget* parent, const TFileDialogRequest& request) = 0;
+  virtual QString SaveFile(QWidget* parent, const TFileDialogRequest& request) = 0;
   // Runs a dialog modally and returns its result (QDialog::Accepted or QDialog::Rejected).
   virtual int Exec(QDialog& dialog) = 0;
   // Shows a popup menu at a screen position; returns the chosen action or null.

@@ -79,7 +79,7 @@ bool TForm5::WriteTo(const QString& fileName) {
 void TForm5::Otwrz1Click() {
   if (openFileName_.isEmpty()) openFileName_ = QString::fromLatin1(DefaultFileName);
   const QString name = dialogs_.OpenFile(
-      this, TFileDialogSpec{QStringLiteral("Otwórz plik log"), kLogFilters, "log", openFileName_});
+      this, TFileDialogRequest{QStringLiteral("Otwórz plik log"), kLogFilters, "log", openFileName_});
   if (name.isEmpty()) return;
   openFileName_ = name;
   try {
@@ -100,7 +100,7 @@ void TForm5::ZapiszLog1Click() {
   }
   saveFileName_ = QString::fromLatin1(DefaultFileName);
   const QString name =
-      dialogs_.SaveFile(this, TFileDialogSpec{QString(), kLogFilters, "log", saveFileName_});
+      dialogs_.SaveFile(this, TFileDialogRequest{QString(), kLogFilters, "log", saveFileName_});
   if (name.isEmpty()) {
     saveFileName_.clear();
     return;
@@ -112,7 +112,7 @@ void TForm5::ZapiszLog1Click() {
 void TForm5::ZapiszLogjako1Click() {
   if (saveFileName_.isEmpty()) saveFileName_ = QString::fromLatin1(DefaultFileName);
   const QString name =
-      dialogs_.SaveFile(this, TFileDialogSpec{QString(), kLogFilters, "log", saveFileName_});
+      dialogs_.SaveFile(this, TFileDialogRequest{QString(), kLogFilters, "log", saveFileName_});
   if (name.isEmpty()) return;
   saveFileName_ = name;
   WriteTo(name);

@@ -81,7 +81,7 @@ void TProjectCommands::Wczytajzpliku1Click() {
   if (!ConfirmDiscard()) return;
   const QString name = window_.App().Dialogs().OpenFile(
       &window_,
-      TFileDialogSpec{QStringLiteral("Wybierz schemat do załadowania ..."), kProjectFilters,
+      TFileDialogRequest{QStringLiteral("Wybierz schemat do załadowania ..."), kProjectFilters,
                       QStringLiteral("bin"), fileName_});
   if (name.isEmpty()) return;
   OpenProject(name);
@@ -110,7 +110,7 @@ void TProjectCommands::OpenProject(const QString& name) {
 TProjectCommands::TNameAnswer TProjectCommands::AskForSaveName() {
   TSchematView& canvas = *window_.Schemat();
   const QString name = window_.App().Dialogs().SaveFile(
-      &window_, TFileDialogSpec{QStringLiteral("Zapisz schemat...."), kProjectFilters,
+      &window_, TFileDialogRequest{QStringLiteral("Zapisz schemat...."), kProjectFilters,
                                 QStringLiteral("bin"), canvas.TitleLabel->text()});
   if (name.isEmpty()) return TNameAnswer::Cancelled;
   fileName_ = name;

@@ -40,25 +40,25 @@ TMsgResult TQtDialogs::Message(QWidget* parent, const QString& text, const QStri
   return TMsgResult::Ok;
 }
 
-QString TQtDialogs::RunFileDialog(QWidget* parent, const TFileDialogSpec& spec, bool save) {
-  QFileDialog dialog(parent, spec.Title);
+QString TQtDialogs::RunFileDialog(QWidget* parent, const TFileDialogRequest& request, bool save) {
+  QFileDialog dialog(parent, request.Title);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The overwrite question is the program's own.
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-  dialog.setNameFilters(spec.Filters);
-  dialog.setDefaultSuffix(spec.DefaultSuffix);
-  if (!spec.FileName.isEmpty()) dialog.selectFile(spec.FileName);
+  dialog.setNameFilters(request.Filters);
+  dialog.setDefaultSuffix(request.DefaultSuffix);
+  if (!request.FileName.isEmpty()) dialog.selectFile(request.FileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().constFirst();
 }
 
-QString TQtDialogs::OpenFile(QWidget* parent, const TFileDialogSpec& spec) {
-  return RunFileDialog(parent, spec, false);
+QString TQtDialogs::OpenFile(QWidget* parent, const TFileDialogRequest& request) {
+  return RunFileDialog(parent, request, false);
 }
 
-QString TQtDialogs::SaveFile(QWidget* parent, const TFileDialogSpec& spec) {
-  return RunFileDialog(parent, spec, true);
+QString TQtDialogs::SaveFile(QWidget* parent, const TFileDialogRequest& request) {
+  return RunFileDialog(parent, request, true);
 }
 
 int TQtDialogs::Exec(QDialog& dialog) { return dialog.exec(); }

@@ -9,8 +9,8 @@ class TQtDialogs : public TDialogs {
  public:
   TMsgResult Message(QWidget* parent, const QString& text, const QString& caption, TMsgIcon icon,
                      TMsgButtons buttons) override;
-  QString OpenFile(QWidget* parent, const TFileDialogSpec& spec) override;
-  QString SaveFile(QWidget* parent, const TFileDialogSpec& spec) override;
+  QString OpenFile(QWidget* parent, const TFileDialogRequest& request) override;
+  QString SaveFile(QWidget* parent, const TFileDialogRequest& request) override;
   int Exec(QDialog& dialog) override;
   QAction* Popup(QMenu& menu, const QPoint& globalPos) override;
   bool AskText(QWidget* parent, const QString& caption, const QString& prompt,
@@ -19,7 +19,7 @@ class TQtDialogs : public TDialogs {
   void PrinterSetup(QWidget* parent, QPrinter& printer) override;
 
  private:
-  static QString RunFileDialog(QWidget* parent, const TFileDialogSpec& spec, bool save);
+  static QString RunFileDialog(QWidget* parent, const TFileDialogRequest& request, bool save);
 };
 
 }  // namespace zuvar

@@ -76,7 +76,7 @@ void TSheetCommands::ExportujSchematblokowy1Click() {
       QStringLiteral("%1 (%2)").arg(QString::fromUtf8(TExportNaming::FilterText),
                                     QString::fromUtf8(TExportNaming::FilterPattern));
   const QString file = window_.App().Dialogs().SaveFile(
-      &window_, TFileDialogSpec{QString::fromUtf8(TExportNaming::DialogTitle),
+      &window_, TFileDialogRequest{QString::fromUtf8(TExportNaming::DialogTitle),
                                 {filter},
                                 QString::fromUtf8(TExportNaming::DefaultExtension),
                                 proposed});

@@ -27,8 +27,8 @@ class BenchDialogs : public TDialogs {
   TMsgResult Message(QWidget*, const QString&, const QString&, TMsgIcon, TMsgButtons) override {
     return TMsgResult::Yes;
   }
-  QString OpenFile(QWidget*, const TFileDialogSpec&) override { return openName; }
-  QString SaveFile(QWidget*, const TFileDialogSpec&) override { return QString(); }
+  QString OpenFile(QWidget*, const TFileDialogRequest&) override { return openName; }
+  QString SaveFile(QWidget*, const TFileDialogRequest&) override { return QString(); }
   int Exec(QDialog& dialog) override {
     dialog.accept();
     return dialog.result();

@@ -31,8 +31,8 @@ class SilentDialogs : public TDialogs {
   TMsgResult Message(QWidget*, const QString&, const QString&, TMsgIcon, TMsgButtons) override {
     return TMsgResult::Ok;
   }
-  QString OpenFile(QWidget*, const TFileDialogSpec&) override { return {}; }
-  QString SaveFile(QWidget*, const TFileDialogSpec&) override { return {}; }
+  QString OpenFile(QWidget*, const TFileDialogRequest&) override { return {}; }
+  QString SaveFile(QWidget*, const TFileDialogRequest&) override { return {}; }
   int Exec(QDialog& dialog) override {
     dialog.accept();
     return QDialog::Accepted;

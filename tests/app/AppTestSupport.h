@@ -36,12 +36,12 @@ class FakeDialogs : public TDialogs {
     answers.pop_front();
     return answer;
   }
-  QString OpenFile(QWidget*, const TFileDialogSpec& spec) override {
-    openSpecs.push_back(spec);
+  QString OpenFile(QWidget*, const TFileDialogRequest& request) override {
+    openRequests.push_back(request);
     return Next(openNames);
   }
-  QString SaveFile(QWidget*, const TFileDialogSpec& spec) override {
-    saveSpecs.push_back(spec);
+  QString SaveFile(QWidget*, const TFileDialogRequest& request) override {
+    saveRequests.push_back(request);
     return Next(saveNames);
   }
   int Exec(QDialog& dialog) override {
@@ -59,7 +59,7 @@ class FakeDialogs : public TDialogs {
   std::vector<Shown> messages;
   std::deque<TMsgResult> answers;
   std::deque<QString> openNames, saveNames;
-  std::vector<TFileDialogSpec> openSpecs, saveSpecs;
+  std::vector<TFileDialogRequest> openRequests, saveRequests;
   std::vector<QString> execTitles;
   std::function<int(QDialog&)> exec;
   std::function<bool(QPrinter&)> print;

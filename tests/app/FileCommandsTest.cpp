@@ -103,12 +103,12 @@ void FileCommandsTest::SaveAsksForANameOnce() {
   const QString name = f.Path("projekt.bin");
   f.dialogs.saveNames = {name};
   f.Menu().SpeedButton7->trigger();
-  QCOMPARE(f.dialogs.saveSpecs.size(), size_t(1));
-  const TFileDialogSpec& spec = f.dialogs.saveSpecs[0];
-  QCOMPARE(spec.Title, QStringLiteral("Zapisz schemat...."));
-  QCOMPARE(spec.FileName, QStringLiteral("Nowy Projekt"));
-  QCOMPARE(spec.DefaultSuffix, QStringLiteral("bin"));
-  QCOMPARE(spec.Filters, QStringList({QStringLiteral("Projekty schematów blokowych (*.bin)"),
+  QCOMPARE(f.dialogs.saveRequests.size(), size_t(1));
+  const TFileDialogRequest& request = f.dialogs.saveRequests[0];
+  QCOMPARE(request.Title, QStringLiteral("Zapisz schemat...."));
+  QCOMPARE(request.FileName, QStringLiteral("Nowy Projekt"));
+  QCOMPARE(request.DefaultSuffix, QStringLiteral("bin"));
+  QCOMPARE(request.Filters, QStringList({QStringLiteral("Projekty schematów blokowych (*.bin)"),
                                       QStringLiteral("Wszystkie pliki (*.*)")}));
   QVERIFY(ReadAll(name).startsWith("ZUVAR2.0\r\n1000\r\n2000\r\n"));
   QCOMPARE(f.Log().back(), "Zapisanie projektu " + name.toStdString());
@@ -119,12 +119,12 @@ void FileCommandsTest::SaveAsksForANameOnce() {
   f.AddBlock(nstCalc, 100, 10);
   f.Menu().Zapisz1->setEnabled(true);
   f.Menu().Zapisz1->trigger();
-  QCOMPARE(f.dialogs.saveSpecs.size(), size_t(1));
+  QCOMPARE(f.dialogs.saveRequests.size(), size_t(1));
   QVERIFY(f.Canvas()->Document().Saved);
   // A cancelled Save As keeps the state it had.
   f.Menu().Zapiszdopliku1->trigger();
-  QCOMPARE(f.dialogs.saveSpecs.size(), size_t(2));
-  QCOMPARE(f.dialogs.saveSpecs[1].FileName, name);
+  QCOMPARE(f.dialogs.saveRequests.size(), size_t(2));
+  QCOMPARE(f.dialogs.saveRequests[1].FileName, name);
   QVERIFY(!f.Window()->AskFileName);
 }
 
@@ -143,7 +143,7 @@ void FileCommandsTest::SaveAsOverAnExistingFile() {
   f.dialogs.saveNames = {name};
   f.dialogs.answers = {TMsgResult::Yes};
   f.Menu().SpeedButton7->trigger();
-  QCOMPARE(f.dialogs.saveSpecs.size(), size_t(2));
+  QCOMPARE(f.dialogs.saveRequests.size(), size_t(2));
   QCOMPARE(ReadAll(name), QByteArray("ZUVAR2.0\r\n1000\r\n2000\r\n"));
   // A file that cannot be created is reported and changes nothing.
   const QString bad = f.Path("brak/katalogu.bin");
@@ -173,8 +173,8 @@ void FileCommandsTest::OpenRestoresTheSavedDiagram() {
   f.Menu().Zapiszdopliku1->trigger();
   f.dialogs.openNames = {name};
   f.Menu().Wczytajzpliku1->trigger();
-  QCOMPARE(f.dialogs.openSpecs.back().Title, QStringLiteral("Wybierz schemat do załadowania ..."));
-  QCOMPARE(f.dialogs.openSpecs.back().FileName, name);  // the two dialogs share their name
+  QCOMPARE(f.dialogs.openRequests.back().Title, QStringLiteral("Wybierz schemat do załadowania ..."));
+  QCOMPARE(f.dialogs.openRequests.back().FileName, name);  // the two dialogs share their name
   TSchemat& doc = f.Canvas()->Document();
   QCOMPARE(static_cast<int>(doc.BlockCount()), 2);
   TNewShape* first = doc.FirstBlock;
@@ -213,7 +213,7 @@ void FileCommandsTest::OpenOverUnsavedChangesAsks() {
   f.dialogs.answers = {TMsgResult::No};
   f.Menu().Wczytajzpliku1->trigger();
   QCOMPARE(f.dialogs.messages.back().text, kDiscard);
-  QVERIFY(f.dialogs.openSpecs.empty());
+  QVERIFY(f.dialogs.openRequests.empty());
   QCOMPARE(f.Canvas(), canvas);
   // Yes, then a cancelled dialog: the diagram stays.
   f.dialogs.answers = {TMsgResult::Yes};

@@ -48,20 +48,20 @@ void LogWindowTest::SaveClearSaveAsksAgain() {
   const QString empty = dir.filePath("pusty.log");
   dialogs.saveNames = {empty};
   window.ZapiszLog1Click();
-  QCOMPARE(dialogs.saveSpecs.back().FileName, QStringLiteral("ZUVAR32Pro.log"));
-  QCOMPARE(dialogs.saveSpecs.back().DefaultSuffix, QStringLiteral("log"));
+  QCOMPARE(dialogs.saveRequests.back().FileName, QStringLiteral("ZUVAR32Pro.log"));
+  QCOMPARE(dialogs.saveRequests.back().DefaultSuffix, QStringLiteral("log"));
   QFile file(empty);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.size(), 0);
   QVERIFY(window.LogFileKnown());
   lines.Append("Uruchomienie programu");
   window.ZapiszLog1Click();  // known: written without a dialog
-  QCOMPARE(dialogs.saveSpecs.size(), size_t(1));
+  QCOMPARE(dialogs.saveRequests.size(), size_t(1));
   window.KasujLog1Click();
   QCOMPARE(lines.Size(), size_t(0));
   window.ZapiszLog1Click();  // cancelled
-  QCOMPARE(dialogs.saveSpecs.size(), size_t(2));
-  QCOMPARE(dialogs.saveSpecs.back().FileName, QStringLiteral("ZUVAR32Pro.log"));
+  QCOMPARE(dialogs.saveRequests.size(), size_t(2));
+  QCOMPARE(dialogs.saveRequests.back().FileName, QStringLiteral("ZUVAR32Pro.log"));
   QVERIFY(window.SaveFileName().isEmpty());
 }
 
@@ -79,13 +79,13 @@ void LogWindowTest::LoadReplacesAndSavesBackWithoutAsking() {
   TForm5 window(lines, dialogs);
   dialogs.openNames = {name};
   window.Otwrz1Click();
-  QCOMPARE(dialogs.openSpecs.back().Title, QStringLiteral("Otwórz plik log"));
-  QCOMPARE(dialogs.openSpecs.back().FileName, QStringLiteral("ZUVAR32Pro.log"));
+  QCOMPARE(dialogs.openRequests.back().Title, QStringLiteral("Otwórz plik log"));
+  QCOMPARE(dialogs.openRequests.back().FileName, QStringLiteral("ZUVAR32Pro.log"));
   QCOMPARE(lines.Lines(), (std::vector<std::string>{"pierwsza", "druga"}));
   QCOMPARE(window.ListBox1->model()->rowCount(), 2);
   lines.Append("trzecia");
   window.ZapiszLog1Click();
-  QVERIFY(dialogs.saveSpecs.empty());
+  QVERIFY(dialogs.saveRequests.empty());
   QFile file(name);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), QByteArray("pierwsza\r\ndruga\r\ntrzecia\r\n"));

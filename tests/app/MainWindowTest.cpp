@@ -133,7 +133,7 @@ void MainWindowTest::SaveShortcutFollowsTheFileMenu() {
   m.Usu1->trigger();
   QVERIFY(m.Zapisz1->isEnabled());  // stale until the menu opens again
   m.Zapisz1->trigger();             // without a canvas Save does nothing
-  QVERIFY(f.dialogs.saveSpecs.empty());
+  QVERIFY(f.dialogs.saveRequests.empty());
   emit m.Schematblokowy1->aboutToShow();
   QVERIFY(!m.Zapisz1->isEnabled());
 }

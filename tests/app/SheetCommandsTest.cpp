@@ -69,11 +69,11 @@ void SheetCommandsTest::ExportWritesTheSheetAsA16ColourBitmap() {
   const QString name = f.Path("rysunek.bmp");
   f.dialogs.saveNames = {name};
   f.Menu().ExportujSchematblokowy1->trigger();
-  const TFileDialogSpec& spec = f.dialogs.saveSpecs.back();
-  QCOMPARE(spec.Title, QStringLiteral("Exportuj schemat...."));
-  QCOMPARE(spec.FileName, QStringLiteral("Nowy Pro.bmp"));
-  QCOMPARE(spec.DefaultSuffix, QStringLiteral("BMP"));
-  QCOMPARE(spec.Filters, QStringList{QStringLiteral("Pliki bitmap graficznych *.BMP (*.BMP *.bmp)")});
+  const TFileDialogRequest& request = f.dialogs.saveRequests.back();
+  QCOMPARE(request.Title, QStringLiteral("Exportuj schemat...."));
+  QCOMPARE(request.FileName, QStringLiteral("Nowy Pro.bmp"));
+  QCOMPARE(request.DefaultSuffix, QStringLiteral("BMP"));
+  QCOMPARE(request.Filters, QStringList{QStringLiteral("Pliki bitmap graficznych *.BMP (*.BMP *.bmp)")});
   QCOMPARE(f.Log().back(), "Export projektu  do pliku: " + name.toStdString());
   QVERIFY(canvas->SideMarkerVisible(*block));
 
@@ -101,7 +101,7 @@ void SheetCommandsTest::ExportWritesTheSheetAsA16ColourBitmap() {
   f.Menu().SpeedButton7->trigger();
   f.dialogs.saveNames = {f.Path("projekt.bmp")};
   f.Menu().ExportujSchematblokowy1->trigger();
-  QCOMPARE(f.dialogs.saveSpecs.back().FileName, f.Path("projekt.bmp"));
+  QCOMPARE(f.dialogs.saveRequests.back().FileName, f.Path("projekt.bmp"));
   QCOMPARE(f.Log().back(), "Export projektu " + project.toStdString() +
                                " do pliku: " + f.Path("projekt.bmp").toStdString());
   // A cancelled dialog writes nothing.
