@@ -234,9 +234,21 @@ void TSchematView::LayoutAll() { document_->LayoutAll(measurer_); }
 
 // ---- items ----------------------------------------------------------------------------------
 
-TBlockItem* TSchematView::ItemOf(const TNewShape* block) const {
+// A run asks for the same few blocks at every step; a small cache in front of the map answers
+// those without hashing. Map elements keep their addresses when the map grows, so only a
+// removed block has to leave the cache.
+const TSchematView::TBlockParts* TSchematView::PartsOf(const TNewShape* block) const {
+  TCachedParts& cached = partsCache_[(reinterpret_cast<std::uintptr_t>(block) >> 4) % kPartsCacheSize];
+  if (cached.block == block && block != nullptr) return cached.parts;
   const auto it = blocks_.find(block);
-  return it == blocks_.end() ? nullptr : it->second.item;
+  if (it == blocks_.end()) return nullptr;
+  cached = TCachedParts{block, &it->second};
+  return cached.parts;
+}
+
+TBlockItem* TSchematView::ItemOf(const TNewShape* block) const {
+  const TBlockParts* parts = PartsOf(block);
+  return parts == nullptr ? nullptr : parts->item;
 }
 
 TLinkItem* TSchematView::ItemOf(const TLink* link) const {
@@ -245,9 +257,9 @@ TLinkItem* TSchematView::ItemOf(const TLink* link) const {
 }
 
 QGraphicsSimpleTextItem* TSchematView::LetterOf(const TNewShape* block, bool trueLetter) const {
-  const auto it = blocks_.find(block);
-  if (it == blocks_.end()) return nullptr;
-  return trueLetter ? it->second.trueLetter : it->second.falseLetter;
+  const TBlockParts* parts = PartsOf(block);
+  if (parts == nullptr) return nullptr;
+  return trueLetter ? parts->trueLetter : parts->falseLetter;
 }
 
 // A block already in front stays where it is: a run brings its block forward at every step.
@@ -338,6 +350,8 @@ void TSchematView::BlockRemoved(TNewShape& block) {
   delete it->second.marker;
   delete it->second.trueLetter;
   delete it->second.falseLetter;
+  for (TCachedParts& cached : partsCache_)
+    if (cached.block == &block) cached = TCachedParts{};
   blocks_.erase(it);
 }
 

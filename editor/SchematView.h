@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QGraphicsView>
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -142,6 +144,7 @@ class TSchematView : public QGraphicsView, private SchematObserver {
     QGraphicsSimpleTextItem* falseLetter = nullptr;
   };
 
+  const TBlockParts* PartsOf(const TNewShape* block) const;
   void BuildScene();
   QGraphicsSimpleTextItem* MakeLetter(const char* text, TColor color);
   THit HitAt(const QPointF& viewportPos) const;
@@ -172,6 +175,12 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   QCursor sheetCursor_;
   std::unique_ptr<QGraphicsScene> scene_;
   std::unordered_map<const TNewShape*, TBlockParts> blocks_;
+  struct TCachedParts {
+    const TNewShape* block = nullptr;
+    const TBlockParts* parts = nullptr;
+  };
+  static constexpr std::size_t kPartsCacheSize = 16;
+  mutable std::array<TCachedParts, kPartsCacheSize> partsCache_{};
   std::unordered_map<const TLink*, TLinkItem*> links_;
   std::unique_ptr<QMenu> blockMenu_;
   std::unique_ptr<TSheetMouse> sheetMouse_;
