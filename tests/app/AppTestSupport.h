@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,12 @@
 #include "ZuvarApp.h"
 
 namespace zuvar::test {
+
+// The whole content of a file, empty when it cannot be read.
+inline QByteArray ReadAll(const QString& name) {
+  QFile file(name);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Answers every message box and dialog of the program without a person, and keeps what was
 // shown in order.
@@ -107,6 +114,18 @@ class AppFixture {
     block->MoveTo(left, top);
     Canvas()->LayoutBlock(*block);
     return block;
+  }
+  // A new diagram of a start block linked to a stop block, to be run in real time; returns
+  // the start block.
+  TNewShape* NewStartToStop() {
+    NewDiagram();
+    TNewShape* start = AddBlock(nstStart, 100, 50);
+    TNewShape* stop = AddBlock(nstStop, 100, 200);
+    start->ExitSide = 4;
+    start->EntrySide = 1;
+    start->SetBlockLink(stop);
+    app->Options.Simulation.RealTime = true;  // no animation pauses
+    return start;
   }
 
   QTemporaryDir dir;

@@ -17,13 +17,10 @@
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
+using zuvar::test::ReadAll;
 
 namespace {
 
-QByteArray ReadAll(const QString& name) {
-  QFile file(name);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QString TerminalOutput(const QString& project, const QByteArray& input) {
   QProcess process;

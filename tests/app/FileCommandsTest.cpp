@@ -9,14 +9,11 @@
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
+using zuvar::test::ReadAll;
 
 namespace {
 const QString kDiscard = QStringLiteral("Czy rzeczywiście chcesz skasować aktualny schemat?!");
 
-QByteArray ReadAll(const QString& name) {
-  QFile file(name);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void WriteAll(const QString& name, const QByteArray& bytes) {
   QFile file(name);

@@ -203,13 +203,7 @@ void MainWindowTest::RunOfAnEmptyDiagramIsCancelled() {
 void MainWindowTest::RunStepsToTheEndAndGivesTheEditorBack() {
   AppFixture f;
   TMainMenu& m = f.Menu();
-  f.NewDiagram();
-  TNewShape* start = f.AddBlock(nstStart, 100, 50);
-  TNewShape* stop = f.AddBlock(nstStop, 100, 200);
-  start->ExitSide = 4;
-  start->EntrySide = 1;
-  start->SetBlockLink(stop);
-  f.app->Options.Simulation.RealTime = true;  // no animation pauses
+  f.NewStartToStop();
   m.SpeedButton4->trigger();
   TSimulationCommands& run = f.Window()->Simulation();
   QVERIFY(run.Exists());

@@ -15,13 +15,10 @@
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
+using zuvar::test::ReadAll;
 
 namespace {
 
-QByteArray ReadAll(const QString& name) {
-  QFile file(name);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Answers the canvas-size dialog with the two texts; other dialogs are accepted.
 std::function<int(QDialog&)> SizeAnswer(const QString& width, const QString& height,
@@ -323,13 +320,7 @@ void SheetCommandsTest::PrintPreviewAndPrinterSetUp() {
 void SheetCommandsTest::SizeCommandsWaitForTheRunToEnd() {
   AppFixture f;
   TMainMenu& m = f.Menu();
-  f.NewDiagram();
-  TNewShape* start = f.AddBlock(nstStart, 100, 50);
-  TNewShape* stop = f.AddBlock(nstStop, 100, 200);
-  start->ExitSide = 4;
-  start->EntrySide = 1;
-  start->SetBlockLink(stop);
-  f.app->Options.Simulation.RealTime = true;
+  TNewShape* start = f.NewStartToStop();
   m.Wykonanie1->trigger();
   TSimulationCommands& run = f.Window()->Simulation();
   QVERIFY(run.Exists());
