@@ -160,12 +160,8 @@ void TFrame1::ResizeInSplitter(int height) {
 
 // ---- drag and drop --------------------------------------------------------------------------
 
-void TFrame1::dragEnterEvent(QDragEnterEvent* event) {
-  if (AcceptsDock(event->source(), event->mimeData()))
-    event->acceptProposedAction();
-  else
-    event->ignore();
-}
+// An entering drag is judged as a moving one.
+void TFrame1::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
 void TFrame1::dragMoveEvent(QDragMoveEvent* event) {
   if (AcceptsDock(event->source(), event->mimeData()))

@@ -59,8 +59,7 @@ void TProjectCommands::ShowSheet() {
 void TProjectCommands::Nowy1Click() {
   if (!ConfirmDiscard()) return;
   TStronaSizer sizer(window_.App().Dialogs(), &window_);
-  sizer.EditSzer->setText(QStringLiteral("1000"));
-  sizer.EditWys->setText(QStringLiteral("2000"));
+  sizer.SetSize(1000, 2000);
   if (window_.App().Dialogs().Exec(sizer) != QDialog::Accepted) return;
   window_.DestroyCanvas();
   Log(QStringLiteral("Utworzenie nowego projektu"));

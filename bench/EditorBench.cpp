@@ -12,31 +12,16 @@
 #include "Dialogs.h"
 #include "FixedWidthMeasurer.h"
 #include "MainWindow.h"
+#include "BenchDialogs.h"
 #include "ProjectWriter.h"
 #include "RecordingHost.h"
 #include "SchematView.h"
 #include "ZuvarApp.h"
 
 using namespace zuvar;
+using zuvar::bench::BenchDialogs;
 
 namespace {
-
-// Accepts every dialog and opens the one file it is given.
-class BenchDialogs : public TDialogs {
- public:
-  TMsgResult Message(QWidget*, const QString&, const QString&, TMsgIcon, TMsgButtons) override {
-    return TMsgResult::Yes;
-  }
-  QString OpenFile(QWidget*, const TFileDialogRequest&) override { return openName; }
-  QString SaveFile(QWidget*, const TFileDialogRequest&) override { return QString(); }
-  int Exec(QDialog& dialog) override {
-    dialog.accept();
-    return dialog.result();
-  }
-  QAction* Popup(QMenu&, const QPoint&) override { return nullptr; }
-  bool AskText(QWidget*, const QString&, const QString&, QString&) override { return false; }
-  QString openName;
-};
 
 class BenchCanvasHost : public TCanvasHost {
  public:

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "Dialogs.h"
+#include "BenchDialogs.h"
 #include "LogLines.h"
 #include "LogListBox.h"
 #include "LogWindow.h"
@@ -15,18 +15,6 @@
 using namespace zuvar;
 
 namespace {
-
-class NoDialogs : public TDialogs {
- public:
-  TMsgResult Message(QWidget*, const QString&, const QString&, TMsgIcon, TMsgButtons) override {
-    return TMsgResult::Ok;
-  }
-  QString OpenFile(QWidget*, const TFileDialogRequest&) override { return {}; }
-  QString SaveFile(QWidget*, const TFileDialogRequest&) override { return {}; }
-  int Exec(QDialog&) override { return 0; }
-  QAction* Popup(QMenu&, const QPoint&) override { return nullptr; }
-  bool AskText(QWidget*, const QString&, const QString&, QString&) override { return false; }
-};
 
 double Milliseconds(const QElapsedTimer& clock) {
   return static_cast<double>(clock.nsecsElapsed()) / 1e6;
@@ -45,7 +33,7 @@ double Repaint(TLogListBox& list) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qt(argc, argv);
-  NoDialogs dialogs;
+  bench::BenchDialogs dialogs;
   TLogLines lines;
   TForm5 window(lines, dialogs);
   window.resize(356, 141);

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "Dialogs.h"
+#include "BenchDialogs.h"
 #include "BubbleSortSheet.h"
 #include "LogWindow.h"
 #include "MainWindow.h"
@@ -25,21 +25,6 @@
 using namespace zuvar;
 
 namespace {
-
-class SilentDialogs : public TDialogs {
- public:
-  TMsgResult Message(QWidget*, const QString&, const QString&, TMsgIcon, TMsgButtons) override {
-    return TMsgResult::Ok;
-  }
-  QString OpenFile(QWidget*, const TFileDialogRequest&) override { return {}; }
-  QString SaveFile(QWidget*, const TFileDialogRequest&) override { return {}; }
-  int Exec(QDialog& dialog) override {
-    dialog.accept();
-    return QDialog::Accepted;
-  }
-  QAction* Popup(QMenu&, const QPoint&) override { return nullptr; }
-  bool AskText(QWidget*, const QString&, const QString&, QString&) override { return false; }
-};
 
 int kElements = 300;
 
@@ -100,7 +85,8 @@ int main(int argc, char** argv) {
   // The best of three runs each, so that a busy machine disturbs the ratio less.
   double terminal = TerminalSeconds(runner, project);
   for (int i = 0; i < 2; ++i) terminal = std::min(terminal, TerminalSeconds(runner, project));
-  SilentDialogs dialogs;
+  bench::BenchDialogs dialogs;
+  dialogs.answer = TMsgResult::Ok;
   TZuvarApp::PrepareProcess();
   TZuvarApp app(dialogs);
   app.Start();
