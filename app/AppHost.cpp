@@ -1,15 +1,15 @@
-#include "AppHost.h"
+#include "app/AppHost.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include "LogListBox.h"
+#include "app/LogListBox.h"
 #include <QScrollBar>
 
-#include "Dialogs.h"
-#include "LogLines.h"
-#include "LogWindow.h"
-#include "PasswordDlg.h"
+#include "app/Dialogs.h"
+#include "project/LogLines.h"
+#include "app/LogWindow.h"
+#include "app/PasswordDlg.h"
 
 namespace zuvar {
 

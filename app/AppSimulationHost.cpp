@@ -1,4 +1,4 @@
-#include "AppSimulationHost.h"
+#include "app/AppSimulationHost.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -7,12 +7,12 @@
 #include <QThread>
 #include <QToolBar>
 
-#include "ActiveBlockHighlight.h"
-#include "MainWindow.h"
-#include "SchematView.h"
-#include "SimulationCommands.h"
-#include "SourceWindow.h"
-#include "ZuvarApp.h"
+#include "simulation/ActiveBlockHighlight.h"
+#include "app/MainWindow.h"
+#include "editor/SchematView.h"
+#include "app/SimulationCommands.h"
+#include "app/SourceWindow.h"
+#include "app/ZuvarApp.h"
 
 namespace zuvar {
 

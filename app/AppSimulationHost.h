@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimulationHost.h"
+#include "simulation/SimulationHost.h"
 
 namespace zuvar {
 

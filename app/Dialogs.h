@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "Host.h"
+#include "model/Host.h"
 
 class QAction;
 class QDialog;

@@ -1,4 +1,4 @@
-#include "LogListBox.h"
+#include "app/LogListBox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "LogListModel.h"
+#include "app/LogListModel.h"
 
 namespace zuvar {
 

@@ -1,4 +1,4 @@
-#include "LogListModel.h"
+#include "app/LogListModel.h"
 
 namespace zuvar {
 

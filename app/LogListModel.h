@@ -2,7 +2,7 @@
 
 #include <QAbstractListModel>
 
-#include "LogLines.h"
+#include "project/LogLines.h"
 
 namespace zuvar {
 

@@ -1,15 +1,15 @@
-#include "LogWindow.h"
+#include "app/LogWindow.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "Dialogs.h"
-#include "FileError.h"
-#include "LogListBox.h"
-#include "LogListModel.h"
-#include "LogLines.h"
+#include "app/Dialogs.h"
+#include "project/FileError.h"
+#include "app/LogListBox.h"
+#include "app/LogListModel.h"
+#include "project/LogLines.h"
 
 namespace zuvar {
 

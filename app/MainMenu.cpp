@@ -1,4 +1,4 @@
-#include "MainMenu.h"
+#include "app/MainMenu.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "ToolGlyphs.h"
+#include "app/ToolGlyphs.h"
 
 namespace zuvar {
 

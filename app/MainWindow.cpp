@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,17 +16,17 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include "AboutBox.h"
-#include "BlockFont.h"
-#include "Dialogs.h"
-#include "LogWindow.h"
-#include "OutputPanel.h"
-#include "ProjectCommands.h"
-#include "SchematView.h"
-#include "SheetCommands.h"
-#include "SimulationCommands.h"
-#include "SourceWindow.h"
-#include "ZuvarApp.h"
+#include "app/AboutBox.h"
+#include "editor/BlockFont.h"
+#include "app/Dialogs.h"
+#include "app/LogWindow.h"
+#include "app/OutputPanel.h"
+#include "app/ProjectCommands.h"
+#include "editor/SchematView.h"
+#include "app/SheetCommands.h"
+#include "app/SimulationCommands.h"
+#include "app/SourceWindow.h"
+#include "app/ZuvarApp.h"
 
 namespace zuvar {
 

@@ -3,8 +3,8 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "CanvasHost.h"
-#include "MainMenu.h"
+#include "editor/CanvasHost.h"
+#include "app/MainMenu.h"
 
 class QSplitter;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimulationOptions.h"
+#include "simulation/SimulationOptions.h"
 
 namespace zuvar {
 

@@ -1,4 +1,4 @@
-#include "OutputPanel.h"
+#include "app/OutputPanel.h"
 
 #include <QApplication>
 #include <QCursor>

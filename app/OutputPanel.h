@@ -5,7 +5,7 @@
 #include <QPoint>
 #include <memory>
 
-#include "OutputLines.h"
+#include "model/OutputLines.h"
 
 class QMimeData;
 class QPlainTextEdit;

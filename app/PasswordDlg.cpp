@@ -1,4 +1,4 @@
-#include "PasswordDlg.h"
+#include "app/PasswordDlg.h"
 
 #include <QCloseEvent>
 #include <QLabel>

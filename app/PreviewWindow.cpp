@@ -1,4 +1,4 @@
-#include "PreviewWindow.h"
+#include "app/PreviewWindow.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "ProjectCommands.h"
+#include "app/ProjectCommands.h"
 
 #include <QAction>
 #include <QFile>
@@ -6,14 +6,14 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "Dialogs.h"
-#include "MainWindow.h"
-#include "ProjectReader.h"
-#include "ProjectWriter.h"
-#include "SchematView.h"
-#include "SimulationCommands.h"
-#include "StronaSizer.h"
-#include "ZuvarApp.h"
+#include "app/Dialogs.h"
+#include "app/MainWindow.h"
+#include "project/ProjectReader.h"
+#include "project/ProjectWriter.h"
+#include "editor/SchematView.h"
+#include "app/SimulationCommands.h"
+#include "app/StronaSizer.h"
+#include "app/ZuvarApp.h"
 
 namespace zuvar {
 

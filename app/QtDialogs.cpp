@@ -1,4 +1,4 @@
-#include "QtDialogs.h"
+#include "app/QtDialogs.h"
 
 #include <QFileDialog>
 #include <QInputDialog>

@@ -1,4 +1,4 @@
-#include "SheetCommands.h"
+#include "app/SheetCommands.h"
 
 #include <QFile>
 #include <QGraphicsSimpleTextItem>
@@ -8,19 +8,19 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "Bmp4Writer.h"
-#include "Dialogs.h"
-#include "ExportNaming.h"
-#include "MainWindow.h"
-#include "PreviewWindow.h"
-#include "ProjectCommands.h"
-#include "SchematView.h"
-#include "SheetFitter.h"
-#include "SheetRenderer.h"
-#include "SheetSizeRules.h"
-#include "SimulationCommands.h"
-#include "StronaSizer.h"
-#include "ZuvarApp.h"
+#include "export/Bmp4Writer.h"
+#include "app/Dialogs.h"
+#include "export/ExportNaming.h"
+#include "app/MainWindow.h"
+#include "app/PreviewWindow.h"
+#include "app/ProjectCommands.h"
+#include "editor/SchematView.h"
+#include "export/SheetFitter.h"
+#include "app/SheetRenderer.h"
+#include "export/SheetSizeRules.h"
+#include "app/SimulationCommands.h"
+#include "app/StronaSizer.h"
+#include "app/ZuvarApp.h"
 
 namespace zuvar {
 

@@ -1,4 +1,4 @@
-#include "SheetRenderer.h"
+#include "app/SheetRenderer.h"
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
@@ -6,7 +6,7 @@
 #include <QGraphicsScene>
 #include <QPainter>
 
-#include "SchematView.h"
+#include "editor/SchematView.h"
 
 namespace zuvar {
 

@@ -1,18 +1,18 @@
-#include "SimulationCommands.h"
+#include "app/SimulationCommands.h"
 
 #include <QAction>
 #include <QCoreApplication>
 
-#include "Dialogs.h"
-#include "Interpreter.h"
-#include "LogWindow.h"
-#include "MainWindow.h"
-#include "OutputPanel.h"
-#include "SchematView.h"
-#include "SimulationEngine.h"
-#include "SimulationWindow.h"
+#include "app/Dialogs.h"
+#include "interpreter/Interpreter.h"
+#include "app/LogWindow.h"
+#include "app/MainWindow.h"
+#include "app/OutputPanel.h"
+#include "editor/SchematView.h"
+#include "simulation/SimulationEngine.h"
+#include "app/SimulationWindow.h"
 #include <QToolButton>
-#include "ZuvarApp.h"
+#include "app/ZuvarApp.h"
 
 namespace zuvar {
 

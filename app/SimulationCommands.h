@@ -4,7 +4,7 @@
 #include <QRect>
 #include <memory>
 
-#include "AppSimulationHost.h"
+#include "app/AppSimulationHost.h"
 
 namespace zuvar {
 

@@ -1,4 +1,4 @@
-#include "SimulationWindow.h"
+#include "app/SimulationWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -12,13 +12,13 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include "Interpreter.h"
-#include "MainWindow.h"
-#include "SchematView.h"
-#include "SimulationCommands.h"
-#include "SimulationEngine.h"
-#include "VariablesModel.h"
-#include "ZuvarApp.h"
+#include "interpreter/Interpreter.h"
+#include "app/MainWindow.h"
+#include "editor/SchematView.h"
+#include "app/SimulationCommands.h"
+#include "simulation/SimulationEngine.h"
+#include "app/VariablesModel.h"
+#include "app/ZuvarApp.h"
 
 namespace zuvar {
 

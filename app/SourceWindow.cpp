@@ -1,12 +1,12 @@
-#include "SourceWindow.h"
+#include "app/SourceWindow.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include "MainWindow.h"
-#include "SchematView.h"
+#include "app/MainWindow.h"
+#include "editor/SchematView.h"
 
 namespace zuvar {
 

@@ -1,4 +1,4 @@
-#include "StronaSizer.h"
+#include "app/StronaSizer.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -7,8 +7,8 @@
 #include <QRegularExpressionValidator>
 #include <algorithm>
 
-#include "Dialogs.h"
-#include "SheetSizeRules.h"
+#include "app/Dialogs.h"
+#include "export/SheetSizeRules.h"
 
 namespace zuvar {
 

@@ -1,10 +1,10 @@
-#include "ToolGlyphs.h"
+#include "app/ToolGlyphs.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
-#include "BlockPainter.h"
+#include "editor/BlockPainter.h"
 
 namespace zuvar {
 

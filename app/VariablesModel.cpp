@@ -1,4 +1,4 @@
-#include "VariablesModel.h"
+#include "app/VariablesModel.h"
 
 #include <QBrush>
 #include <QColor>

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <vector>
 
-#include "VariablesGrid.h"
+#include "interpreter/VariablesGrid.h"
 
 namespace zuvar {
 

@@ -1,4 +1,4 @@
-#include "ZuvarApp.h"
+#include "app/ZuvarApp.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -7,14 +7,14 @@
 #include <QLocale>
 #include <clocale>
 
-#include "AboutBox.h"
-#include "LogWindow.h"
-#include "MainWindow.h"
-#include "PasswordDlg.h"
-#include "PreviewWindow.h"
-#include "SimulationCommands.h"
-#include "SimulationWindow.h"
-#include "SourceWindow.h"
+#include "app/AboutBox.h"
+#include "app/LogWindow.h"
+#include "app/MainWindow.h"
+#include "app/PasswordDlg.h"
+#include "app/PreviewWindow.h"
+#include "app/SimulationCommands.h"
+#include "app/SimulationWindow.h"
+#include "app/SourceWindow.h"
 
 namespace zuvar {
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "AppHost.h"
-#include "LogLines.h"
-#include "Options.h"
+#include "app/AppHost.h"
+#include "project/LogLines.h"
+#include "app/Options.h"
 
 namespace zuvar {
 

@@ -3,9 +3,9 @@
 #include <QFileInfo>
 #include <exception>
 
-#include "MainWindow.h"
-#include "QtDialogs.h"
-#include "ZuvarApp.h"
+#include "app/MainWindow.h"
+#include "app/QtDialogs.h"
+#include "app/ZuvarApp.h"
 
 namespace {
 

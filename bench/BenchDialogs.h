@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "Dialogs.h"
+#include "app/Dialogs.h"
 
 namespace zuvar::bench {
 

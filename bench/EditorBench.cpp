@@ -8,15 +8,15 @@
 #include <QtTest>
 #include <memory>
 
-#include "CanvasHost.h"
-#include "Dialogs.h"
-#include "FixedWidthMeasurer.h"
-#include "MainWindow.h"
-#include "BenchDialogs.h"
-#include "ProjectWriter.h"
-#include "RecordingHost.h"
-#include "SchematView.h"
-#include "ZuvarApp.h"
+#include "editor/CanvasHost.h"
+#include "app/Dialogs.h"
+#include "model/FixedWidthMeasurer.h"
+#include "app/MainWindow.h"
+#include "bench/BenchDialogs.h"
+#include "project/ProjectWriter.h"
+#include "tests/support/RecordingHost.h"
+#include "editor/SchematView.h"
+#include "app/ZuvarApp.h"
 
 using namespace zuvar;
 using zuvar::bench::BenchDialogs;

@@ -6,14 +6,14 @@
 #include <memory>
 #include <string>
 
-#include "DiagramBuilder.h"
-#include "Interpreter.h"
-#include "LineReader.h"
-#include "OutputLines.h"
-#include "Schemat.h"
-#include "SimulationEngine.h"
-#include "SimulationOptions.h"
-#include "TerminalHost.h"
+#include "tests/support/DiagramBuilder.h"
+#include "interpreter/Interpreter.h"
+#include "cli/LineReader.h"
+#include "model/OutputLines.h"
+#include "model/Schemat.h"
+#include "simulation/SimulationEngine.h"
+#include "simulation/SimulationOptions.h"
+#include "cli/TerminalHost.h"
 
 namespace zuvar {
 namespace {

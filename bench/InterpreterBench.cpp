@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "Host.h"
-#include "Interpreter.h"
-#include "NewShape.h"
-#include "OutputLines.h"
-#include "StatementInterpreter.h"
+#include "model/Host.h"
+#include "interpreter/Interpreter.h"
+#include "model/NewShape.h"
+#include "model/OutputLines.h"
+#include "interpreter/StatementInterpreter.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <string>
 
-#include "BenchDialogs.h"
-#include "LogLines.h"
-#include "LogListBox.h"
-#include "LogWindow.h"
+#include "bench/BenchDialogs.h"
+#include "project/LogLines.h"
+#include "app/LogListBox.h"
+#include "app/LogWindow.h"
 
 using namespace zuvar;
 

@@ -8,11 +8,11 @@
 #include <numeric>
 #include <string>
 
-#include "DuplicateIdRepair.h"
-#include "Host.h"
-#include "LogLines.h"
-#include "ProjectFile.h"
-#include "Schemat.h"
+#include "project/DuplicateIdRepair.h"
+#include "model/Host.h"
+#include "project/LogLines.h"
+#include "project/ProjectFile.h"
+#include "model/Schemat.h"
 
 namespace zuvar {
 namespace {

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <new>
 
-#include "Link.h"
-#include "Schemat.h"
+#include "model/Link.h"
+#include "model/Schemat.h"
 
 namespace {
 

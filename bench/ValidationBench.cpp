@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "ConnectionCheck.h"
-#include "DiagramBuilder.h"
-#include "Interpreter.h"
-#include "RecordingHost.h"
-#include "Schemat.h"
+#include "simulation/ConnectionCheck.h"
+#include "tests/support/DiagramBuilder.h"
+#include "interpreter/Interpreter.h"
+#include "tests/support/RecordingHost.h"
+#include "model/Schemat.h"
 
 namespace zuvar {
 namespace {

@@ -11,16 +11,16 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "BenchDialogs.h"
-#include "BubbleSortSheet.h"
-#include "LogWindow.h"
-#include "MainWindow.h"
-#include "ProjectFile.h"
-#include "RecordingHost.h"
-#include "SchematView.h"
-#include "SimulationCommands.h"
-#include "SimulationWindow.h"
-#include "ZuvarApp.h"
+#include "bench/BenchDialogs.h"
+#include "examples/generator/BubbleSortSheet.h"
+#include "app/LogWindow.h"
+#include "app/MainWindow.h"
+#include "project/ProjectFile.h"
+#include "tests/support/RecordingHost.h"
+#include "editor/SchematView.h"
+#include "app/SimulationCommands.h"
+#include "app/SimulationWindow.h"
+#include "app/ZuvarApp.h"
 
 using namespace zuvar;
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "RunArguments.h"
+#include "cli/RunArguments.h"
 
 namespace zuvar {
 

@@ -1,4 +1,4 @@
-#include "InterruptFlag.h"
+#include "cli/InterruptFlag.h"
 
 #include <csignal>
 

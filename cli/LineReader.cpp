@@ -1,10 +1,10 @@
-#include "LineReader.h"
+#include "cli/LineReader.h"
 
 #include <unistd.h>
 
 #include <cerrno>
 
-#include "InterruptFlag.h"
+#include "cli/InterruptFlag.h"
 
 namespace zuvar {
 

@@ -1,4 +1,4 @@
-#include "OutputStreamer.h"
+#include "cli/OutputStreamer.h"
 
 namespace zuvar {
 

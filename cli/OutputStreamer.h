@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "OutputLines.h"
+#include "model/OutputLines.h"
 
 namespace zuvar {
 

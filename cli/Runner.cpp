@@ -1,16 +1,16 @@
-#include "Runner.h"
+#include "cli/Runner.h"
 
 #include <cstdio>
 
-#include "ExitStatus.h"
-#include "FixedWidthMeasurer.h"
-#include "Interpreter.h"
-#include "InterruptFlag.h"
-#include "OutputLines.h"
-#include "OutputStreamer.h"
-#include "ProjectFile.h"
-#include "Schemat.h"
-#include "SimulationEngine.h"
+#include "cli/ExitStatus.h"
+#include "model/FixedWidthMeasurer.h"
+#include "interpreter/Interpreter.h"
+#include "cli/InterruptFlag.h"
+#include "model/OutputLines.h"
+#include "cli/OutputStreamer.h"
+#include "project/ProjectFile.h"
+#include "model/Schemat.h"
+#include "simulation/SimulationEngine.h"
 
 namespace zuvar {
 

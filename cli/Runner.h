@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "LineReader.h"
-#include "RunArguments.h"
-#include "SimulationOptions.h"
-#include "TerminalHost.h"
+#include "cli/LineReader.h"
+#include "cli/RunArguments.h"
+#include "simulation/SimulationOptions.h"
+#include "cli/TerminalHost.h"
 
 namespace zuvar {
 

@@ -1,8 +1,8 @@
-#include "TerminalHost.h"
+#include "cli/TerminalHost.h"
 
-#include "ActiveBlockHighlight.h"
-#include "Interpreter.h"
-#include "LineReader.h"
+#include "simulation/ActiveBlockHighlight.h"
+#include "interpreter/Interpreter.h"
+#include "cli/LineReader.h"
 
 namespace zuvar {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "Host.h"
-#include "SimulationHost.h"
-#include "VariablesGrid.h"
+#include "model/Host.h"
+#include "simulation/SimulationHost.h"
+#include "interpreter/VariablesGrid.h"
 
 namespace zuvar {
 

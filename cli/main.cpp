@@ -2,10 +2,10 @@
 #include <string>
 #include <vector>
 
-#include "ArgumentParser.h"
-#include "ExitStatus.h"
-#include "InterruptFlag.h"
-#include "Runner.h"
+#include "cli/ArgumentParser.h"
+#include "cli/ExitStatus.h"
+#include "cli/InterruptFlag.h"
+#include "cli/Runner.h"
 
 int main(int argc, char** argv) {
   using namespace zuvar;

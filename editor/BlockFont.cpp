@@ -1,4 +1,4 @@
-#include "BlockFont.h"
+#include "editor/BlockFont.h"
 
 #include <QStringList>
 

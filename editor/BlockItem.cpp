@@ -1,9 +1,9 @@
-#include "BlockItem.h"
+#include "editor/BlockItem.h"
 
 #include <QPainter>
 
-#include "BlockPainter.h"
-#include "NewShape.h"
+#include "editor/BlockPainter.h"
+#include "model/NewShape.h"
 
 namespace zuvar {
 

@@ -1,4 +1,4 @@
-#include "BlockMouse.h"
+#include "editor/BlockMouse.h"
 
 #include <QAction>
 #include <QGraphicsEllipseItem>
@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "CanvasHost.h"
-#include "SchematView.h"
+#include "editor/CanvasHost.h"
+#include "editor/SchematView.h"
 
 namespace zuvar {
 

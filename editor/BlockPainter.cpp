@@ -1,11 +1,11 @@
-#include "BlockPainter.h"
+#include "editor/BlockPainter.h"
 
 #include <QBrush>
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
 
-#include "BlockFont.h"
+#include "editor/BlockFont.h"
 
 namespace zuvar {
 

@@ -3,7 +3,7 @@
 #include <QPoint>
 #include <QString>
 
-#include "Host.h"
+#include "model/Host.h"
 
 class QAction;
 class QMenu;

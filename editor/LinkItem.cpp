@@ -1,10 +1,10 @@
-#include "LinkItem.h"
+#include "editor/LinkItem.h"
 
 #include <QPainter>
 #include <QPolygon>
 
-#include "BlockPainter.h"
-#include "Link.h"
+#include "editor/BlockPainter.h"
+#include "model/Link.h"
 
 namespace zuvar {
 

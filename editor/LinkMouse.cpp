@@ -1,11 +1,11 @@
-#include "LinkMouse.h"
+#include "editor/LinkMouse.h"
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
 #include <algorithm>
 
-#include "BlockMouse.h"
-#include "SchematView.h"
+#include "editor/BlockMouse.h"
+#include "editor/SchematView.h"
 
 namespace zuvar {
 

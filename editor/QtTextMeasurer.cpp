@@ -1,8 +1,8 @@
-#include "QtTextMeasurer.h"
+#include "editor/QtTextMeasurer.h"
 
 #include <QString>
 
-#include "BlockFont.h"
+#include "editor/BlockFont.h"
 
 namespace zuvar {
 

@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-#include "TextMeasurer.h"
+#include "model/TextMeasurer.h"
 
 namespace zuvar {
 

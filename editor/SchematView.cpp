@@ -1,4 +1,4 @@
-#include "SchematView.h"
+#include "editor/SchematView.h"
 
 #include <algorithm>
 #include <QElapsedTimer>
@@ -15,14 +15,14 @@
 #include <QThread>
 #include <QWheelEvent>
 
-#include "BlockFont.h"
-#include "BlockItem.h"
-#include "BlockMouse.h"
-#include "BlockPainter.h"
-#include "CanvasHost.h"
-#include "LinkItem.h"
-#include "LinkMouse.h"
-#include "SheetMouse.h"
+#include "editor/BlockFont.h"
+#include "editor/BlockItem.h"
+#include "editor/BlockMouse.h"
+#include "editor/BlockPainter.h"
+#include "editor/CanvasHost.h"
+#include "editor/LinkItem.h"
+#include "editor/LinkMouse.h"
+#include "editor/SheetMouse.h"
 
 #include <cmath>
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <unordered_map>
 
-#include "NewShape.h"
-#include "QtTextMeasurer.h"
-#include "Schemat.h"
-#include "SchematObserver.h"
-#include "ToolCursors.h"
+#include "model/NewShape.h"
+#include "editor/QtTextMeasurer.h"
+#include "model/Schemat.h"
+#include "model/SchematObserver.h"
+#include "editor/ToolCursors.h"
 
 class QGraphicsEllipseItem;
 class QGraphicsLineItem;

@@ -1,11 +1,11 @@
-#include "SheetMouse.h"
+#include "editor/SheetMouse.h"
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsRectItem>
 #include <algorithm>
 #include <cstdlib>
 
-#include "SchematView.h"
+#include "editor/SchematView.h"
 
 namespace zuvar {
 

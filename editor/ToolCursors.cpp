@@ -1,4 +1,4 @@
-#include "ToolCursors.h"
+#include "editor/ToolCursors.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <QPixmap>
 
-#include "BlockPainter.h"
+#include "editor/BlockPainter.h"
 
 namespace zuvar {
 

@@ -1,4 +1,4 @@
-#include "Bmp4Reader.h"
+#include "export/Bmp4Reader.h"
 
 #include <fstream>
 #include <iterator>

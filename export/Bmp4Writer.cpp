@@ -1,4 +1,4 @@
-#include "Bmp4Writer.h"
+#include "export/Bmp4Writer.h"
 
 #include <cstdio>
 #include <fstream>

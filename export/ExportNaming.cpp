@@ -1,4 +1,4 @@
-#include "ExportNaming.h"
+#include "export/ExportNaming.h"
 
 namespace zuvar {
 

@@ -1,10 +1,10 @@
-#include "SheetFitter.h"
+#include "export/SheetFitter.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "NewShape.h"
-#include "Schemat.h"
+#include "model/NewShape.h"
+#include "model/Schemat.h"
 
 namespace zuvar {
 

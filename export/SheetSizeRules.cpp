@@ -1,4 +1,4 @@
-#include "SheetSizeRules.h"
+#include "export/SheetSizeRules.h"
 
 #include <limits>
 

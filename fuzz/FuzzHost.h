@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "ActiveBlockHighlight.h"
-#include "Host.h"
-#include "SimulationHost.h"
+#include "simulation/ActiveBlockHighlight.h"
+#include "model/Host.h"
+#include "simulation/SimulationHost.h"
 
 namespace zuvar::fuzz {
 

@@ -1,20 +1,20 @@
-#include "FuzzTargets.h"
+#include "fuzz/FuzzTargets.h"
 
 #include <memory>
 #include <string>
 
-#include "FixedWidthMeasurer.h"
-#include "FuzzHost.h"
-#include "Interpreter.h"
-#include "NewShape.h"
-#include "OutputLines.h"
-#include "ProjectFile.h"
-#include "Schemat.h"
-#include "ScratchFile.h"
-#include "SimulationEngine.h"
-#include "SimulationOptions.h"
-#include "StatementInterpreter.h"
-#include "Builtins.h"
+#include "model/FixedWidthMeasurer.h"
+#include "fuzz/FuzzHost.h"
+#include "interpreter/Interpreter.h"
+#include "model/NewShape.h"
+#include "model/OutputLines.h"
+#include "project/ProjectFile.h"
+#include "model/Schemat.h"
+#include "fuzz/ScratchFile.h"
+#include "simulation/SimulationEngine.h"
+#include "simulation/SimulationOptions.h"
+#include "interpreter/StatementInterpreter.h"
+#include "interpreter/Builtins.h"
 
 namespace zuvar::fuzz {
 namespace {

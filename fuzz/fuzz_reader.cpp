@@ -1,5 +1,5 @@
 // libFuzzer harness: arbitrary bytes as a project file.
-#include "FuzzTargets.h"
+#include "fuzz/FuzzTargets.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   zuvar::fuzz::FuzzTargets::ReadProject(data, size);

@@ -1,16 +1,16 @@
-#include "Builtins.h"
+#include "interpreter/Builtins.h"
 
 #include <array>
 #include <cmath>
 #include <string>
 
-#include "Cp1250.h"
-#include "Evaluation.h"
-#include "ExpressionEvaluator.h"
-#include "Interpreter.h"
-#include "NewShape.h"
-#include "NumberText.h"
-#include "OutputLines.h"
+#include "model/Cp1250.h"
+#include "interpreter/Evaluation.h"
+#include "interpreter/ExpressionEvaluator.h"
+#include "interpreter/Interpreter.h"
+#include "model/NewShape.h"
+#include "interpreter/NumberText.h"
+#include "model/OutputLines.h"
 
 namespace zuvar {
 

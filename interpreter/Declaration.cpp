@@ -1,14 +1,14 @@
-#include "Declaration.h"
+#include "interpreter/Declaration.h"
 
 #include <cmath>
 #include <memory>
 #include <string>
 
-#include "Cp1250.h"
-#include "ExpressionEvaluator.h"
-#include "NumberText.h"
-#include "StatementErrors.h"
-#include "Tokenizer.h"
+#include "model/Cp1250.h"
+#include "interpreter/ExpressionEvaluator.h"
+#include "interpreter/NumberText.h"
+#include "interpreter/StatementErrors.h"
+#include "interpreter/Tokenizer.h"
 
 namespace zuvar {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "Interpreter.h"
+#include "interpreter/Interpreter.h"
 
 namespace zuvar {
 

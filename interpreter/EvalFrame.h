@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "Interpreter.h"
-#include "Tokenizer.h"
+#include "interpreter/Interpreter.h"
+#include "interpreter/Tokenizer.h"
 
 namespace zuvar {
 

@@ -1,11 +1,11 @@
-#include "Evaluation.h"
+#include "interpreter/Evaluation.h"
 
 #include <cmath>
 
-#include "Builtins.h"
-#include "NewShape.h"
-#include "NumberText.h"
-#include "Tokenizer.h"
+#include "interpreter/Builtins.h"
+#include "model/NewShape.h"
+#include "interpreter/NumberText.h"
+#include "interpreter/Tokenizer.h"
 
 namespace zuvar {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "EvalFrame.h"
-#include "Interpreter.h"
-#include "Tokenizer.h"
+#include "interpreter/EvalFrame.h"
+#include "interpreter/Interpreter.h"
+#include "interpreter/Tokenizer.h"
 
 namespace zuvar {
 

@@ -1,8 +1,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "Evaluation.h"
-#include "NumberText.h"
+#include "interpreter/Evaluation.h"
+#include "interpreter/NumberText.h"
 
 namespace zuvar {
 

@@ -1,9 +1,9 @@
-#include "ExpressionEvaluator.h"
+#include "interpreter/ExpressionEvaluator.h"
 
 #include <exception>
 
-#include "EvalFrame.h"
-#include "Evaluation.h"
+#include "interpreter/EvalFrame.h"
+#include "interpreter/Evaluation.h"
 
 namespace zuvar {
 

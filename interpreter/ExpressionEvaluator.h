@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "Interpreter.h"
+#include "interpreter/Interpreter.h"
 
 namespace zuvar {
 

@@ -1,4 +1,4 @@
-#include "FunctionNames.h"
+#include "interpreter/FunctionNames.h"
 
 namespace zuvar {
 

@@ -1,7 +1,7 @@
-#include "Interpreter.h"
+#include "interpreter/Interpreter.h"
 
-#include "Builtins.h"
-#include "EvalFrame.h"
+#include "interpreter/Builtins.h"
+#include "interpreter/EvalFrame.h"
 
 namespace zuvar {
 

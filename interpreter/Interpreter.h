@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "FunctionNames.h"
-#include "Host.h"
-#include "LanguageTables.h"
-#include "VariableIndex.h"
-#include "VariablesListener.h"
+#include "interpreter/FunctionNames.h"
+#include "model/Host.h"
+#include "interpreter/LanguageTables.h"
+#include "interpreter/VariableIndex.h"
+#include "interpreter/VariablesListener.h"
 
 namespace zuvar {
 

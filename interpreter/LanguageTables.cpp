@@ -1,4 +1,4 @@
-#include "LanguageTables.h"
+#include "interpreter/LanguageTables.h"
 
 namespace zuvar {
 

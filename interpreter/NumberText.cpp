@@ -1,10 +1,10 @@
-#include "NumberText.h"
+#include "interpreter/NumberText.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 
-#include "LanguageTables.h"
+#include "interpreter/LanguageTables.h"
 
 namespace zuvar {
 

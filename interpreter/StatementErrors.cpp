@@ -1,8 +1,8 @@
-#include "StatementErrors.h"
+#include "interpreter/StatementErrors.h"
 
 #include <string>
 
-#include "Interpreter.h"
+#include "interpreter/Interpreter.h"
 
 namespace zuvar {
 

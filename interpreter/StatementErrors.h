@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "Host.h"
+#include "model/Host.h"
 
 namespace zuvar {
 

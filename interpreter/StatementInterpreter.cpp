@@ -1,13 +1,13 @@
-#include "StatementInterpreter.h"
+#include "interpreter/StatementInterpreter.h"
 
 #include <string>
 
-#include "Declaration.h"
-#include "EvalFrame.h"
-#include "ExpressionEvaluator.h"
-#include "NewShape.h"
-#include "StatementErrors.h"
-#include "Tokenizer.h"
+#include "interpreter/Declaration.h"
+#include "interpreter/EvalFrame.h"
+#include "interpreter/ExpressionEvaluator.h"
+#include "model/NewShape.h"
+#include "interpreter/StatementErrors.h"
+#include "interpreter/Tokenizer.h"
 
 namespace zuvar {
 

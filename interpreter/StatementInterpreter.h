@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Interpreter.h"
+#include "interpreter/Interpreter.h"
 
 namespace zuvar {
 

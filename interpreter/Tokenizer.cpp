@@ -1,8 +1,8 @@
-#include "Tokenizer.h"
+#include "interpreter/Tokenizer.h"
 
-#include "Cp1250.h"
-#include "Interpreter.h"
-#include "LanguageTables.h"
+#include "model/Cp1250.h"
+#include "interpreter/Interpreter.h"
+#include "interpreter/LanguageTables.h"
 
 namespace zuvar {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "LanguageTables.h"
+#include "interpreter/LanguageTables.h"
 
 namespace zuvar {
 

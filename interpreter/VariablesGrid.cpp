@@ -1,6 +1,6 @@
-#include "VariablesGrid.h"
+#include "interpreter/VariablesGrid.h"
 
-#include "NumberText.h"
+#include "interpreter/NumberText.h"
 
 namespace zuvar {
 

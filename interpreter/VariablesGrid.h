@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Interpreter.h"
+#include "interpreter/Interpreter.h"
 
 namespace zuvar {
 

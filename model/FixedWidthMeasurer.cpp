@@ -1,6 +1,6 @@
-#include "FixedWidthMeasurer.h"
+#include "model/FixedWidthMeasurer.h"
 
-#include "Cp1250.h"
+#include "model/Cp1250.h"
 
 namespace zuvar {
 

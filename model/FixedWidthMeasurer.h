@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "TextMeasurer.h"
+#include "model/TextMeasurer.h"
 
 namespace zuvar {
 

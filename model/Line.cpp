@@ -1,6 +1,6 @@
-#include "Line.h"
+#include "model/Line.h"
 
-#include "Link.h"
+#include "model/Link.h"
 
 namespace zuvar {
 namespace {

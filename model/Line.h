@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "Drawing.h"
+#include "model/Drawing.h"
 
 namespace zuvar {
 

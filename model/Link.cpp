@@ -1,7 +1,7 @@
-#include "Link.h"
+#include "model/Link.h"
 
-#include "LinkRoute.h"
-#include "SchematObserver.h"
+#include "model/LinkRoute.h"
+#include "model/SchematObserver.h"
 
 namespace zuvar {
 

@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "Drawing.h"
-#include "Line.h"
-#include "Strzala.h"
+#include "model/Drawing.h"
+#include "model/Line.h"
+#include "model/Strzala.h"
 
 namespace zuvar {
 

@@ -1,4 +1,4 @@
-#include "LinkRoute.h"
+#include "model/LinkRoute.h"
 
 namespace zuvar {
 namespace {

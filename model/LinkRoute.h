@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "Drawing.h"
+#include "model/Drawing.h"
 
 namespace zuvar {
 

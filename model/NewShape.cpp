@@ -1,7 +1,7 @@
-#include "NewShape.h"
+#include "model/NewShape.h"
 
-#include "SchematObserver.h"
-#include "TextMeasurer.h"
+#include "model/SchematObserver.h"
+#include "model/TextMeasurer.h"
 
 namespace zuvar {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Drawing.h"
-#include "Link.h"
+#include "model/Drawing.h"
+#include "model/Link.h"
 
 namespace zuvar {
 

@@ -1,4 +1,4 @@
-#include "OutputLines.h"
+#include "model/OutputLines.h"
 
 namespace zuvar {
 

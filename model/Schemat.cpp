@@ -1,9 +1,9 @@
-#include "Schemat.h"
+#include "model/Schemat.h"
 
 #include <limits>
 #include <new>
 
-#include "SchematObserver.h"
+#include "model/SchematObserver.h"
 
 namespace zuvar {
 

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "NewShape.h"
+#include "model/NewShape.h"
 
 namespace zuvar {
 

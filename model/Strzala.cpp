@@ -1,4 +1,4 @@
-#include "Strzala.h"
+#include "model/Strzala.h"
 
 namespace zuvar {
 

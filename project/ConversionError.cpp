@@ -1,6 +1,6 @@
-#include "ConversionError.h"
+#include "project/ConversionError.h"
 
-#include "Cp1250.h"
+#include "model/Cp1250.h"
 
 namespace zuvar {
 

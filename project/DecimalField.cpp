@@ -1,9 +1,9 @@
-#include "DecimalField.h"
+#include "project/DecimalField.h"
 
 #include <charconv>
 #include <limits>
 
-#include "ConversionError.h"
+#include "project/ConversionError.h"
 
 namespace zuvar {
 

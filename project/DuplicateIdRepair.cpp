@@ -1,4 +1,4 @@
-#include "DuplicateIdRepair.h"
+#include "project/DuplicateIdRepair.h"
 
 #include <unordered_map>
 

@@ -1,4 +1,4 @@
-#include "FileError.h"
+#include "project/FileError.h"
 
 namespace zuvar {
 

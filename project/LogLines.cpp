@@ -1,9 +1,9 @@
-#include "LogLines.h"
+#include "project/LogLines.h"
 
 #include <algorithm>
 
-#include "Cp1250.h"
-#include "NewFileStream.h"
+#include "model/Cp1250.h"
+#include "project/NewFileStream.h"
 
 namespace zuvar {
 

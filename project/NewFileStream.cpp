@@ -1,4 +1,4 @@
-#include "NewFileStream.h"
+#include "project/NewFileStream.h"
 
 #include <sys/stat.h>
 
@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "FileError.h"
+#include "project/FileError.h"
 
 namespace zuvar {
 

@@ -1,7 +1,7 @@
-#include "ProjectFile.h"
+#include "project/ProjectFile.h"
 
-#include "ProjectReader.h"
-#include "ProjectWriter.h"
+#include "project/ProjectReader.h"
+#include "project/ProjectWriter.h"
 
 namespace zuvar {
 

@@ -1,18 +1,18 @@
-#include "ProjectReader.h"
+#include "project/ProjectReader.h"
 
 #include <limits>
 #include <stdexcept>
 #include <vector>
 
-#include "ConversionError.h"
-#include "Cp1250.h"
-#include "DecimalField.h"
-#include "DuplicateIdRepair.h"
-#include "FileError.h"
-#include "Host.h"
-#include "NewFileStream.h"
-#include "Schemat.h"
-#include "SchematObserver.h"
+#include "project/ConversionError.h"
+#include "model/Cp1250.h"
+#include "project/DecimalField.h"
+#include "project/DuplicateIdRepair.h"
+#include "project/FileError.h"
+#include "model/Host.h"
+#include "project/NewFileStream.h"
+#include "model/Schemat.h"
+#include "model/SchematObserver.h"
 
 namespace zuvar {
 

@@ -1,13 +1,13 @@
-#include "ProjectWriter.h"
+#include "project/ProjectWriter.h"
 
 #include <charconv>
 #include <cstdint>
 
-#include "Cp1250.h"
-#include "FileError.h"
-#include "Host.h"
-#include "NewFileStream.h"
-#include "Schemat.h"
+#include "model/Cp1250.h"
+#include "project/FileError.h"
+#include "model/Host.h"
+#include "project/NewFileStream.h"
+#include "model/Schemat.h"
 
 namespace zuvar {
 

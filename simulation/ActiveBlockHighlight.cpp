@@ -1,6 +1,6 @@
-#include "ActiveBlockHighlight.h"
+#include "simulation/ActiveBlockHighlight.h"
 
-#include "Schemat.h"
+#include "model/Schemat.h"
 
 namespace zuvar {
 

@@ -1,11 +1,11 @@
-#include "CodeCheck.h"
+#include "simulation/CodeCheck.h"
 
-#include "CriticalFault.h"
-#include "Host.h"
-#include "Interpreter.h"
-#include "Schemat.h"
-#include "SimulationOptions.h"
-#include "StatementInterpreter.h"
+#include "simulation/CriticalFault.h"
+#include "model/Host.h"
+#include "interpreter/Interpreter.h"
+#include "model/Schemat.h"
+#include "simulation/SimulationOptions.h"
+#include "interpreter/StatementInterpreter.h"
 
 namespace zuvar {
 

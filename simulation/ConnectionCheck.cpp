@@ -1,8 +1,8 @@
-#include "ConnectionCheck.h"
+#include "simulation/ConnectionCheck.h"
 
-#include "Host.h"
-#include "Interpreter.h"
-#include "Schemat.h"
+#include "model/Host.h"
+#include "interpreter/Interpreter.h"
+#include "model/Schemat.h"
 
 namespace zuvar {
 

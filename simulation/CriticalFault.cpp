@@ -1,8 +1,8 @@
-#include "CriticalFault.h"
+#include "simulation/CriticalFault.h"
 
 #include <string_view>
 
-#include "Host.h"
+#include "model/Host.h"
 
 namespace zuvar {
 

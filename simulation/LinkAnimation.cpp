@@ -1,11 +1,11 @@
-#include "LinkAnimation.h"
+#include "simulation/LinkAnimation.h"
 
 #include <cstdlib>
 
-#include "Interpreter.h"
-#include "Line.h"
-#include "Link.h"
-#include "SimulationHost.h"
+#include "interpreter/Interpreter.h"
+#include "model/Line.h"
+#include "model/Link.h"
+#include "simulation/SimulationHost.h"
 
 namespace zuvar {
 

@@ -1,19 +1,19 @@
-#include "SimulationEngine.h"
+#include "simulation/SimulationEngine.h"
 
 #include <string>
 
-#include "ActiveBlockHighlight.h"
-#include "Builtins.h"
-#include "CodeCheck.h"
-#include "ConnectionCheck.h"
-#include "CriticalFault.h"
-#include "Host.h"
-#include "Interpreter.h"
-#include "LinkAnimation.h"
-#include "Schemat.h"
-#include "SimulationHost.h"
-#include "SimulationOptions.h"
-#include "StatementInterpreter.h"
+#include "simulation/ActiveBlockHighlight.h"
+#include "interpreter/Builtins.h"
+#include "simulation/CodeCheck.h"
+#include "simulation/ConnectionCheck.h"
+#include "simulation/CriticalFault.h"
+#include "model/Host.h"
+#include "interpreter/Interpreter.h"
+#include "simulation/LinkAnimation.h"
+#include "model/Schemat.h"
+#include "simulation/SimulationHost.h"
+#include "simulation/SimulationOptions.h"
+#include "interpreter/StatementInterpreter.h"
 
 namespace zuvar {
 

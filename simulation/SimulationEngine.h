@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "VariablesListener.h"
+#include "interpreter/VariablesListener.h"
 
 namespace zuvar {
 

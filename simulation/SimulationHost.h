@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Drawing.h"
+#include "model/Drawing.h"
 
 namespace zuvar {
 

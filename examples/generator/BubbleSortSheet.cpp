@@ -1,4 +1,4 @@
-#include "BubbleSortSheet.h"
+#include "examples/generator/BubbleSortSheet.h"
 
 #include <string>
 

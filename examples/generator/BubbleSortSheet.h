@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExampleSheet.h"
+#include "examples/generator/ExampleSheet.h"
 
 namespace zuvar::examples {
 

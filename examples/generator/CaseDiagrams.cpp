@@ -1,6 +1,6 @@
 // The diagrams of the end-to-end cases in tests/data: faulty connections, faulty code, runs
 // that fail, never end or read badly.
-#include "ExampleSheet.h"
+#include "examples/generator/ExampleSheet.h"
 
 namespace zuvar::examples {
 namespace {

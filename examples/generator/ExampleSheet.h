@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "DiagramBuilder.h"
-#include "Schemat.h"
+#include "tests/support/DiagramBuilder.h"
+#include "model/Schemat.h"
 
 namespace zuvar::examples {
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "BubbleSortSheet.h"
-#include "ExampleSheet.h"
-#include "FixedWidthMeasurer.h"
-#include "ProjectFile.h"
-#include "RecordingHost.h"
+#include "examples/generator/BubbleSortSheet.h"
+#include "examples/generator/ExampleSheet.h"
+#include "model/FixedWidthMeasurer.h"
+#include "project/ProjectFile.h"
+#include "tests/support/RecordingHost.h"
 
 namespace zuvar::examples {
 namespace {

@@ -11,10 +11,10 @@
 #include <memory>
 #include <vector>
 
-#include "Dialogs.h"
-#include "MainWindow.h"
-#include "SchematView.h"
-#include "ZuvarApp.h"
+#include "app/Dialogs.h"
+#include "app/MainWindow.h"
+#include "editor/SchematView.h"
+#include "app/ZuvarApp.h"
 
 namespace zuvar::test {
 

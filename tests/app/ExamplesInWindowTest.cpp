@@ -9,11 +9,11 @@
 #include <QProcess>
 #include <QtTest>
 
-#include "AppTestSupport.h"
-#include "OutputPanel.h"
-#include "PasswordDlg.h"
-#include "ProjectCommands.h"
-#include "SimulationCommands.h"
+#include "tests/app/AppTestSupport.h"
+#include "app/OutputPanel.h"
+#include "app/PasswordDlg.h"
+#include "app/ProjectCommands.h"
+#include "app/SimulationCommands.h"
 
 using namespace zuvar;
 using zuvar::test::AppFixture;

@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "AppTestSupport.h"
-#include "ProjectCommands.h"
-#include "StronaSizer.h"
+#include "tests/app/AppTestSupport.h"
+#include "app/ProjectCommands.h"
+#include "app/StronaSizer.h"
 
 using namespace zuvar;
 using zuvar::test::AppFixture;

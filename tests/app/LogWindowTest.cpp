@@ -3,10 +3,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "AppTestSupport.h"
-#include "LogListBox.h"
-#include "LogListModel.h"
-#include "LogWindow.h"
+#include "tests/app/AppTestSupport.h"
+#include "app/LogListBox.h"
+#include "app/LogListModel.h"
+#include "app/LogWindow.h"
 
 using namespace zuvar;
 using zuvar::test::FakeDialogs;

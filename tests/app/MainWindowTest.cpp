@@ -9,11 +9,11 @@
 #include <QtTest>
 #include <cstdlib>
 
-#include "AppTestSupport.h"
-#include "Interpreter.h"
-#include "LogWindow.h"
-#include "OutputPanel.h"
-#include "SimulationCommands.h"
+#include "tests/app/AppTestSupport.h"
+#include "interpreter/Interpreter.h"
+#include "app/LogWindow.h"
+#include "app/OutputPanel.h"
+#include "app/SimulationCommands.h"
 
 using namespace zuvar;
 using zuvar::test::AppFixture;

@@ -8,10 +8,10 @@
 #include <QWheelEvent>
 #include <QtTest>
 
-#include "../support/DiagramBuilder.h"
-#include "AppTestSupport.h"
-#include "OutputPanel.h"
-#include "SimulationCommands.h"
+#include "tests/support/DiagramBuilder.h"
+#include "tests/app/AppTestSupport.h"
+#include "app/OutputPanel.h"
+#include "app/SimulationCommands.h"
 
 using namespace zuvar;
 using zuvar::test::AppFixture;

@@ -5,13 +5,13 @@
 #include <QPrinter>
 #include <QtTest>
 
-#include "AppTestSupport.h"
-#include "BlockItem.h"
-#include "Bmp4Reader.h"
-#include "PreviewWindow.h"
-#include "SheetFitter.h"
-#include "SimulationCommands.h"
-#include "StronaSizer.h"
+#include "tests/app/AppTestSupport.h"
+#include "editor/BlockItem.h"
+#include "export/Bmp4Reader.h"
+#include "app/PreviewWindow.h"
+#include "export/SheetFitter.h"
+#include "app/SimulationCommands.h"
+#include "app/StronaSizer.h"
 
 using namespace zuvar;
 using zuvar::test::AppFixture;

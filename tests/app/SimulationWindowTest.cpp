@@ -6,17 +6,17 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "../support/DiagramBuilder.h"
-#include "AppTestSupport.h"
-#include "Interpreter.h"
-#include "OutputPanel.h"
-#include "PasswordDlg.h"
-#include "SimulationCommands.h"
-#include "SimulationWindow.h"
-#include "SourceWindow.h"
-#include "Link.h"
+#include "tests/support/DiagramBuilder.h"
+#include "tests/app/AppTestSupport.h"
+#include "interpreter/Interpreter.h"
+#include "app/OutputPanel.h"
+#include "app/PasswordDlg.h"
+#include "app/SimulationCommands.h"
+#include "app/SimulationWindow.h"
+#include "app/SourceWindow.h"
+#include "model/Link.h"
 #include <QPlainTextEdit>
-#include "VariablesModel.h"
+#include "app/VariablesModel.h"
 
 using namespace zuvar;
 using zuvar::test::AppFixture;

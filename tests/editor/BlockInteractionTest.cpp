@@ -2,8 +2,8 @@
 #include <QGraphicsLineItem>
 #include <QtTest>
 
-#include "BlockMouse.h"
-#include "EditorTestSupport.h"
+#include "editor/BlockMouse.h"
+#include "tests/editor/EditorTestSupport.h"
 
 using namespace zuvar;
 using zuvar::test::CanvasFixture;

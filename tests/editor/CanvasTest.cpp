@@ -5,11 +5,11 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "BlockItem.h"
-#include "BlockPainter.h"
-#include "EditorTestSupport.h"
-#include "LinkItem.h"
-#include "SheetMouse.h"
+#include "editor/BlockItem.h"
+#include "editor/BlockPainter.h"
+#include "tests/editor/EditorTestSupport.h"
+#include "editor/LinkItem.h"
+#include "editor/SheetMouse.h"
 
 using namespace zuvar;
 using zuvar::test::CanvasFixture;

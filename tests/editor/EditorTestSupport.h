@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "CanvasHost.h"
-#include "QtTextMeasurer.h"
-#include "SchematView.h"
+#include "editor/CanvasHost.h"
+#include "editor/QtTextMeasurer.h"
+#include "editor/SchematView.h"
 
 namespace zuvar::test {
 

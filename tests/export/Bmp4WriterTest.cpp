@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Bmp4Reader.h"
-#include "Bmp4Writer.h"
+#include "export/Bmp4Reader.h"
+#include "export/Bmp4Writer.h"
 
 namespace zuvar {
 namespace {

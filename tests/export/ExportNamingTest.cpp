@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ExportNaming.h"
+#include "export/ExportNaming.h"
 
 namespace zuvar {
 namespace {

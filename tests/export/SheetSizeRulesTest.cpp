@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SheetSizeRules.h"
+#include "export/SheetSizeRules.h"
 
 namespace zuvar {
 namespace {

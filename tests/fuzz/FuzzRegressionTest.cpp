@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "FuzzTargets.h"
+#include "fuzz/FuzzTargets.h"
 
 namespace zuvar::fuzz {
 namespace {

@@ -1,5 +1,5 @@
-#include "Builtins.h"
-#include "InterpreterFixture.h"
+#include "interpreter/Builtins.h"
+#include "tests/interpreter/InterpreterFixture.h"
 
 namespace zuvar::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "InterpreterFixture.h"
+#include "tests/interpreter/InterpreterFixture.h"
 
 namespace zuvar::test {
 namespace {

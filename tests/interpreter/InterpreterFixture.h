@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "ExpressionEvaluator.h"
-#include "Interpreter.h"
-#include "NewShape.h"
-#include "OutputLines.h"
-#include "RecordingHost.h"
-#include "StatementInterpreter.h"
+#include "interpreter/ExpressionEvaluator.h"
+#include "interpreter/Interpreter.h"
+#include "model/NewShape.h"
+#include "model/OutputLines.h"
+#include "tests/support/RecordingHost.h"
+#include "interpreter/StatementInterpreter.h"
 
 namespace zuvar::test {
 

@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "LanguageTables.h"
-#include "NumberText.h"
+#include "interpreter/LanguageTables.h"
+#include "interpreter/NumberText.h"
 
 namespace zuvar::test {
 namespace {

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "Interpreter.h"
-#include "LanguageTables.h"
-#include "RecordingHost.h"
-#include "Tokenizer.h"
+#include "interpreter/Interpreter.h"
+#include "interpreter/LanguageTables.h"
+#include "tests/support/RecordingHost.h"
+#include "interpreter/Tokenizer.h"
 
 namespace zuvar::test {
 namespace {

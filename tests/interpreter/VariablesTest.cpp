@@ -1,5 +1,5 @@
-#include "InterpreterFixture.h"
-#include "VariablesGrid.h"
+#include "tests/interpreter/InterpreterFixture.h"
+#include "interpreter/VariablesGrid.h"
 
 namespace zuvar::test {
 namespace {

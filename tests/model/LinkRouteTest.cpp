@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "Link.h"
-#include "LinkRoute.h"
+#include "model/Link.h"
+#include "model/LinkRoute.h"
 
 namespace zuvar {
 namespace {

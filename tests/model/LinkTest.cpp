@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "Link.h"
-#include "RecordingObserver.h"
+#include "model/Link.h"
+#include "tests/model/RecordingObserver.h"
 
 namespace zuvar {
 namespace {

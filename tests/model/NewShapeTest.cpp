@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "FixedWidthMeasurer.h"
-#include "NewShape.h"
-#include "RecordingObserver.h"
+#include "model/FixedWidthMeasurer.h"
+#include "model/NewShape.h"
+#include "tests/model/RecordingObserver.h"
 
 namespace zuvar {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "Link.h"
-#include "NewShape.h"
-#include "SchematObserver.h"
+#include "model/Link.h"
+#include "model/NewShape.h"
+#include "model/SchematObserver.h"
 
 namespace zuvar::test {
 

@@ -3,9 +3,9 @@
 #include <limits>
 #include <vector>
 
-#include "FixedWidthMeasurer.h"
-#include "RecordingObserver.h"
-#include "Schemat.h"
+#include "model/FixedWidthMeasurer.h"
+#include "tests/model/RecordingObserver.h"
+#include "model/Schemat.h"
 
 namespace zuvar {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ConversionError.h"
-#include "DecimalField.h"
+#include "project/ConversionError.h"
+#include "project/DecimalField.h"
 
 namespace zuvar {
 namespace {

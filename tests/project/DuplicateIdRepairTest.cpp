@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "DuplicateIdRepair.h"
+#include "project/DuplicateIdRepair.h"
 
 namespace zuvar {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "FileError.h"
-#include "LogLines.h"
-#include "TempDir.h"
+#include "project/FileError.h"
+#include "project/LogLines.h"
+#include "tests/project/TempDir.h"
 
 namespace zuvar {
 namespace {

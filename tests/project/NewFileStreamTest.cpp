@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "FileError.h"
-#include "NewFileStream.h"
-#include "TempDir.h"
+#include "project/FileError.h"
+#include "project/NewFileStream.h"
+#include "tests/project/TempDir.h"
 
 namespace zuvar {
 namespace {

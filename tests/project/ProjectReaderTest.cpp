@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "FixedWidthMeasurer.h"
-#include "ProjectFile.h"
-#include "ProjectReader.h"
-#include "RecordingHost.h"
-#include "Schemat.h"
-#include "TempDir.h"
+#include "model/FixedWidthMeasurer.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectReader.h"
+#include "tests/support/RecordingHost.h"
+#include "model/Schemat.h"
+#include "tests/project/TempDir.h"
 
 namespace zuvar {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ProjectFile.h"
-#include "RecordingHost.h"
-#include "Schemat.h"
-#include "TempDir.h"
+#include "project/ProjectFile.h"
+#include "tests/support/RecordingHost.h"
+#include "model/Schemat.h"
+#include "tests/project/TempDir.h"
 
 namespace zuvar {
 namespace {

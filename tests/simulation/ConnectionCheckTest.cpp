@@ -2,11 +2,11 @@
 
 #include <random>
 
-#include "ConnectionCheck.h"
-#include "DiagramBuilder.h"
-#include "Interpreter.h"
-#include "RecordingHost.h"
-#include "RecursiveWalk.h"
+#include "simulation/ConnectionCheck.h"
+#include "tests/support/DiagramBuilder.h"
+#include "interpreter/Interpreter.h"
+#include "tests/support/RecordingHost.h"
+#include "tests/simulation/RecursiveWalk.h"
 
 namespace zuvar {
 namespace {

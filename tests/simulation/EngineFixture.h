@@ -7,15 +7,15 @@
 #include <utility>
 #include <vector>
 
-#include "DiagramBuilder.h"
-#include "Interpreter.h"
-#include "OutputLines.h"
-#include "RecordingHost.h"
-#include "RecordingSimulationHost.h"
-#include "Schemat.h"
-#include "SchematObserver.h"
-#include "SimulationEngine.h"
-#include "SimulationOptions.h"
+#include "tests/support/DiagramBuilder.h"
+#include "interpreter/Interpreter.h"
+#include "model/OutputLines.h"
+#include "tests/support/RecordingHost.h"
+#include "tests/simulation/RecordingSimulationHost.h"
+#include "model/Schemat.h"
+#include "model/SchematObserver.h"
+#include "simulation/SimulationEngine.h"
+#include "simulation/SimulationOptions.h"
 
 namespace zuvar::test {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "EngineFixture.h"
+#include "tests/simulation/EngineFixture.h"
 
 namespace zuvar {
 namespace {

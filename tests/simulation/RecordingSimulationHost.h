@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "ActiveBlockHighlight.h"
-#include "Interpreter.h"
-#include "NewShape.h"
-#include "SimulationHost.h"
+#include "simulation/ActiveBlockHighlight.h"
+#include "interpreter/Interpreter.h"
+#include "model/NewShape.h"
+#include "simulation/SimulationHost.h"
 
 namespace zuvar::test {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "Host.h"
-#include "Schemat.h"
+#include "model/Host.h"
+#include "model/Schemat.h"
 
 namespace zuvar::test {
 

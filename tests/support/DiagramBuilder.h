@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "NewShape.h"
-#include "Schemat.h"
+#include "model/NewShape.h"
+#include "model/Schemat.h"
 
 namespace zuvar::test {
 

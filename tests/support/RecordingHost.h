@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Host.h"
+#include "model/Host.h"
 
 namespace zuvar::test {
 
