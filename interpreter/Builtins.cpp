@@ -16,36 +16,9 @@ namespace zuvar {
 
 namespace {
 
-using TMathFunction = double (*)(double);
-
-struct TMathRow {
-  std::string_view name;
-  TMathFunction function;
-};
-
-// The table of built-in function names, in this order; read and write come first.
-constexpr std::array<std::string_view, 12> kFunctionNames = {
-    "read", "write", "cos", "sqrt", "ceil", "exp", "fabs", "floor", "log", "log10", "sin", "tan"};
-
-const std::array<TMathRow, 10> kMathFunctions = {{
-    {"cos", [](double x) { return std::cos(x); }},
-    {"sqrt", [](double x) { return std::sqrt(x); }},
-    {"ceil", [](double x) { return std::ceil(x); }},
-    {"exp", [](double x) { return std::exp(x); }},
-    {"fabs", [](double x) { return std::fabs(x); }},
-    {"floor", [](double x) { return std::floor(x); }},
-    {"log", [](double x) { return std::log(x); }},
-    {"log10", [](double x) { return std::log10(x); }},
-    {"sin", [](double x) { return std::sin(x); }},
-    {"tan", [](double x) { return std::tan(x); }},
-}};
-
 constexpr std::string_view kFunctionPrefix = "Funkcja \"";
 constexpr std::string_view kNeedsArgument = "\"wymaga jednego argumentu!";
-constexpr std::string_view kWriteNotAllowed =
-    "Funkcja \"write\" może występować tylko w blokach wejscia/wyjścia! -> ";
-constexpr std::string_view kReadNotAllowed =
-    "Funkcja \"read\" może występować tylko w blokach wejscia/wyjścia! -> ";
+constexpr std::string_view kOnlyInOut = "\" może występować tylko w blokach wejscia/wyjścia! -> ";
 constexpr std::string_view kNoArgument = "Funkcja wymaga jednego argumentu!!";
 constexpr std::string_view kReadNeedsVariable =
     "Nieznana zmienna jako argument dla funkcji \"read\"!!";
@@ -71,16 +44,15 @@ bool TakeArgument(TEvaluation& ev, std::string_view& value) {
   return true;
 }
 
-bool CallMath(TEvaluation& ev, const TMathRow& row) {
-  if (ev.OperandCount() == 0) return ev.Fail(kFunctionPrefix, row.name, kNeedsArgument);
+bool CallMath(TEvaluation& ev, const TBuiltinRow& row) {
+  if (ev.OperandCount() == 0) return ev.Fail(kFunctionPrefix, row.Name, kNeedsArgument);
   std::string_view argument;
   if (!TakeArgument(ev, argument)) return false;
-  return ev.PushFixed(row.function(NumberText::NumberOrZero(argument)));
+  return ev.PushFixed(row.Math(NumberText::NumberOrZero(argument)));
 }
 
-bool CallWrite(TEvaluation& ev) {
+bool CallWrite(TEvaluation& ev, const TBuiltinRow&) {
   TInterpreter& in = ev.interpreter();
-  if (!InInOutBlock(in)) return ev.FailInBlock(kWriteNotAllowed);
   if (ev.OperandCount() == 0) return ev.Fail(kNoArgument);
   std::string_view value;
   if (!TakeArgument(ev, value)) return false;
@@ -89,9 +61,8 @@ bool CallWrite(TEvaluation& ev) {
   return true;
 }
 
-bool CallRead(TEvaluation& ev) {
+bool CallRead(TEvaluation& ev, const TBuiltinRow&) {
   TInterpreter& in = ev.interpreter();
-  if (!InInOutBlock(in)) return ev.FailInBlock(kReadNotAllowed);
   if (ev.OperandCount() == 0) return ev.Fail(kNoArgument);
   TInterpreter::variables* var = ev.PopOperand().var;
   if (var == nullptr) return ev.Fail(kReadNeedsVariable);
@@ -132,19 +103,47 @@ bool CallRead(TEvaluation& ev) {
   return true;
 }
 
+// The built-in functions, in their fixed order: read and write first, then the math
+// functions. Columns: name, allowed only in input/output blocks, takes a string constant,
+// handler, math library function.
+constexpr std::array<TBuiltinRow, 12> kBuiltins{{
+    {"read", true, false, CallRead, nullptr},
+    {"write", true, true, CallWrite, nullptr},
+    {"cos", false, false, CallMath, [](double x) { return std::cos(x); }},
+    {"sqrt", false, false, CallMath, [](double x) { return std::sqrt(x); }},
+    {"ceil", false, false, CallMath, [](double x) { return std::ceil(x); }},
+    {"exp", false, false, CallMath, [](double x) { return std::exp(x); }},
+    {"fabs", false, false, CallMath, [](double x) { return std::fabs(x); }},
+    {"floor", false, false, CallMath, [](double x) { return std::floor(x); }},
+    {"log", false, false, CallMath, [](double x) { return std::log(x); }},
+    {"log10", false, false, CallMath, [](double x) { return std::log10(x); }},
+    {"sin", false, false, CallMath, [](double x) { return std::sin(x); }},
+    {"tan", false, false, CallMath, [](double x) { return std::tan(x); }},
+}};
+
 }  // namespace
 
-void Builtins::FillBuiltinFunctions(TInterpreter& interpreter) {
-  interpreter.BuiltinFunctions.assign(kFunctionNames.begin(), kFunctionNames.end());
+std::span<const TBuiltinRow> Builtins::Rows() { return kBuiltins; }
+
+const TBuiltinRow* Builtins::Find(std::string_view name) {
+  for (const TBuiltinRow& row : kBuiltins) {
+    if (row.Name == name) return &row;
+  }
+  return nullptr;
 }
 
-bool Builtins::CallBuiltin(TEvaluation& evaluation, std::string_view name) {
-  if (name == "write") return CallWrite(evaluation);
-  if (name == "read") return CallRead(evaluation);
-  for (const TMathRow& row : kMathFunctions) {
-    if (row.name == name) return CallMath(evaluation, row);
+void Builtins::FillBuiltinFunctions(TInterpreter& interpreter) {
+  interpreter.BuiltinFunctions.clear();
+  for (const TBuiltinRow& row : kBuiltins)
+    interpreter.BuiltinFunctions.push_back(std::string(row.Name));
+}
+
+bool Builtins::CallBuiltin(TEvaluation& evaluation, const TBuiltinRow* row) {
+  if (row == nullptr) return evaluation.FailSilently();
+  if (row->InOutOnly && !InInOutBlock(evaluation.interpreter())) {
+    return evaluation.FailInBlock(kFunctionPrefix, row->Name, kOnlyInOut);
   }
-  return evaluation.FailSilently();
+  return row->Handler(evaluation, *row);
 }
 
 bool Builtins::WriteText(TInterpreter& in, std::string_view text, bool write) {

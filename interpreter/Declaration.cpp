@@ -55,9 +55,9 @@ std::string InternalError(int number) {
 }
 
 // One declaration being built; the variable joins the list only when everything succeeded.
-class DeclarationRun {
+class TDeclarationRun {
  public:
-  DeclarationRun(TInterpreter& in, std::string_view statement, TEvalMode mode)
+  TDeclarationRun(TInterpreter& in, std::string_view statement, TEvalMode mode)
       : in_(in), statement_(statement), mode_(mode), var_(std::make_unique<TVariable>()) {}
 
   bool Run();
@@ -85,7 +85,7 @@ class DeclarationRun {
   std::unique_ptr<TVariable> var_;
 };
 
-bool DeclarationRun::Run() {
+bool TDeclarationRun::Run() {
   int position = Next(1);
   var_->Type = TypeCodeOf(in_.Token);
   position = Next(position);
@@ -99,7 +99,7 @@ bool DeclarationRun::Run() {
   return Scalar(position);
 }
 
-bool DeclarationRun::Scalar(int position) {
+bool TDeclarationRun::Scalar(int position) {
   var_->Count = 0;
   var_->Values.assign(1, IsNumericType(var_->Type) ? "0" : "");
   if (IsOperatorToken(opAssign)) {
@@ -130,7 +130,7 @@ bool DeclarationRun::Scalar(int position) {
   return Complete();
 }
 
-bool DeclarationRun::Complete() {
+bool TDeclarationRun::Complete() {
   switch (var_->Type) {
     case vtChar:
     case vtInt:
@@ -148,7 +148,7 @@ bool DeclarationRun::Complete() {
   }
 }
 
-bool DeclarationRun::Array(int position) {
+bool TDeclarationRun::Array(int position) {
   const std::size_t sizeStart = static_cast<std::size_t>(position) - 1;
   const std::size_t close = statement_.find(']', sizeStart);
   const std::size_t sizeEnd = close == std::string_view::npos ? statement_.size() : close;
@@ -199,7 +199,7 @@ bool DeclarationRun::Array(int position) {
 }
 
 // The codes of the characters of the string constant in Token, as signed Windows-1250 bytes.
-bool DeclarationRun::StringInitialiser(int position, int& after) {
+bool TDeclarationRun::StringInitialiser(int position, int& after) {
   const std::string text = in_.Token;
   std::size_t length = 0;
   for (std::size_t pos = 0; pos < text.size(); ++length) Cp1250::DecodeUtf8(text, pos);
@@ -214,7 +214,7 @@ bool DeclarationRun::StringInitialiser(int position, int& after) {
   return true;
 }
 
-bool DeclarationRun::ListInitialiser(int position, int& after) {
+bool TDeclarationRun::ListInitialiser(int position, int& after) {
   position = Next(position);
   if (!IsOperatorToken(opBraceOpen)) return Syntax(kNoBrace);
   uint32_t index = 0;
@@ -238,7 +238,7 @@ bool DeclarationRun::ListInitialiser(int position, int& after) {
 }
 
 // Joins the texts of the tokens up to the next ",", "}" or ";" into element.
-bool DeclarationRun::ReadListElement(int& position, std::string& element, int& separator) {
+bool TDeclarationRun::ReadListElement(int& position, std::string& element, int& separator) {
   element.clear();
   separator = opNone;
   while (position != -1) {
@@ -256,7 +256,7 @@ bool DeclarationRun::ReadListElement(int& position, std::string& element, int& s
   return true;
 }
 
-bool DeclarationRun::StoreElement(uint32_t index, const std::string& element) {
+bool TDeclarationRun::StoreElement(uint32_t index, const std::string& element) {
   const std::string text = element + ";";
   int evalPosition = 0;
   std::string result;
@@ -276,7 +276,7 @@ bool DeclarationRun::StoreElement(uint32_t index, const std::string& element) {
 }  // namespace
 
 bool Declaration::Run(TInterpreter& interpreter, std::string_view statement, TEvalMode mode) {
-  DeclarationRun run(interpreter, statement, mode);
+  TDeclarationRun run(interpreter, statement, mode);
   return run.Run();
 }
 

@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "interpreter/Interpreter.h"
+#include "interpreter/LanguageTables.h"
 #include "interpreter/Tokenizer.h"
 
 namespace zuvar {
+
+struct TBuiltinRow;
 
 // One item of the operator stack or the postfix queue. The text is a view into the expression
 // text or into static storage; the variable it names, if any, was looked up once when the
@@ -16,11 +19,14 @@ namespace zuvar {
 struct TQueueItem {
   std::string_view text;
   TInterpreter::variables* var = nullptr;
-  int8_t code = -1;       // the operator table code of the text, -1 for none
+  int8_t code = opNone;   // the operator table code of the text
   bool function = false;  // the name of a built-in function
   bool constant = false;  // a constant's text: never carried out as an operator
+  // The built-in function's row, looked up once when its name was read; null for anything
+  // else (and for a function name the table does not know).
+  const TBuiltinRow* builtin = nullptr;
 
-  bool IsOpenParen() const { return code == 5 && !constant; }
+  bool IsOpenParen() const { return code == opParenOpen && !constant; }
   bool IsArrayName() const { return var != nullptr && var->Count > 0; }
 };
 

@@ -106,6 +106,11 @@ bool TEvaluation::FailInBlock(std::string_view message) {
   return Fail(message);
 }
 
+bool TEvaluation::FailInBlock(std::string_view a, std::string_view b, std::string_view c) {
+  frame_.errorCaption.assign(kNotAllowedCaption);
+  return Fail(a, b, c);
+}
+
 double TResolvedOperand::Number() const {
   return hasNumber ? number : NumberText::NumberOrZero(text);
 }
@@ -194,6 +199,7 @@ bool TEvaluation::ConvertToPostfix(int& lastPosition) {
       item.text = token;
       item.code = static_cast<int8_t>(code);
       item.function = kind == tkFunction;
+      if (item.function) item.builtin = Builtins::Find(token);
       if (!PushOperatorToken(item)) return false;
     } else if (kind == tkTypeName || kind == tkInvalid || kind == tkComment) {
       return Fail(kUnknownCharacters);
@@ -245,7 +251,7 @@ bool TEvaluation::PushOperatorToken(const TQueueItem& item) {
     frame_.queue.push_back(top);
     stack.pop_back();
   }
-  if (item.function && item.text == "write") stringsAllowed_ = true;
+  if (item.builtin != nullptr && item.builtin->TakesString) stringsAllowed_ = true;
   stack.push_back(item);
   return true;
 }
@@ -316,7 +322,7 @@ bool TEvaluation::FlushOperators() {
 // Phase 2: the postfix queue.
 bool TEvaluation::EvaluatePostfix() {
   for (const TQueueItem& item : frame_.queue) {
-    const bool operation = !item.constant && (item.function || item.code > 0);
+    const bool operation = !item.constant && (item.function || item.code != opNone);
     if (!operation) {
       PushItem(item);
       continue;
@@ -329,7 +335,7 @@ bool TEvaluation::EvaluatePostfix() {
 }
 
 bool TEvaluation::CarryOut(const TQueueItem& item, bool& finished) {
-  if (item.function) return Builtins::CallBuiltin(*this, item.text);
+  if (item.function) return Builtins::CallBuiltin(*this, item.builtin);
   const int code = item.code;
   if (code == opSemicolon) {
     std::string_view value;

@@ -48,6 +48,7 @@ class TEvaluation {
   bool Fail(std::string_view message);
   bool Fail(std::string_view a, std::string_view b, std::string_view c);
   bool FailInBlock(std::string_view message);  // caption "Wyrażenie niedozwolone dla bloku!"
+  bool FailInBlock(std::string_view a, std::string_view b, std::string_view c);
   // A failure without a text of its own: the error text of the moment is shown.
   bool FailSilently() { return false; }
   void SetErrorText(std::string_view a, std::string_view b = {}, std::string_view c = {});

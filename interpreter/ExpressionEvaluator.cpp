@@ -10,12 +10,12 @@ namespace zuvar {
 namespace {
 
 // Keeps the nesting depth of evaluations (a `read` evaluates its entry inside an evaluation).
-class DepthGuard {
+class TDepthGuard {
  public:
-  explicit DepthGuard(TInterpreter& in) : in_(in) { ++in_.EvalDepth; }
-  ~DepthGuard() { --in_.EvalDepth; }
-  DepthGuard(const DepthGuard&) = delete;
-  DepthGuard& operator=(const DepthGuard&) = delete;
+  explicit TDepthGuard(TInterpreter& in) : in_(in) { ++in_.EvalDepth; }
+  ~TDepthGuard() { --in_.EvalDepth; }
+  TDepthGuard(const TDepthGuard&) = delete;
+  TDepthGuard& operator=(const TDepthGuard&) = delete;
 
  private:
   TInterpreter& in_;
@@ -34,7 +34,7 @@ bool ExpressionEvaluator::EvaluateInto(TInterpreter& interpreter, std::string_vi
                                        int& position, TEvalMode mode, std::string& result,
                                        const TPrescan* prescan) {
   TEvalFrame& frame = interpreter.EvalFrame(interpreter.EvalDepth);
-  DepthGuard depth(interpreter);
+  TDepthGuard depth(interpreter);
   TEvaluation evaluation(interpreter, frame, text, mode, prescan);
   int lastPosition = 1;
   bool ok = false;

@@ -13,11 +13,6 @@ namespace zuvar {
 // every entry.
 class TFunctionNames {
  public:
-  template <typename It>
-  void assign(It first, It last) {
-    clear();
-    for (; first != last; ++first) push_back(std::string(*first));
-  }
   void push_back(std::string name);
   void clear();
 

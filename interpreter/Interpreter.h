@@ -52,7 +52,7 @@ class TInterpreter {
   std::string Token;
   TTokenKind TokenKind = tkInvalid;
   std::string TokenMessage;
-  int32_t OperatorCode = -1;
+  int32_t OperatorCode = opNone;
   uint8_t StepInterrupt = 0;
   uint32_t AnimationDelay = 5;
   uint8_t Finished = 0;

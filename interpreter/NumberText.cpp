@@ -13,7 +13,7 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Checks the shape of a decimal number and tells where its parts are.
-struct NumberShape {
+struct TNumberShape {
   bool valid = false;
   bool negative = false;
   std::size_t mantissaStart = 0;  // after the sign
@@ -22,8 +22,8 @@ struct NumberShape {
   long long exponent = 0;
 };
 
-NumberShape ScanNumber(std::string_view text) {
-  NumberShape shape;
+TNumberShape ScanNumber(std::string_view text) {
+  TNumberShape shape;
   std::size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     shape.negative = text[i] == '-';
@@ -226,7 +226,7 @@ bool NumberText::ParseNumber(std::string_view text, double& value) {
     }
   }
   if (ParseShortDecimal(text, value)) return true;
-  const NumberShape shape = ScanNumber(text);
+  const TNumberShape shape = ScanNumber(text);
   if (!shape.valid) return false;
   const char* first = text.data() + shape.mantissaStart;
   const char* last = text.data() + text.size();

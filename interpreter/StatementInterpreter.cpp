@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "interpreter/Builtins.h"
 #include "interpreter/Declaration.h"
 #include "interpreter/EvalFrame.h"
 #include "interpreter/ExpressionEvaluator.h"
-#include "model/NewShape.h"
 #include "interpreter/StatementErrors.h"
 #include "interpreter/Tokenizer.h"
+#include "model/NewShape.h"
 
 namespace zuvar {
 
@@ -30,9 +31,15 @@ constexpr std::string_view kCause = "Przyczyna -> ";
 
 enum class TOutcome { Continue, LineDone, Failed };
 
-class LineRun {
+// The functions an input/output block may begin a statement with.
+bool IsInOutFunction(std::string_view name) {
+  const TBuiltinRow* row = Builtins::Find(name);
+  return row != nullptr && row->InOutOnly;
+}
+
+class TLineRun {
  public:
-  LineRun(TInterpreter& in, TEvalMode mode)
+  TLineRun(TInterpreter& in, TEvalMode mode)
       : in_(in),
         mode_(mode),
         block_(*in.CurrentBlock),
@@ -60,7 +67,7 @@ class LineRun {
   std::string& result_;
 };
 
-int LineRun::Run(std::string_view line) {
+int TLineRun::Run(std::string_view line) {
   std::string_view rest = line;
   for (;;) {
     switch (NextStatement(rest)) {
@@ -76,7 +83,7 @@ int LineRun::Run(std::string_view line) {
 
 // Finds the statement at the start of rest, up to and including its ";", and runs it.
 // The tokens are read on a state of their own; only the last one reaches the context.
-TOutcome LineRun::NextStatement(std::string_view& rest) {
+TOutcome TLineRun::NextStatement(std::string_view& rest) {
   TTokenState token = TTokenState::From(in_);
   int position = 1;
   bool first = true;
@@ -113,7 +120,7 @@ TOutcome LineRun::NextStatement(std::string_view& rest) {
 }
 
 // The first token of the statement is the one the statement's search began with.
-TOutcome LineRun::Dispatch(std::string_view statement, const TTokenState& first, int afterFirst) {
+TOutcome TLineRun::Dispatch(std::string_view statement, const TTokenState& first, int afterFirst) {
   first.CommitTo(in_);
   switch (in_.TokenKind) {
     case tkTypeName:
@@ -136,7 +143,7 @@ TOutcome LineRun::Dispatch(std::string_view statement, const TTokenState& first,
       }
       return Expression(statement, afterFirst);
     case tkFunction:
-      if (InOut() && in_.Token != "write" && in_.Token != "read") return InOutMessage();
+      if (InOut() && !IsInOutFunction(in_.Token)) return InOutMessage();
       return Expression(statement, afterFirst);
     case tkInvalid:
       if (afterFirst == -1) return TOutcome::LineDone;
@@ -152,7 +159,7 @@ TOutcome LineRun::Dispatch(std::string_view statement, const TTokenState& first,
   }
 }
 
-TOutcome LineRun::Expression(std::string_view statement, int afterFirst) {
+TOutcome TLineRun::Expression(std::string_view statement, int afterFirst) {
   if (afterFirst == -1) return Fail(TErrorClass::Syntax, kCause);
   const std::size_t start = Tokenizer::TokenStart(statement, 1);
   int position = afterFirst;
@@ -174,7 +181,7 @@ int StatementInterpreter::InterpretLine(TInterpreter& interpreter, TEvalMode mod
     return 1;
   }
   const std::string& line = block->Code[static_cast<std::size_t>(interpreter.Line) - 1];
-  LineRun run(interpreter, mode);
+  TLineRun run(interpreter, mode);
   return run.Run(line);
 }
 

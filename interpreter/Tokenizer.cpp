@@ -199,9 +199,10 @@ int Tokenizer::Scan(const TInterpreter& in, std::string_view line, int position,
 }
 
 bool Tokenizer::IsOperator(TInterpreter& interpreter, std::string_view text, bool allowUnaryForms) {
-  if (!allowUnaryForms && (text == "0-" || text == "0+")) return false;
-  interpreter.OperatorCode = OperatorCodeOf(text);
-  return interpreter.OperatorCode != opNone;
+  const int code = OperatorCodeOf(text);
+  if (!allowUnaryForms && (code == opNegate || code == opUnaryPlus)) return false;
+  interpreter.OperatorCode = code;
+  return code != opNone;
 }
 
 bool Tokenizer::IsFunctionName(const TInterpreter& interpreter, std::string_view text) {

@@ -16,7 +16,7 @@ struct TTokenState {
   std::string_view text;
   TTokenKind kind = tkInvalid;
   std::string_view message;
-  int32_t operatorCode = -1;  // the last code looked up; numbers make no lookup
+  int32_t operatorCode = opNone;  // the last code looked up; numbers make no lookup
 
   // Starts from the context's last token, as a run of NextToken calls would.
   static TTokenState From(const TInterpreter& interpreter);
@@ -28,36 +28,36 @@ struct TTokenState {
 // Cuts one line of block code into tokens, one token per call. Positions are 1-based positions
 // in the UTF-8 text of the line (one step per byte); a character outside ASCII is one token
 // character even when it takes several bytes.
-class Tokenizer {
- public:
-  // Reads the token at or after position and leaves its text in Token, its kind in TokenKind,
-  // the diagnostic in TokenMessage and, when an operator lookup was made, OperatorCode.
-  // Returns the position just after the token, or -1 when no further token can be taken from
-  // the line (end of text, a comment, a number or word that runs to the end, or an error).
-  static int NextToken(TInterpreter& interpreter, std::string_view line, int position);
+namespace Tokenizer {
 
-  // As NextToken; text also receives the token's text as a view into line (or into static
-  // storage). It is only meaningful when TokenKind is not tkInvalid.
-  static int NextToken(TInterpreter& interpreter, std::string_view line, int position,
-                       std::string_view& text);
+// Reads the token at or after position and leaves its text in Token, its kind in TokenKind,
+// the diagnostic in TokenMessage and, when an operator lookup was made, OperatorCode.
+// Returns the position just after the token, or -1 when no further token can be taken from
+// the line (end of text, a comment, a number or word that runs to the end, or an error).
+int NextToken(TInterpreter& interpreter, std::string_view line, int position);
 
-  // As NextToken, on a token state instead of the context. A position past the end leaves the
-  // state's text as it was; the state's operator code changes only when a lookup is made.
-  static int Scan(const TInterpreter& interpreter, std::string_view line, int position,
-                  TTokenState& token);
+// As NextToken; text also receives the token's text as a view into line (or into static
+// storage). It is only meaningful when TokenKind is not tkInvalid.
+int NextToken(TInterpreter& interpreter, std::string_view line, int position,
+              std::string_view& text);
 
-  // Searches the operator table in code order. With allowUnaryForms false, "0-" and "0+" are
-  // refused at once and OperatorCode is left alone. Otherwise a match sets OperatorCode to the
-  // row's code, no match sets it to -1.
-  static bool IsOperator(TInterpreter& interpreter, std::string_view text, bool allowUnaryForms);
+// As NextToken, on a token state instead of the context. A position past the end leaves the
+// state's text as it was; the state's operator code changes only when a lookup is made.
+int Scan(const TInterpreter& interpreter, std::string_view line, int position, TTokenState& token);
 
-  // True if text is the name of one of the built-in functions.
-  static bool IsFunctionName(const TInterpreter& interpreter, std::string_view text);
+// Searches the operator table in code order. With allowUnaryForms false, "0-" and "0+" are
+// refused at once and OperatorCode is left alone. Otherwise a match sets OperatorCode to the
+// row's code, no match sets it to -1.
+bool IsOperator(TInterpreter& interpreter, std::string_view text, bool allowUnaryForms);
 
-  // Where the token that a NextToken call at position would read begins (0-based), skipping
-  // blanks and tabs.
-  static std::size_t TokenStart(std::string_view line, int position);
-};
+// True if text is the name of one of the built-in functions.
+bool IsFunctionName(const TInterpreter& interpreter, std::string_view text);
+
+// Where the token that a NextToken call at position would read begins (0-based), skipping
+// blanks and tabs.
+std::size_t TokenStart(std::string_view line, int position);
+
+}  // namespace Tokenizer
 
 // Diagnostics of the tokenizer, quoted by the callers after " : ".
 inline constexpr std::string_view kTokenFine = "Token poprawny :-)";

@@ -16,7 +16,7 @@ class TVariableIndex {
     const uint64_t hash = Hash(name);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-      const Slot& slot = slots_[i];
+      const TSlot& slot = slots_[i];
       if (slot.node == nullptr) return nullptr;
       if (slot.hash == hash && slot.node->Name == name) return slot.node;
     }
@@ -43,7 +43,7 @@ class TVariableIndex {
   }
 
  private:
-  struct Slot {
+  struct TSlot {
     uint64_t hash = 0;
     Node* node = nullptr;
   };
@@ -56,14 +56,14 @@ class TVariableIndex {
   }
 
   void Grow() {
-    std::vector<Slot> old = std::move(slots_);
-    slots_.assign(old.empty() ? 16 : old.size() * 2, Slot{});
-    for (const Slot& slot : old) {
+    std::vector<TSlot> old = std::move(slots_);
+    slots_.assign(old.empty() ? 16 : old.size() * 2, TSlot{});
+    for (const TSlot& slot : old) {
       if (slot.node) Place(slot.hash, slot.node);
     }
   }
 
-  std::vector<Slot> slots_;
+  std::vector<TSlot> slots_;
   std::size_t count_ = 0;
 };
 

@@ -32,6 +32,30 @@ TEST(BuiltinTableTest, TwelveNamesInOrder) {
                                       "floor", "log", "log10", "sin", "tan"}));
 }
 
+// The table is the one place that says which functions exist, which of them belong to
+// input/output blocks and which take a string constant.
+TEST(BuiltinTableTest, KnowsExactlyTheTwelveFunctionsAndTheirRules) {
+  const std::vector<std::string> names{"read", "write", "cos", "sqrt",  "ceil", "exp",
+                                       "fabs", "floor", "log", "log10", "sin",  "tan"};
+  std::vector<std::string> inOutOnly;
+  std::vector<std::string> takesString;
+  for (const std::string& name : names) {
+    const TBuiltinRow* row = Builtins::Find(name);
+    ASSERT_NE(row, nullptr) << name;
+    EXPECT_EQ(row->Name, name);
+    EXPECT_NE(row->Handler, nullptr) << name;
+    EXPECT_EQ(row->Math == nullptr, row->InOutOnly) << name;  // every other one is math
+    if (row->InOutOnly) inOutOnly.push_back(name);
+    if (row->TakesString) takesString.push_back(name);
+  }
+  EXPECT_EQ(inOutOnly, (std::vector<std::string>{"read", "write"}));
+  EXPECT_EQ(takesString, (std::vector<std::string>{"write"}));
+  EXPECT_EQ(Builtins::Rows().size(), names.size());
+  for (const char* other : {"Sqrt", "WRITE", "print", "pow", "log2", "writ", "reads", "int", ""}) {
+    EXPECT_EQ(Builtins::Find(other), nullptr) << other;
+  }
+}
+
 TEST_F(BuiltinsTest, MathFunctions) {
   EXPECT_EQ(Eval("sqrt(2);"), "1.414213562000000000");
   EXPECT_EQ(Eval("floor(-2.5);"), "-3.000000000000000000");
