@@ -48,7 +48,9 @@ TForm3::TForm3(TZUVAR& window, TSimulationCommands& commands)
   FormCreate();
 }
 
-TForm3::~TForm3() { commands_.SetWindow(nullptr); }
+// The main window owns this window as its Qt child and deletes it after its own commands are
+// gone, so the destructor must not reach them.
+TForm3::~TForm3() = default;
 
 QToolButton* TForm3::AddButton(const char* name, const QString& hint, QStyle::StandardPixmap glyph,
                                bool enabled) {

@@ -16,7 +16,8 @@ class TZUVAR;
 
 // The simulation window: the tool bar that drives a run (start, end, next step, run to the end,
 // stop, real-time run, fold) and the grid of the run's variables. It stays on top of the
-// program's other windows and cannot be closed while a run exists.
+// program's other windows and cannot be closed while a run exists. The main window owns it as
+// a Qt child.
 class TForm3 : public QWidget {
   Q_OBJECT
  public:

@@ -13,7 +13,7 @@ class TZUVAR;
 // The source code window: the editor of the active block's code. The diagram keeps a pointer
 // to Lines() (its SourceLines) and exchanges code through it when the active block changes;
 // every change typed here is copied into the active block at once, which is laid out again with
-// its connections re-routed.
+// its connections re-routed. The main window owns it as a Qt child (a tool window above it).
 class TForm2 : public QWidget {
   Q_OBJECT
  public:

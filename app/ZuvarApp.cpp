@@ -20,7 +20,8 @@ namespace zuvar {
 
 TZuvarApp::TZuvarApp(TDialogs& dialogs) : dialogs_(dialogs), host_(dialogs, Log) {}
 
-// The windows go in the reverse order of their creation; the log outlives them all.
+// The windows go in the reverse order of their creation, the source and simulation windows
+// with the main window that owns them; the log outlives them all.
 TZuvarApp::~TZuvarApp() = default;
 
 void TZuvarApp::PrepareProcess() {
@@ -31,9 +32,11 @@ void TZuvarApp::PrepareProcess() {
 
 void TZuvarApp::Start() {
   mainWindow_ = std::make_unique<TZUVAR>(*this);
-  sourceWindow_ = std::make_unique<TForm2>(*mainWindow_);
-  simulationWindow_ = std::make_unique<TForm3>(*mainWindow_, mainWindow_->Simulation());
-  mainWindow_->Simulation().SetWindow(simulationWindow_.get());
+  // As Qt children of the main window (tool windows) they stay above it, and its menu
+  // shortcuts keep working while one of them is active.
+  sourceWindow_ = new TForm2(*mainWindow_);
+  simulationWindow_ = new TForm3(*mainWindow_, mainWindow_->Simulation());
+  mainWindow_->Simulation().SetWindow(simulationWindow_);
   aboutBox_ = std::make_unique<TAboutBox>();
   passwordDlg_ = std::make_unique<TPasswordDlg>();
   logWindow_ = std::make_unique<TForm5>(Log, dialogs_);

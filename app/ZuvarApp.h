@@ -39,8 +39,8 @@ class TZuvarApp {
   TZUVAR* MainWindow() const { return mainWindow_.get(); }
   TAboutBox* AboutBox() const { return aboutBox_.get(); }
   TForm5* LogWindow() const { return logWindow_.get(); }
-  TForm2* SourceWindow() const { return sourceWindow_.get(); }
-  TForm3* SimulationWindow() const { return simulationWindow_.get(); }
+  TForm2* SourceWindow() const { return sourceWindow_; }
+  TForm3* SimulationWindow() const { return simulationWindow_; }
   TPasswordDlg* PasswordDlg() const { return passwordDlg_.get(); }
   TForm6* PreviewWindow() const { return previewWindow_.get(); }
 
@@ -48,8 +48,9 @@ class TZuvarApp {
   TDialogs& dialogs_;
   TAppHost host_;
   std::unique_ptr<TZUVAR> mainWindow_;
-  std::unique_ptr<TForm2> sourceWindow_;
-  std::unique_ptr<TForm3> simulationWindow_;
+  // Tool windows of the main window: their Qt parent, the main window, owns them.
+  TForm2* sourceWindow_ = nullptr;
+  TForm3* simulationWindow_ = nullptr;
   std::unique_ptr<TAboutBox> aboutBox_;
   std::unique_ptr<TPasswordDlg> passwordDlg_;
   std::unique_ptr<TForm5> logWindow_;
