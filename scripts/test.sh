@@ -5,8 +5,11 @@ cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh
 
+# Every tracked source and header must be laid out as .clang-format says.
+bash scripts/format-check.sh
+
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUVAR_WERROR=ON
 cmake --build build -j"$jobs"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$jobs"
