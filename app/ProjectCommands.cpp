@@ -1,13 +1,13 @@
 #include "app/ProjectCommands.h"
 
 #include <QAction>
-#include <QFile>
 #include <QGraphicsSimpleTextItem>
 #include <QLineEdit>
 #include <QMenu>
 
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
+#include "project/NewFileStream.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 #include "editor/SchematView.h"
@@ -88,6 +88,9 @@ void TProjectCommands::Wczytajzpliku1Click() {
 
 void TProjectCommands::OpenProject(const QString& name) {
   window_.DestroyCanvas();
+  // Until the whole file was read, the next Save asks for a name: what could be read of a
+  // damaged file never silently replaces it.
+  window_.AskFileName = true;
   fileName_ = name;
   TProjectReader reader(window_.App().AppHost());
   if (reader.Open(name.toStdString()) != TReadResult::Ok) return;
@@ -100,8 +103,7 @@ void TProjectCommands::OpenProject(const QString& name) {
   EnableDiagramMenus();
   const TReadResult result = reader.ReadBlocks(document);
   canvas.LayoutAll();
-  if (result == TReadResult::Ok || result == TReadResult::DuplicatesRepaired)
-    window_.AskFileName = false;
+  if (IsLoaded(result)) window_.AskFileName = false;
 }
 
 // ---- Save -----------------------------------------------------------------------------------
@@ -113,9 +115,7 @@ TProjectCommands::TNameAnswer TProjectCommands::AskForSaveName() {
                                 QStringLiteral("bin"), canvas.TitleLabel->text()});
   if (name.isEmpty()) return TNameAnswer::Cancelled;
   fileName_ = name;
-  QFile existing(name);
-  if (!existing.open(QIODevice::ReadOnly)) return TNameAnswer::Chosen;
-  existing.close();
+  if (!TNewFileStream::CanOpenForReading(name.toStdString())) return TNameAnswer::Chosen;
   const TMsgResult answer = window_.App().Dialogs().Message(
       &window_, QStringLiteral("Plik o podanej nazwie już istnieje, czy chcesz go zastapić?" "?!"),
       QString::fromUtf8(WarningCaption), TMsgIcon::Warning, TMsgButtons::YesNo);

@@ -1,6 +1,5 @@
 #include "app/SheetCommands.h"
 
-#include <QFile>
 #include <QGraphicsSimpleTextItem>
 #include <QLineEdit>
 #include <QPainter>
@@ -14,6 +13,7 @@
 #include "app/MainWindow.h"
 #include "app/PreviewWindow.h"
 #include "app/ProjectCommands.h"
+#include "project/NewFileStream.h"
 #include "editor/SchematView.h"
 #include "export/SheetFitter.h"
 #include "app/SheetRenderer.h"
@@ -81,8 +81,9 @@ void TSheetCommands::ExportujSchematblokowy1Click() {
                                 QString::fromUtf8(TExportNaming::DefaultExtension),
                                 proposed});
   if (file.isEmpty() || !ConfirmOverwrite(file)) return;
-  if (!WriteBitmap(*canvas, file)) {
-    ReportExportFailure();
+  std::string reason;
+  if (!WriteBitmap(*canvas, file, reason)) {
+    ReportExportFailure(reason);
     return;
   }
   Log(TExportNaming::SuccessLogLine(window_.Project().FileName().toStdString(),
@@ -90,26 +91,30 @@ void TSheetCommands::ExportujSchematblokowy1Click() {
 }
 
 bool TSheetCommands::ConfirmOverwrite(const QString& file) {
-  QFile existing(file);
-  if (!existing.open(QIODevice::ReadOnly)) return true;
-  existing.close();
+  if (!TNewFileStream::CanOpenForReading(file.toStdString())) return true;
   return window_.App().Dialogs().Message(&window_,
                                          QString::fromUtf8(TExportNaming::OverwriteQuestion),
                                          QString::fromUtf8(TExportNaming::OverwriteCaption),
                                          TMsgIcon::Warning, TMsgButtons::YesNo) == TMsgResult::Yes;
 }
 
-// The writer removes a file it could not finish, so a failure leaves no picture behind.
-bool TSheetCommands::WriteBitmap(TSchematView& canvas, const QString& file) {
-  const QImage image = TSheetRenderer(canvas).ToImage();
+// The writer replaces the old file only with a complete picture, so a failure leaves the old
+// one as it was. A sheet too large for a picture is named as the reason.
+bool TSheetCommands::WriteBitmap(TSchematView& canvas, const QString& file, std::string& reason) {
+  TSheetRenderer renderer(canvas);
+  if (qint64{renderer.Width()} * renderer.Height() > TSheetRenderer::MaximumPixels) {
+    reason = TExportNaming::TooLargeReason(renderer.Width(), renderer.Height());
+    return false;
+  }
+  const QImage image = renderer.ToImage();
   if (image.isNull()) return false;
   const auto* pixels = reinterpret_cast<const uint32_t*>(image.constBits());
   const int stride = static_cast<int>(image.bytesPerLine() / 4);
   return TBmp4Writer().Write(file.toStdString(), pixels, image.width(), image.height(), stride);
 }
 
-void TSheetCommands::ReportExportFailure() {
-  Log(TExportNaming::FailureLogLine(window_.Project().FileName().toStdString()));
+void TSheetCommands::ReportExportFailure(const std::string& reason) {
+  Log(TExportNaming::FailureLogLine(window_.Project().FileName().toStdString(), reason));
   window_.App().Dialogs().Message(&window_, QString::fromUtf8(TExportNaming::FailureText),
                                   QString::fromUtf8(TExportNaming::FailureCaption), TMsgIcon::Error,
                                   TMsgButtons::Ok);

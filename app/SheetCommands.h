@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <string>
 
 class QPrinter;
 
@@ -34,8 +35,9 @@ class TSheetCommands : public QObject {
   // The sheet can change size only while no run holds on to the diagram.
   TSchematView* ResizableCanvas() const;
   bool ConfirmOverwrite(const QString& file);
-  bool WriteBitmap(TSchematView& canvas, const QString& file);
-  void ReportExportFailure();
+  // False when the picture was not written; `reason` then names why, when it is known.
+  bool WriteBitmap(TSchematView& canvas, const QString& file, std::string& reason);
+  void ReportExportFailure(const std::string& reason);
   // The plan applied to the document and the canvas; false when nothing changed.
   bool ApplySheetChange(TSchematView& canvas, TSheetChange change);
   void Log(const std::string& line);

@@ -1,25 +1,62 @@
 #include "cli/OutputStreamer.h"
 
+#include <cerrno>
+#include <string>
+
+#include "cli/InterruptFlag.h"
+
 namespace zuvar {
 
-void OutputStreamer::OnTextAppended(std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), out_);
-  std::fflush(out_);
+namespace {
+
+// The cause of a failed write in the program's words.
+std::string CauseOf(int error) {
+  switch (error) {
+    case ENOSPC:
+      return "brak miejsca na dysku";
+    case EPIPE:
+      return "odbiorca zamknął wyjście";
+    case EFBIG:
+      return "przekroczony największy rozmiar pliku";
+    case EIO:
+      return "błąd urządzenia";
+    default:
+      return "błąd systemu nr " + std::to_string(error);
+  }
 }
+
+}  // namespace
+
+void OutputStreamer::OnTextAppended(std::string_view text) { Put(text); }
 
 void OutputStreamer::OnLineAdded() {
   // The very first line of an empty panel is not a line break: it is the line being written.
   if (lines_.Lines().size() <= 1) return;
-  std::fputc('\n', out_);
-  std::fflush(out_);
+  Put("\n");
 }
 
 void OutputStreamer::OnCleared() {}
 
 void OutputStreamer::Finish() {
   const auto& lines = lines_.Lines();
-  if (!lines.empty() && !lines.back().empty()) std::fputc('\n', out_);
-  std::fflush(out_);
+  if (!lines.empty() && !lines.back().empty()) Put("\n");
+  Put({});
+}
+
+void OutputStreamer::Put(std::string_view bytes) {
+  if (failed_) return;
+  errno = 0;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out_) == bytes.size() &&
+                       std::fflush(out_) == 0;
+  if (!written) ReportFailure(errno);
+}
+
+void OutputStreamer::ReportFailure(int error) {
+  failed_ = true;
+  std::fprintf(err_, "zuvar-run: Błąd zapisu na standardowe wyjście (%s)! Symulacja przerwana.\n",
+               CauseOf(error).c_str());
+  std::fflush(err_);
+  InterruptFlag::RaiseOutputFailed();
 }
 
 }  // namespace zuvar

@@ -101,14 +101,14 @@ Runner::TRunEnd Runner::RunToEnd(TInterpreter& interpreter) {
 }
 
 int Runner::StatusOf(TRunEnd end, const TInterpreter& interpreter) const {
-  if (InterruptFlag::Raised()) return kExitInterrupted;
+  if (InterruptFlag::Raised()) return InterruptFlag::ExitStatus();
   switch (end) {
     case TRunEnd::Finished:
       return kExitStopReached;
     case TRunEnd::StepLimit:
       return kExitStepLimit;
     case TRunEnd::Interrupted:
-      return kExitInterrupted;
+      return InterruptFlag::ExitStatus();
     case TRunEnd::StepFailed:
       break;
   }

@@ -1,3 +1,4 @@
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -18,5 +19,7 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   InterruptFlag::Install();
+  // A file-size limit makes a write fail (and be reported) instead of ending the process.
+  std::signal(SIGXFSZ, SIG_IGN);
   return Runner(*arguments).Run();
 }

@@ -1,8 +1,10 @@
 #include "export/Bmp4Writer.h"
 
-#include <cstdio>
-#include <fstream>
 #include <limits>
+#include <string_view>
+
+#include "project/FileError.h"
+#include "project/SafeFile.h"
 
 namespace zuvar {
 
@@ -116,16 +118,17 @@ std::vector<uint8_t> TBmp4Writer::Encode(const uint32_t* pixels, int32_t width, 
 }
 
 bool TBmp4Writer::Write(const std::string& path, const uint32_t* pixels, int32_t width,
-                        int32_t height, int32_t stride) {
+                        int32_t height, int32_t stride, TWriteFault fault) {
   const std::vector<uint8_t> file = Encode(pixels, width, height, stride);
   if (file.empty()) return false;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  out.close();
-  if (out) return true;
-  std::remove(path.c_str());
-  return false;
+  try {
+    TSafeFile out(path, fault);
+    out.Write(std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
+    out.Commit();
+  } catch (const TFileError&) {
+    return false;
+  }
+  return true;
 }
 
 }  // namespace zuvar

@@ -6,6 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "project/SafeFile.h"
+
 namespace zuvar {
 
 // Writes a picture as a Windows bitmap of 4 bits per pixel with the 16 standard colours.
@@ -37,10 +39,11 @@ class TBmp4Writer {
   std::vector<uint8_t> Encode(const uint32_t* pixels, int32_t width, int32_t height,
                               int32_t stride);
 
-  // Writes the file, replacing it. False when the picture cannot be encoded or the file cannot
-  // be created or fully written; a partly written file is removed.
+  // Writes the file into a new file that replaces the old one only when it is complete. False
+  // when the picture cannot be encoded or the file cannot be created or fully written; the old
+  // file is then untouched. fault: for tests, makes the writing fail after that many bytes.
   bool Write(const std::string& path, const uint32_t* pixels, int32_t width, int32_t height,
-             int32_t stride);
+             int32_t stride, TWriteFault fault = {});
 
  private:
   static uint8_t SearchNearest(uint32_t rgb);

@@ -33,10 +33,19 @@ std::string TExportNaming::SuccessLogLine(std::string_view projectFile,
   return line;
 }
 
-std::string TExportNaming::FailureLogLine(std::string_view projectFile) {
+std::string TExportNaming::FailureLogLine(std::string_view projectFile, std::string_view reason) {
   std::string line = "Wystąpił błąd podczas exportowania projektu: ";
   line += projectFile;
+  if (!reason.empty()) {
+    line += " - ";
+    line += reason;
+  }
   return line;
+}
+
+std::string TExportNaming::TooLargeReason(long long width, long long height) {
+  return "płótno " + std::to_string(width) + " x " + std::to_string(height) +
+         " jest za duże na bitmapę";
 }
 
 }  // namespace zuvar

@@ -26,8 +26,11 @@ class TExportNaming {
 
   // "Export projektu <project> do pliku: <bitmap>"
   static std::string SuccessLogLine(std::string_view projectFile, std::string_view bitmapFile);
-  // "Wystąpił błąd podczas exportowania projektu: <project>"
-  static std::string FailureLogLine(std::string_view projectFile);
+  // "Wystąpił błąd podczas exportowania projektu: <project>", followed by " - " and the reason
+  // when one is known.
+  static std::string FailureLogLine(std::string_view projectFile, std::string_view reason = {});
+  // The reason of a sheet too large for a picture: "płótno <w> x <h> jest za duże na bitmapę".
+  static std::string TooLargeReason(long long width, long long height);
 };
 
 }  // namespace zuvar

@@ -93,6 +93,8 @@ bool TEvaluation::BinaryOperator(int code) {
   if (OperandCount() < 2) return Fail(kOperatorPrefix, OperatorText(code), kNeedsTwo);
   TResolvedOperand right;
   if (!Resolve(PopOperand(), 2, right)) return false;
+  // A nested index of the right operand (t[t[0]]) may have taken the texts left for the left.
+  if (OperandCount() == 0) return FailSilently();
   TResolvedOperand left;
   if (!Resolve(PopOperand(), 1, left)) return false;
   if (IsIntegerOperator(code)) return IntegerOperator(code, left, right);
@@ -169,6 +171,7 @@ bool TEvaluation::Assignment() {
   DeferErrorText(kTypeMismatch);
   TResolvedOperand right;
   if (!Resolve(PopOperand(), 2, right)) return false;
+  if (OperandCount() == 0) return FailSilently();  // taken by a nested index on the right
   const TOperand& leftOperand = PopOperand();
   TResolvedOperand left;
   if (!Resolve(leftOperand, 1, left)) return false;

@@ -43,8 +43,9 @@ std::vector<std::string> TLogLines::Lines() const {
   return lines;
 }
 
-void TLogLines::SaveToFile(const std::string& fileName) const {
-  TNewFileStream stream(fileName, TNewFileStream::TMode::Create);
+void TLogLines::SaveToFile(const std::string& fileName, TWriteFault fault) const {
+  TNewFileStream stream(fileName, TNewFileStream::TMode::Create,
+                        TFileStreamOptions::WithFault(fault));
   for (std::size_t i = 0; i < ends_.size(); ++i) {
     stream.Write(Cp1250::FromUtf8(Line(i)));
     stream.Write(kLineEnd);

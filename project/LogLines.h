@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "project/SafeFile.h"
+
 namespace zuvar {
 
 // The lines of the log window, oldest first, without a limit. Listeners (the window's list
@@ -26,9 +28,10 @@ class TLogLines {
   void Append(std::string_view line);
   void Clear();
 
-  // Writes every line, replacing the file. Throws TFileError when the file cannot be created
-  // or written.
-  void SaveToFile(const std::string& fileName) const;
+  // Writes every line into a new file that replaces the old one only when it is complete.
+  // Throws TFileError when the file cannot be created or written; the old file is then
+  // untouched. fault: for tests, makes the writing fail after that many bytes.
+  void SaveToFile(const std::string& fileName, TWriteFault fault = {}) const;
 
   // Clears the list, then loads the file into it, one item per text line. A line ends at
   // CR LF, at a lone LF or at a lone CR; a last line without a line end is a line too. Throws

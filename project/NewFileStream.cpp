@@ -1,11 +1,13 @@
 #include "project/NewFileStream.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <new>
 #include <stdexcept>
-#include <vector>
 
 #include "project/FileError.h"
 
@@ -16,66 +18,94 @@ namespace {
 constexpr char kCR = 13;
 constexpr std::size_t kChunk = 1 << 16;
 
+bool IsRegularFile(int fd) {
+  struct stat info {};
+  return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
 }  // namespace
 
-TNewFileStream::TNewFileStream(const std::string& fileName, TMode mode) : fileName_(fileName) {
-  const bool reading = mode == TMode::Read;
-  file_.reset(std::fopen(fileName.c_str(), reading ? "rb" : "wb"));
-  if (!file_) {
-    throw TFileError(reading ? TFileError::TKind::Open : TFileError::TKind::Create, fileName);
+TNewFileStream::TNewFileStream(const std::string& fileName, TMode mode,
+                               const TFileStreamOptions& options)
+    : fileName_(fileName) {
+  if (mode == TMode::Create) {
+    output_ = std::make_unique<TSafeFile>(fileName, options.Fault);
+    return;
   }
-  if (!reading) return;
   try {
-    ReadWholeFile();
+    ReadWholeFile(options.RequiredStart);
   } catch (const std::bad_alloc&) {
     throw TFileError(TFileError::TKind::Open, fileName);
   } catch (const std::length_error&) {
     throw TFileError(TFileError::TKind::Open, fileName);
   }
-  file_.reset();
 }
 
 TNewFileStream::~TNewFileStream() = default;
 
-// Reads in chunks until the end, so that files whose size cannot be asked for beforehand work
-// too. A regular file is sized first, so that the buffer is allocated once; a folder is refused.
-void TNewFileStream::ReadWholeFile() {
-  std::FILE* file = file_.get();
+// The name is looked at before it is opened, and opened without waiting: opening a pipe for
+// reading would otherwise wait for a writer, and opening a device may act on it. The opened
+// file is looked at again, as the name may have changed in between.
+TFileDescriptor TNewFileStream::OpenRegularFile(const std::string& fileName) {
   struct stat info {};
-  if (::fstat(::fileno(file), &info) == 0) {
-    if (S_ISDIR(info.st_mode)) throw TFileError(TFileError::TKind::Open, fileName_);
-    if (S_ISREG(info.st_mode) && info.st_size > 0) {
-      buffer_.reserve(static_cast<std::size_t>(info.st_size));
-    }
+  if (::stat(fileName.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return TFileDescriptor();
+  TFileDescriptor fd(::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (fd.IsOpen() && !IsRegularFile(fd.Get())) fd.Close();
+  return fd;
+}
+
+bool TNewFileStream::CanOpenForReading(const std::string& fileName) {
+  return OpenRegularFile(fileName).IsOpen();
+}
+
+// Reads in chunks until the end, so that a file that grows or shrinks meanwhile is read as it
+// is; the buffer is sized once from the file's size. A file that does not begin as required is
+// not read further.
+void TNewFileStream::ReadWholeFile(std::string_view requiredStart) {
+  const TFileDescriptor fd = OpenRegularFile(fileName_);
+  if (!fd.IsOpen()) throw TFileError(TFileError::TKind::Open, fileName_);
+  while (buffer_.size() < requiredStart.size() &&
+         ReadChunk(fd.Get(), requiredStart.size() - buffer_.size())) {
   }
-  std::vector<char> chunk(kChunk);
-  std::size_t got;
-  while ((got = std::fread(chunk.data(), 1, kChunk, file)) > 0) buffer_.append(chunk.data(), got);
-  if (std::ferror(file)) throw TFileError(TFileError::TKind::Open, fileName_);
+  if (buffer_.compare(0, std::string::npos, requiredStart) != 0) {
+    buffer_.clear();
+    return;
+  }
+  struct stat info {};
+  if (::fstat(fd.Get(), &info) == 0 && info.st_size > 0) {
+    buffer_.reserve(static_cast<std::size_t>(info.st_size) + kChunk);
+  }
+  while (ReadChunk(fd.Get(), kChunk)) {
+  }
   dataSize_ = static_cast<std::int64_t>(buffer_.size());
   readPos_ = 0;
 }
 
-bool TNewFileStream::CanOpenForReading(const std::string& fileName) {
-  std::FILE* file = std::fopen(fileName.c_str(), "rb");
-  if (!file) return false;
-  struct stat info {};
-  const bool isFolder = ::fstat(::fileno(file), &info) == 0 && S_ISDIR(info.st_mode);
-  std::fclose(file);
-  return !isFolder;
-}
-
-void TNewFileStream::Write(std::string_view bytes) {
-  if (!file_ || std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size()) {
-    throw TFileError(TFileError::TKind::Write, fileName_);
+// Appends at most `size` bytes of the file to the buffer; false at the end of the file.
+bool TNewFileStream::ReadChunk(int fd, std::size_t size) {
+  const std::size_t old = buffer_.size();
+  buffer_.resize(old + size);
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer_.data() + old, size);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      buffer_.resize(old);
+      throw TFileError(TFileError::TKind::Open, fileName_);
+    }
+    buffer_.resize(old + static_cast<std::size_t>(got));
+    return got > 0;
   }
 }
 
+void TNewFileStream::Write(std::string_view bytes) {
+  if (!output_) throw TFileError(TFileError::TKind::Write, fileName_);
+  output_->Write(bytes);
+}
+
 void TNewFileStream::Close() {
-  if (!file_) return;
-  const bool failed = std::ferror(file_.get()) != 0;
-  const bool closeFailed = std::fclose(file_.release()) != 0;
-  if (failed || closeFailed) throw TFileError(TFileError::TKind::Write, fileName_);
+  if (!output_) return;
+  const std::unique_ptr<TSafeFile> output = std::move(output_);
+  output->Commit();
 }
 
 std::string TNewFileStream::ReadLine() {

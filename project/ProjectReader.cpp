@@ -19,6 +19,8 @@ namespace zuvar {
 namespace {
 
 constexpr std::string_view kMagic = "ZUVAR2.0";
+// The first line with its CR: a file that does not begin so is refused before more is read.
+constexpr std::string_view kMagicLine = "ZUVAR2.0\r";
 constexpr std::string_view kGeneralErrorCaption = "ZUVAR 32 Pro";
 constexpr std::string_view kErrorCaption = "Błąd";
 constexpr std::string_view kBadFormat = "niepoprawny format pliku";
@@ -95,7 +97,8 @@ TReadResult TProjectReader::Open(const std::string& fileName) {
   fileName_ = fileName;
   host_.AppendLog("Otwarcie projektu " + fileName);
   try {
-    stream_ = std::make_unique<TNewFileStream>(fileName, TNewFileStream::TMode::Read);
+    stream_ = std::make_unique<TNewFileStream>(fileName, TNewFileStream::TMode::Read,
+                                               TFileStreamOptions::RequiringStart(kMagicLine));
   } catch (const TFileError& error) {
     ReportGeneralError(error.what());
     return TReadResult::FileOpenFailed;

@@ -39,22 +39,24 @@ long long Signed(std::uint32_t bits) { return static_cast<std::int32_t>(bits); }
 TWriteResult TProjectWriter::Write(const std::string& fileName, TSchemat& doc) {
   std::unique_ptr<TNewFileStream> stream;
   try {
-    stream = std::make_unique<TNewFileStream>(fileName, TNewFileStream::TMode::Create);
+    stream = std::make_unique<TNewFileStream>(fileName, TNewFileStream::TMode::Create,
+                                              TFileStreamOptions::WithFault(fault_));
   } catch (const TFileError&) {
     ReportFailure(fileName);
     return TWriteResult::CreateFailed;
   }
-  doc.Saved = true;
-  host_.AppendLog("Zapisanie projektu " + fileName);
-  doc.Title = fileName;
+  // The document counts as saved only once the file stands complete in its place.
   try {
     WriteDocument(*stream, doc);
     stream->Close();
   } catch (const TFileError&) {
-    doc.Saved = false;
+    stream.reset();
     ReportFailure(fileName);
     return TWriteResult::WriteFailed;
   }
+  doc.Saved = true;
+  host_.AppendLog("Zapisanie projektu " + fileName);
+  doc.Title = fileName;
   return TWriteResult::Ok;
 }
 

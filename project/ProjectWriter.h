@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "project/SafeFile.h"
+
 namespace zuvar {
 
 class Host;
@@ -15,8 +17,8 @@ enum class TWriteResult {
   Ok,
   // The file could not be created; reported, nothing in the document changed.
   CreateFailed,
-  // The file was created but not written completely (for example a full disk); reported with
-  // the same texts as CreateFailed, and the document counts as unsaved.
+  // The file could not be written completely (for example a full disk); reported with the
+  // same texts as CreateFailed. The old file is untouched and nothing in the document changed.
   WriteFailed,
 };
 
@@ -25,11 +27,13 @@ enum class TWriteResult {
 // texts in Windows-1250.
 class TProjectWriter {
  public:
-  explicit TProjectWriter(Host& host) : host_(host) {}
+  // fault: for tests, makes the writing fail after that many bytes.
+  explicit TProjectWriter(Host& host, TWriteFault fault = {}) : host_(host), fault_(fault) {}
 
-  // Creates the file and writes the document into it. On success the document is Saved, its
-  // Title is the file name and the log has "Zapisanie projektu " + file name. The active block
-  // is left and taken up again around the writing, which commits the source lines into it.
+  // Writes the document into a new file that replaces the old one only when it is complete
+  // (TSafeFile). On success the document is Saved, its Title is the file name and the log has
+  // "Zapisanie projektu " + file name. The active block is left and taken up again around the
+  // writing, which commits the source lines into it.
   TWriteResult Write(const std::string& fileName, TSchemat& doc);
 
  private:
@@ -40,6 +44,7 @@ class TProjectWriter {
   void ReportFailure(const std::string& fileName);
 
   Host& host_;
+  TWriteFault fault_;
   // Reused for every line, so writing allocates nothing per line.
   std::string line_;
 };

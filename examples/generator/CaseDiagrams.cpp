@@ -135,6 +135,20 @@ void Arrays(ExampleSheet& s) {
   Straight(s, {{"int a[3] = {1,,3};", "char t[3] = \"abc\";", "double d = 1;"}});
 }
 
+// An element indexed by an element takes the inner array and its index off the stack; the
+// operator then lacks its other operand and the step fails.
+void NestedIndexPlus(ExampleSheet& s) {
+  Straight(s, {{"int t[3] = {1,2,3};", "t[t[0]] + ;"}});
+}
+
+void NestedIndexAssign(ExampleSheet& s) {
+  Straight(s, {{"int t[3] = {1,2,3};", "t[t[0]] = ;"}});
+}
+
+void NestedIndexTimes(ExampleSheet& s) {
+  Straight(s, {{"int t[3] = {1,2,3};", "* t[t[0]];"}});
+}
+
 }  // namespace
 
 std::vector<Example> CaseDiagrams() {
@@ -154,6 +168,9 @@ std::vector<Example> CaseDiagrams() {
       {"endless", Endless},
       {"read_entry", ReadEntry},
       {"arrays", Arrays},
+      {"nested_index_plus", NestedIndexPlus},
+      {"nested_index_assign", NestedIndexAssign},
+      {"nested_index_times", NestedIndexTimes},
   };
 }
 

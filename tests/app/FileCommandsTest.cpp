@@ -2,8 +2,10 @@
 #include <QGraphicsSimpleTextItem>
 #include <QLineEdit>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "tests/app/AppTestSupport.h"
+#include "tests/app/FileFaults.h"
 #include "app/ProjectCommands.h"
 #include "app/StronaSizer.h"
 
@@ -34,6 +36,9 @@ class FileCommandsTest : public QObject {
   void OpenOverUnsavedChangesAsks();
   void DeleteAsksOnlyWhenUnsaved();
   void CloseWithQuestionsAnsweredBothWays();
+  void SaveOnAFullDiskKeepsTheOldProject();
+  void SaveAfterAnOpenThatStoppedAsksForAName();
+  void PipesAreNeitherWaitedForNorReplaced();
 };
 
 void FileCommandsTest::NewShowsTheCanvasSizeDialog() {
@@ -269,6 +274,104 @@ void FileCommandsTest::CloseWithQuestionsAnsweredBothWays() {
     QVERIFY(f.Window()->Project().CloseQuery());
     QCOMPARE(f.Log().back(), std::string("Polecenie zamknięcia programu"));
   }
+}
+
+// Save and Save As on a disk that fills up in the middle: the old project stays byte for byte,
+// the failure is reported as usual, and the diagram stays unsaved under its old title.
+void FileCommandsTest::SaveOnAFullDiskKeepsTheOldProject() {
+  AppFixture f;
+  f.NewDiagram();
+  const QString name = f.Path("projekt.bin");
+  f.dialogs.saveNames = {name};
+  f.Menu().SpeedButton7->trigger();
+  const QByteArray old = ReadAll(name);
+  QVERIFY(!old.isEmpty());
+  TNewShape* block = f.AddBlock(nstCalc, 10, 10);
+  block->Code.assign(3000, "a = a + 1;");
+  const QString other = f.Path("inny.bin");
+  const size_t shown = f.dialogs.messages.size();
+  {
+    test::TFullDisk disk(12 * 1024);
+    f.Menu().SpeedButton7->trigger();
+    f.dialogs.saveNames = {other};
+    f.Menu().Zapiszdopliku1->trigger();
+  }
+  QCOMPARE(ReadAll(name), old);
+  QVERIFY(!QFile::exists(other));
+  QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"projekt.bin"});
+  QCOMPARE(f.dialogs.messages.size(), shown + 2);
+  QCOMPARE(f.dialogs.messages.back().text,
+           QStringLiteral("Wystąpił błąd podczas zapisywania projektu - brak dostępu do zapisu!"));
+  QCOMPARE(f.dialogs.messages.back().caption, QStringLiteral("Błąd operacji zapisu...."));
+  const std::vector<std::string> log = f.Log();
+  QCOMPARE(log[log.size() - 2], "Wystąpił błąd podczas zapisywania projektu: " + name.toStdString());
+  QCOMPARE(log.back(), "Wystąpił błąd podczas zapisywania projektu: " + other.toStdString());
+  QVERIFY(!f.Canvas()->Document().Saved);
+  QCOMPARE(f.Canvas()->TitleLabel->text(), name);
+  // With room on the disk the same Save goes through (the failed Save As left it asking).
+  QVERIFY(f.Window()->AskFileName);
+  f.dialogs.saveNames = {name};
+  f.dialogs.answers = {TMsgResult::Yes};
+  f.Menu().SpeedButton7->trigger();
+  QVERIFY(ReadAll(name).size() > old.size());
+  QVERIFY(f.Canvas()->Document().Saved);
+}
+
+// What could be read of a damaged file never silently replaces it: the next Save asks.
+void FileCommandsTest::SaveAfterAnOpenThatStoppedAsksForAName() {
+  AppFixture f;
+  f.NewDiagram();
+  const QString good = f.Path("dobry.bin");
+  f.dialogs.saveNames = {good};
+  f.Menu().SpeedButton7->trigger();
+  QVERIFY(!f.Window()->AskFileName);
+  const QByteArray missingId =
+      "ZUVAR2.0\r\n500\r\n1000\r\n1\r\n?x?\r\n10\r\n10\r\n50\r\n30\r\n0\r\n32768\r\n255\r\n"
+      "7\r\n0\r\n65\r\n0\r\n0\r\n";
+  const QByteArray badNumber = "ZUVAR2.0\r\n500\r\n1000\r\n1\r\n?x?\r\n1x0\r\n";
+  for (const QByteArray& bytes : {missingId, badNumber}) {
+    const QString damaged = f.Path("uszkodzony.bin");
+    WriteAll(damaged, bytes);
+    f.dialogs.openNames = {damaged};
+    f.dialogs.answers = {TMsgResult::Yes};
+    f.Menu().SpeedButton6->trigger();
+    QVERIFY(f.Canvas() != nullptr);
+    QVERIFY(f.Window()->AskFileName);
+    const size_t asked = f.dialogs.saveRequests.size();
+    f.Menu().SpeedButton7->trigger();  // cancelled
+    QCOMPARE(f.dialogs.saveRequests.size(), asked + 1);
+    QCOMPARE(ReadAll(damaged), bytes);
+    QVERIFY(f.Window()->AskFileName);
+  }
+}
+
+// A pipe chosen as the file of Save As, of an export or of Open is neither waited for nor
+// replaced: Save and export report their usual failure, Open the file-open error.
+void FileCommandsTest::PipesAreNeitherWaitedForNorReplaced() {
+  AppFixture f;
+  f.NewDiagram();
+  const QString fifo = f.Path("potok.bin");
+  QVERIFY(::mkfifo(fifo.toLocal8Bit().constData(), 0600) == 0);
+  {
+    test::TPipeWatchdog watchdog(fifo);
+    f.dialogs.saveNames = {fifo};
+    f.dialogs.answers = {TMsgResult::Yes};
+    f.Menu().Zapiszdopliku1->trigger();
+    QCOMPARE(f.Log().back(), "Wystąpił błąd podczas zapisywania projektu: " + fifo.toStdString());
+    f.dialogs.saveNames = {fifo};
+    f.dialogs.answers = {TMsgResult::Yes};
+    f.Menu().ExportujSchematblokowy1->trigger();
+    QCOMPARE(f.dialogs.messages.back().text,
+             QStringLiteral("Wystąpił błąd podczas exportowania projektu!"));
+    f.dialogs.openNames = {fifo};
+    f.dialogs.answers = {TMsgResult::Yes};
+    f.Menu().SpeedButton6->trigger();
+    QVERIFY(!watchdog.Rescued());
+  }
+  QCOMPARE(f.dialogs.messages.back().text,
+           QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(fifo));
+  QVERIFY(f.Canvas() == nullptr);
+  QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
 }
 
 QTEST_MAIN(FileCommandsTest)

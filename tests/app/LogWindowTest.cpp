@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "tests/app/AppTestSupport.h"
+#include "tests/app/FileFaults.h"
 #include "app/LogListBox.h"
 #include "app/LogListModel.h"
 #include "app/LogWindow.h"
@@ -18,6 +19,7 @@ class LogWindowTest : public QObject {
   void SaveClearSaveAsksAgain();
   void LoadReplacesAndSavesBackWithoutAsking();
   void AMillionLinesKeepTheLastInSightAndTheKeysWork();
+  void SaveOnAFullDiskKeepsTheOldLog();
 };
 
 void LogWindowTest::ListFollowsTheLinesAndScrollsToTheLast() {
@@ -122,6 +124,35 @@ void LogWindowTest::AMillionLinesKeepTheLastInSightAndTheKeysWork() {
   QCOMPARE(list.RowCount(), 0);
   QCOMPARE(list.CurrentRow(), -1);
   QCOMPARE(list.verticalScrollBar()->maximum(), 0);
+}
+
+// "Zapisz" and "Zapisz jako ..." on a disk that fills up: the old log stays byte for byte and
+// the failure is shown.
+void LogWindowTest::SaveOnAFullDiskKeepsTheOldLog() {
+  QTemporaryDir dir;
+  const QString name = dir.filePath("stary.log");
+  {
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("pierwsza\r\n");
+  }
+  FakeDialogs dialogs;
+  TLogLines lines;
+  TForm5 window(lines, dialogs);
+  dialogs.openNames = {name};
+  window.Otwrz1Click();
+  for (int i = 0; i < 3000; ++i) lines.Append("Zapisanie projektu /tmp/projekt.bin");
+  {
+    test::TFullDisk disk(12 * 1024);
+    window.ZapiszLog1Click();
+    dialogs.saveNames = {name};
+    window.ZapiszLogjako1Click();
+  }
+  QCOMPARE(test::ReadAll(name), QByteArray("pierwsza\r\n"));
+  QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"stary.log"});
+  QCOMPARE(dialogs.messages.size(), size_t(2));
+  QCOMPARE(dialogs.messages.back().text, QStringLiteral("Błąd zapisu do pliku \"%1\".").arg(name));
+  QCOMPARE(dialogs.messages.back().caption, QStringLiteral("ZUVAR 32 Pro"));
 }
 
 QTEST_MAIN(LogWindowTest)

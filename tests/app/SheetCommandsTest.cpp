@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "tests/app/AppTestSupport.h"
+#include "tests/app/FileFaults.h"
 #include "editor/BlockItem.h"
 #include "export/Bmp4Reader.h"
 #include "app/PreviewWindow.h"
@@ -133,7 +134,20 @@ void SheetCommandsTest::ExportOverAnExistingFileAndIntoAnUnwritablePlace() {
   f.dialogs.saveNames = {name};
   f.dialogs.answers = {TMsgResult::Yes};
   f.Menu().ExportujSchematblokowy1->trigger();
-  QVERIFY(ReadAll(name).startsWith("BM"));
+  const QByteArray bitmap = ReadAll(name);
+  QVERIFY(bitmap.startsWith("BM"));
+
+  // A disk that fills up in the middle of the picture keeps the old picture as it was.
+  f.AddBlock(nstCalc, 20, 20);
+  f.dialogs.saveNames = {name};
+  f.dialogs.answers = {TMsgResult::Yes};
+  {
+    test::TFullDisk disk(1000);
+    f.Menu().ExportujSchematblokowy1->trigger();
+  }
+  QCOMPARE(ReadAll(name), bitmap);
+  QCOMPARE(f.Log().back(), std::string("Wystąpił błąd podczas exportowania projektu: "));
+  QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"stary.bmp"});
 
   const QString nowhere = f.Path("brak/katalogu.bmp");
   f.dialogs.saveNames = {nowhere};
@@ -155,7 +169,10 @@ void SheetCommandsTest::ExportOverAnExistingFileAndIntoAnUnwritablePlace() {
   const QString huge = f.Path("wielki.bmp");
   f.dialogs.saveNames = {huge};
   f.Menu().ExportujSchematblokowy1->trigger();
-  QCOMPARE(f.Log().back(), std::string("Wystąpił błąd podczas exportowania projektu: "));
+  QCOMPARE(f.Log().back(), std::string("Wystąpił błąd podczas exportowania projektu:  - płótno "
+                                       "9999999 x 9999999 jest za duże na bitmapę"));
+  QCOMPARE(f.dialogs.messages.back().text,
+           QStringLiteral("Wystąpił błąd podczas exportowania projektu!"));
   QVERIFY(!QFile::exists(huge));
 }
 

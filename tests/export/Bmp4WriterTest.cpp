@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -143,6 +145,29 @@ TEST_F(Bmp4WriterFile, FailsWhenTheFileCannotBeCreated) {
   EXPECT_FALSE(writer.Write(dir_.string(), pixels.data(), 1, 1, 1));  // a folder
   EXPECT_FALSE(writer.Write((dir_ / "empty.bmp").string(), pixels.data(), 0, 1, 1));
   EXPECT_FALSE(std::filesystem::exists(dir_ / "empty.bmp"));
+}
+
+// A failed export (a full disk in the middle of the picture) keeps the old bitmap as it was.
+TEST_F(Bmp4WriterFile, AFailedWritingKeepsTheOldBitmap) {
+  const std::string path = (dir_ / "old.bmp").string();
+  const std::vector<uint32_t> old(4, 0xFFFFFF);
+  TBmp4Writer writer;
+  ASSERT_TRUE(writer.Write(path, old.data(), 2, 2, 2));
+  const auto bytesOf = [&path] {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  };
+  const std::string before = bytesOf();
+  TBmp4Reader bitmap;
+  const std::vector<uint32_t> pixels(400 * 300, 0x800000);
+  for (const std::uint64_t after : {0ull, 100ull, 50000ull}) {
+    EXPECT_FALSE(writer.Write(path, pixels.data(), 400, 300, 400, TWriteFault{after})) << after;
+    EXPECT_EQ(bytesOf(), before);
+    ASSERT_TRUE(bitmap.Load(path)) << bitmap.Error;
+    EXPECT_EQ(bitmap.Width, 2);
+    EXPECT_EQ(bitmap.ColorAt(1, 1), 0xFFFFFFu);
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
 }
 
 }  // namespace

@@ -179,6 +179,23 @@ TEST_F(EvaluatorTest, ArrayOperands) {
   EXPECT_TRUE(StartsWith(Failure("t[1]] + 1;"), "[Błąd składni! ] Niezgodność nawiasów in"));
 }
 
+// The index of a nested element (t[t[0]]) takes the inner array and its index off the stack:
+// an operator short of its other operand then fails like any failure, with the text of the
+// moment, instead of taking from an empty stack.
+TEST_F(EvaluatorTest, ANestedIndexShortOfOperandsFails) {
+  Eval("t[0] = 1, t[1] = 2, t[2] = 3;");
+  EXPECT_EQ(Eval("t[t[0]] + 1;"), "3.000000000000000000");
+  EXPECT_EQ(Eval("1 + t[t[t[0]]];"), "4.000000000000000000");
+  EXPECT_EQ(Eval("a = t[t[0]];"), "2");
+  for (const std::string text : {"t[t[0]] + ;", "* t[t[0]];", "t[t[0]] << ;"}) {
+    EXPECT_EQ(Failure(text), "[Błąd składni! ] ") << text;
+  }
+  EXPECT_EQ(Failure("t[t[0]] = ;"),
+            std::string("[Błąd składni! ] Niezgodność typów danych!;") + kFine);
+  EXPECT_EQ(Failure("t[t[0]] + ;", TEvalMode::Check), "[Błąd składni! ] ");
+  EXPECT_EQ(Value("t", 0) + Value("t", 1) + Value("t", 2), "123");
+}
+
 TEST_F(EvaluatorTest, MarkerTexts) {
   EXPECT_EQ(Eval(";"), "!STOSPUSTY!");
   EXPECT_EQ(Eval("t[7];"), "!ZLYINDEKS!");

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
+
 #include "project/FileError.h"
 #include "project/LogLines.h"
 #include "tests/project/TempDir.h"
@@ -87,6 +90,25 @@ TEST(LogLinesTest, FailedLoadLeavesTheListCleared) {
   EXPECT_THROW(log.LoadFromFile(dir.File("missing.log")), TFileError);
   EXPECT_TRUE(log.Lines().empty());
   EXPECT_THROW(log.SaveToFile(dir.File("no/dir/a.log")), TFileError);
+}
+
+TEST(LogLinesTest, AFailedSaveKeepsTheOldLogFile) {
+  TempDir dir;
+  const std::string old = "Uruchomienie programu\r\n";
+  const std::string file = dir.Write("ZUVAR32Pro.log", old);
+  TLogLines log;
+  for (int i = 0; i < 2000; ++i) log.Append("Zapisanie projektu /tmp/projekt.bin");
+  for (const std::uint64_t after : {0ull, 12000ull}) {
+    try {
+      log.SaveToFile(file, TWriteFault{after});
+      FAIL() << "saved past the fault";
+    } catch (const TFileError& error) {
+      EXPECT_EQ(error.Kind(), TFileError::TKind::Write);
+      EXPECT_EQ(std::string(error.what()), "Błąd zapisu do pliku \"" + file + "\".");
+    }
+    EXPECT_EQ(TempDir::Read(file), old);
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("")), {}), 1);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "project/FileError.h"
 #include "project/NewFileStream.h"
+#include "tests/project/FinishesInTime.h"
 #include "tests/project/TempDir.h"
 
 namespace zuvar {
@@ -106,15 +109,66 @@ TEST(NewFileStreamTest, ReportsFilesThatCannotBeOpenedOrCreated) {
   }
 }
 
-TEST(NewFileStreamTest, ReportsDataThatCannotBeWritten) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  TNewFileStream stream("/dev/full", TNewFileStream::TMode::Create);
-  EXPECT_THROW(
-      {
-        stream.Write(std::string(1 << 20, 'x'));
-        stream.Close();
-      },
-      TFileError);
+TEST(NewFileStreamTest, AFailedWritingKeepsTheOldFile) {
+  TempDir dir;
+  const std::string file = dir.Write("a.bin", "old");
+  {
+    TNewFileStream stream(file, TNewFileStream::TMode::Create,
+                          TFileStreamOptions::WithFault(TWriteFault{4}));
+    stream.Write("new");
+    EXPECT_THROW(stream.Write("\r\n"), TFileError);
+    EXPECT_THROW(stream.Close(), TFileError);
+  }
+  EXPECT_EQ(TempDir::Read(file), "old");
+  // A device is not written through: creating over it is refused.
+  if (std::filesystem::exists("/dev/full")) {
+    EXPECT_THROW(TNewFileStream("/dev/full", TNewFileStream::TMode::Create), TFileError);
+  }
+}
+
+// Opening a pipe for reading would wait for a writer for ever; it is refused at once, like a
+// device, as a file that cannot be opened.
+TEST(NewFileStreamTest, RefusesPipesAndDevicesWithoutWaiting) {
+  TempDir dir;
+  const std::string fifo = dir.File("pipe.bin");
+  ASSERT_TRUE(test::MakeFifo(fifo));
+  for (const std::string& name : {fifo, std::string("/dev/zero")}) {
+    bool refused = false;
+    bool exists = true;
+    EXPECT_TRUE(test::FinishesInTime(
+        [&] {
+          exists = TNewFileStream::CanOpenForReading(name);
+          try {
+            TNewFileStream stream(name, TNewFileStream::TMode::Read);
+          } catch (const TFileError& error) {
+            refused = error.Kind() == TFileError::TKind::Open;
+          }
+        },
+        fifo))
+        << name;
+    EXPECT_TRUE(refused) << name;
+    EXPECT_FALSE(exists) << name;
+  }
+}
+
+// A file that does not start as required is taken as empty after reading as many bytes as the
+// required start has: a huge file of zero bytes is refused at once.
+TEST(NewFileStreamTest, AFileWithoutTheRequiredStartIsNotReadFurther) {
+  TempDir dir;
+  const auto header = TFileStreamOptions::RequiringStart("ZUVAR2.0\r");
+  const std::string good = dir.Write("good.bin", "ZUVAR2.0\r\n5\r\n");
+  TNewFileStream stream(good, TNewFileStream::TMode::Read, header);
+  EXPECT_EQ(stream.ReadLine(), "ZUVAR2.0");
+  EXPECT_EQ(stream.ReadLine(), "5");
+  for (const char* bytes : {"", "ZUVAR2.0", "ZUVAR2.0\n500\n", "ZUVAR2.1\r\n"}) {
+    TNewFileStream bad(dir.Write("bad.bin", bytes), TNewFileStream::TMode::Read, header);
+    EXPECT_EQ(bad.DataSize(), 0) << bytes;
+    EXPECT_EQ(bad.ReadLine(), "") << bytes;
+  }
+  const std::string huge = dir.File("zeros.bin");
+  std::filesystem::resize_file(dir.Write("zeros.bin", ""), std::uintmax_t{1} << 40);
+  TNewFileStream zeros(huge, TNewFileStream::TMode::Read, header);
+  EXPECT_EQ(zeros.DataSize(), 0);
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "model/FixedWidthMeasurer.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectReader.h"
 #include "tests/support/RecordingHost.h"
 #include "model/Schemat.h"
+#include "tests/project/FinishesInTime.h"
 #include "tests/project/TempDir.h"
 
 namespace zuvar {
@@ -87,6 +90,35 @@ TEST_F(ProjectReaderTest, RejectsFilesWithoutTheMagicLine) {
                                                      "LOG BŁĄD: niepoprawny format pliku"}));
     EXPECT_EQ(doc.FirstBlock, nullptr);
   }
+}
+
+// Only the first line with its CR is looked at before a file is refused: a file of zero bytes
+// of any size is no project at once, and so is the first line without its line end.
+TEST_F(ProjectReaderTest, RefusesAFileByItsFirstNineBytes) {
+  for (const std::uintmax_t size : {std::uintmax_t{8}, std::uintmax_t{1} << 40}) {
+    RecordingHost host;
+    TSchemat doc;
+    const std::string file = dir_.Write("zeros.bin", "");
+    std::filesystem::resize_file(file, size);
+    EXPECT_EQ(TProjectReader(host).Read(file, doc), TReadResult::BadMagic) << size;
+    EXPECT_EQ(host.messages.size(), 1u);
+  }
+  RecordingHost host;
+  TSchemat doc;
+  EXPECT_EQ(TProjectReader(host).Read(dir_.Write("magic.bin", "ZUVAR2.0"), doc),
+            TReadResult::BadMagic);
+}
+
+// A pipe named like a project is refused with the file-open error instead of waiting for a
+// writer for ever.
+TEST_F(ProjectReaderTest, RefusesAPipeWithoutWaiting) {
+  file_ = dir_.File("pipe.bin");
+  ASSERT_TRUE(test::MakeFifo(file_));
+  TReadResult result = TReadResult::Ok;
+  EXPECT_TRUE(test::FinishesInTime([&] { result = TProjectReader(host_).Read(file_, doc_); },
+                                   file_));
+  EXPECT_EQ(result, TReadResult::FileOpenFailed);
+  ExpectGeneralError("Nie można otworzyć pliku \"" + file_ + "\".");
 }
 
 TEST_F(ProjectReaderTest, ReportsAFileThatCannotBeOpened) {

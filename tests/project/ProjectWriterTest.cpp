@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <iterator>
 
 #include "project/ProjectFile.h"
 #include "project/ProjectWriter.h"
@@ -121,20 +125,52 @@ TEST(ProjectWriterTest, ReportsAFileThatCannotBeCreated) {
   EXPECT_EQ(doc.Title, "Nowy Projekt");
 }
 
-TEST(ProjectWriterTest, ReportsDataThatCannotBeWrittenAndStaysUnsaved) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  RecordingHost host;
+// A disk that fills up in the middle of the writing: the old project stays as it was, byte for
+// byte, no temporary file is left behind, and the document is neither saved nor renamed.
+TEST(ProjectWriterTest, AFailedWritingLeavesTheOldProjectAndTheDocumentAsTheyWere) {
+  TempDir dir;
+  const std::string old = CrLfLines({"ZUVAR2.0", "300", "200"});
+  const std::string file = dir.Write("old.bin", old);
+  ::chmod(file.c_str(), 0640);
   TSchemat doc;
   TNewShape* calc = doc.AddBlock(nstCalc);
-  calc->Code.assign(20000, "a = a + 1;");
-  doc.Saved = true;
-  EXPECT_EQ(TProjectWriter(host).Write("/dev/full", doc), TWriteResult::WriteFailed);
-  EXPECT_FALSE(doc.Saved);
-  EXPECT_EQ(host.log,
-            (std::vector<std::string>{"Zapisanie projektu /dev/full",
-                                      "Wystąpił błąd podczas zapisywania projektu: /dev/full"}));
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].caption, "Błąd operacji zapisu....");
+  calc->Code.assign(2000, "a = a + 1;");
+  for (const std::uint64_t after : {0ull, 10ull, 12000ull}) {
+    SCOPED_TRACE(after);
+    RecordingHost host;
+    doc.Saved = false;
+    EXPECT_EQ(TProjectWriter(host, TWriteFault{after}).Write(file, doc),
+              TWriteResult::WriteFailed);
+    EXPECT_EQ(TempDir::Read(file), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("")), {}), 1);
+    EXPECT_FALSE(doc.Saved);
+    EXPECT_EQ(doc.Title, "Nowy Projekt");
+    EXPECT_EQ(host.log,
+              (std::vector<std::string>{"Wystąpił błąd podczas zapisywania projektu: " + file}));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "Wystąpił błąd podczas zapisywania projektu - brak dostępu do zapisu!");
+    EXPECT_EQ(host.messages[0].caption, "Błąd operacji zapisu....");
+  }
+  // The same file written completely takes the old one's place and its permissions.
+  RecordingHost host;
+  EXPECT_EQ(TProjectWriter(host).Write(file, doc), TWriteResult::Ok);
+  EXPECT_NE(TempDir::Read(file), old);
+  EXPECT_EQ(std::filesystem::status(file).permissions(),
+            std::filesystem::perms(0640));
+  EXPECT_TRUE(doc.Saved);
+}
+
+// A device or a folder is never replaced by a project file.
+TEST(ProjectWriterTest, RefusesTargetsThatAreNoRegularFiles) {
+  TempDir dir;
+  RecordingHost host;
+  TSchemat doc;
+  for (const std::string& target : {std::string("/dev/full"), dir.File("")}) {
+    if (!std::filesystem::exists(target)) continue;
+    EXPECT_EQ(TProjectWriter(host).Write(target, doc), TWriteResult::CreateFailed) << target;
+  }
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 }
 
 }  // namespace
