@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QScreen>
+#include <QTranslator>
 #include <QWindow>
 #include <QLocale>
 #include <clocale>
@@ -29,7 +31,19 @@ void TZuvarApp::PrepareProcess() {
   QCoreApplication::setApplicationName(QStringLiteral("ZUVAR 32 Pro"));
 }
 
+// The texts of Qt's own dialogs and buttons ("Szukaj w:", "Anuluj"), when the system has
+// Qt's Polish translation; without it they stay in English.
+void TZuvarApp::InstallQtTranslations() {
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral("qtbase_pl"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return;
+  if (QCoreApplication::installTranslator(translator.get()))
+    qtTranslations_ = std::move(translator);
+}
+
 void TZuvarApp::Start() {
+  InstallQtTranslations();
   mainWindow_ = std::make_unique<TZUVAR>(*this);
   sourceWindow_ = std::make_unique<TForm2>(*mainWindow_);
   simulationWindow_ = std::make_unique<TForm3>(*mainWindow_, mainWindow_->Simulation());
