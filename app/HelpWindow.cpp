@@ -57,6 +57,9 @@ void THelpWindow::ShowContents() {
   Browser->horizontalScrollBar()->setValue(0);
   Browser->verticalScrollBar()->setValue(0);
   setWindowState(windowState() & ~Qt::WindowMinimized);
+  // The first time over the middle of the window that asked for it; later where the user left it.
+  if (!isVisible() && !testAttribute(Qt::WA_Moved) && parentWidget() != nullptr)
+    move(parentWidget()->window()->geometry().center() - rect().center());
   show();
   raise();
   activateWindow();

@@ -38,6 +38,8 @@ void HelpAndTranslationsTest::F1ShowsTheHelpAndItsLinksMoveWithinIt() {
   QVERIFY(help != nullptr);
   QVERIFY(QTest::qWaitForWindowExposed(help));
   QCOMPARE(help->windowTitle(), QStringLiteral("ZUVAR 32 Pro - Pomoc"));
+  // Over the middle of the main window, not in a corner of the screen.
+  QVERIFY((help->geometry().center() - f.Window()->geometry().center()).manhattanLength() < 20);
   QTextBrowser& browser = *help->Browser;
   QCOMPARE(browser.source().fileName(), QStringLiteral("pomoc.html"));
   QCOMPARE(browser.documentTitle(), QStringLiteral("ZUVAR 32 Pro - Pomoc"));
