@@ -3,22 +3,19 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QSplitter>
 #include <QToolBar>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include "app/AboutBox.h"
 #include "editor/BlockFont.h"
 #include "app/Dialogs.h"
+#include "app/HelpWindow.h"
 #include "app/LogWindow.h"
 #include "app/OutputPanel.h"
 #include "app/ProjectCommands.h"
@@ -271,17 +268,7 @@ void TZUVAR::Oprogramie1Click() {
   if (TAboutBox* about = app_.AboutBox()) app_.Dialogs().Exec(*about);
 }
 
-void TZUVAR::Pomoc2Click() {
-  // An installed program finds its help beside itself; a build in the source tree uses the
-  // document in the sources.
-  QString file = QStringLiteral(ZUVAR_HELP_FILE);
-#ifdef ZUVAR_HELP_RELATIVE_PATH
-  const QString installed =
-      QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(ZUVAR_HELP_RELATIVE_PATH));
-  if (QFileInfo::exists(installed)) file = installed;
-#endif
-  QDesktopServices::openUrl(QUrl::fromLocalFile(file));
-}
+void TZUVAR::Pomoc2Click() { THelpWindow::Of(*this).ShowContents(); }
 
 // ---- output panel ---------------------------------------------------------------------------
 

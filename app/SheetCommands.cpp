@@ -47,11 +47,7 @@ void TSheetCommands::DrukujSchematblokowy1Click() {
   if (canvas == nullptr) return;
   QPrinter& printer = Printer();
   if (!window_.App().Dialogs().Print(&window_, printer)) return;
-  // The painter's units on a printer are its device pixels: one sheet pixel each.
-  QPainter painter;
-  if (!painter.begin(&printer)) return;
-  TSheetRenderer(*canvas).Render(painter);
-  painter.end();
+  TSheetRenderer(*canvas).Print(printer);
 }
 
 // ---- preview --------------------------------------------------------------------------------

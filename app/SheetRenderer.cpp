@@ -5,6 +5,8 @@
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QPainter>
+#include <QPrinter>
+#include <algorithm>
 
 #include "editor/SchematView.h"
 
@@ -35,6 +37,28 @@ void TSheetRenderer::Render(QPainter& painter) {
   const QRectF source = target.translated(TSchematView::SheetLeft, TSchematView::SheetTop);
   canvas_.scene()->render(&painter, target, source, Qt::IgnoreAspectRatio);
   for (QGraphicsItem* item : hidden) item->show();
+}
+
+QPointF TSheetRenderer::PrintScale(QSizeF sheet, QSizeF page, qreal dpiX, qreal dpiY) {
+  constexpr qreal kScreenDpi = 96;
+  QPointF scale(dpiX / kScreenDpi, dpiY / kScreenDpi);
+  if (sheet.width() <= 0 || sheet.height() <= 0) return scale;
+  // One factor for both directions keeps the sheet's proportions on paper.
+  const qreal fit = std::min({qreal{1}, page.width() / (sheet.width() * scale.x()),
+                              page.height() / (sheet.height() * scale.y())});
+  return scale * std::max(fit, qreal{0});
+}
+
+bool TSheetRenderer::Print(QPrinter& printer) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  // The painter starts at the printable area's corner, in the printer's device pixels.
+  const QPointF scale =
+      PrintScale(QSizeF(Width(), Height()), printer.pageRect(QPrinter::DevicePixel).size(),
+                 printer.logicalDpiX(), printer.logicalDpiY());
+  painter.scale(scale.x(), scale.y());
+  Render(painter);
+  return painter.end();
 }
 
 QImage TSheetRenderer::ToImage() {

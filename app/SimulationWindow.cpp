@@ -16,6 +16,7 @@
 #include "app/MainWindow.h"
 #include "editor/SchematView.h"
 #include "app/SimulationCommands.h"
+#include "app/ToolGlyphs.h"
 #include "simulation/SimulationEngine.h"
 #include "app/VariablesModel.h"
 #include "app/ZuvarApp.h"
@@ -58,7 +59,7 @@ QToolButton* TForm3::AddButton(const char* name, const QString& hint, QStyle::St
   button->setObjectName(QString::fromLatin1(name));
   button->setToolTip(hint);
   button->setAutoRaise(true);
-  button->setIcon(style()->standardIcon(glyph));
+  button->setIcon(TToolGlyphs::StandardIcon(glyph));
   button->setFixedSize(33, 24);
   button->setEnabled(enabled);
   button->setFocusPolicy(Qt::NoFocus);

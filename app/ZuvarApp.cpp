@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QScreen>
+#include <QTranslator>
 #include <QWindow>
 #include <QLocale>
 #include <clocale>
@@ -30,7 +32,19 @@ void TZuvarApp::PrepareProcess() {
   QCoreApplication::setApplicationName(QStringLiteral("ZUVAR 32 Pro"));
 }
 
+// The texts of Qt's own dialogs and buttons ("Szukaj w:", "Anuluj"), when the system has
+// Qt's Polish translation; without it they stay in English.
+void TZuvarApp::InstallQtTranslations() {
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral("qtbase_pl"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return;
+  if (QCoreApplication::installTranslator(translator.get()))
+    qtTranslations_ = std::move(translator);
+}
+
 void TZuvarApp::Start() {
+  InstallQtTranslations();
   mainWindow_ = std::make_unique<TZUVAR>(*this);
   // As Qt children of the main window (tool windows) they stay above it, and its menu
   // shortcuts keep working while one of them is active.

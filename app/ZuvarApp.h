@@ -6,6 +6,8 @@
 #include "project/LogLines.h"
 #include "app/Options.h"
 
+class QTranslator;
+
 namespace zuvar {
 
 class TAboutBox;
@@ -28,7 +30,8 @@ class TZuvarApp {
 
   // Numbers with "." whatever the system's settings, and the application title.
   static void PrepareProcess();
-  // Creates the windows in order and shows the main window maximized.
+  // Installs Qt's own Polish texts (common dialogs, standard buttons), creates the windows in
+  // order and shows the main window maximized.
   void Start();
 
   TOptions Options;
@@ -45,7 +48,11 @@ class TZuvarApp {
   TForm6* PreviewWindow() const { return previewWindow_.get(); }
 
  private:
+  void InstallQtTranslations();
+
   TDialogs& dialogs_;
+  // Installed while the application object lives; goes after the windows that use it.
+  std::unique_ptr<QTranslator> qtTranslations_;
   TAppHost host_;
   std::unique_ptr<TZUVAR> mainWindow_;
   // Tool windows of the main window: their Qt parent, the main window, owns them.

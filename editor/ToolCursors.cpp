@@ -2,11 +2,11 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPixmap>
 #include <algorithm>
 #include <cmath>
-#include <QPixmap>
 
-#include "editor/BlockPainter.h"
+#include "editor/BlockGlyph.h"
 
 namespace zuvar {
 
@@ -16,6 +16,7 @@ constexpr std::array<uint8_t, 7> kSlotShapes = {0, 1, 3, 4, 5, 2, 6};
 constexpr std::array<const char*, 7> kSlotNames = {"IDC_START", "IDC_STOP",  "IDC_CALC", "IDC_INOUT",
                                                    "IDC_CHOICE", "IDC_CONT", "IDC_NODE"};
 constexpr int kSize = 32;
+constexpr int kGlyphSize = 22;
 }  // namespace
 
 TToolCursors::TToolCursors() {
@@ -40,17 +41,14 @@ QCursor TToolCursors::Make(int slot) {
   pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
-  TBlockLook look;
-  look.Shape = shape;
-  look.Width = shape == 2 || shape == 6 ? 16 : (shape == 5 ? 30 : 26);
-  look.Height = shape == 2 || shape == 6 ? 16 : (shape == 5 ? 18 : 14);
-  look.BrushClear = false;
-  look.BrushColor = shape == 6 ? 0xC0C0C0 : 0xFFFFFF;
-  painter.translate(kSize - look.Width - 1, kSize - look.Height - 1);
-  // Only the figure: the words of start and stop blocks would not fit a cursor.
-  look.ShowText = false;
-  TBlockPainter::Paint(painter, look);
-  painter.resetTransform();
+  // The block's picture below and right of the cross, clear of the hot spot.
+  BlockGlyph::Draw(painter, shape,
+                   QRectF(kSize - kGlyphSize, kSize - kGlyphSize, kGlyphSize, kGlyphSize),
+                   Qt::black);
+  // A black cross with a white edge, visible on the white sheet and on the grey around it.
+  painter.setPen(QPen(Qt::white, 3));
+  painter.drawLine(0, 7, 14, 7);
+  painter.drawLine(7, 0, 7, 14);
   painter.setPen(QPen(Qt::black, 1));
   painter.drawLine(0, 7, 14, 7);
   painter.drawLine(7, 0, 7, 14);

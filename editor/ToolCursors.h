@@ -6,8 +6,8 @@
 namespace zuvar {
 
 // The seven block-placing cursors, slots 1 to 7 (IDC_START, IDC_STOP, IDC_CALC, IDC_INOUT,
-// IDC_CHOICE, IDC_CONT, IDC_NODE). Each is drawn by the program with the blocks' own painting
-// code: a small figure of the block around a cross whose centre is the hot spot.
+// IDC_CHOICE, IDC_CONT, IDC_NODE). Each is drawn by the program: a cross whose centre is the
+// hot spot, with the block type's tool bar picture below and to the right of it.
 class TToolCursors {
  public:
   TToolCursors();

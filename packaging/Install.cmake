@@ -52,4 +52,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "ZUVAR 32 Pro maintainers <zuvar32pro@exampl
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own Polish texts for the common dialogs and standard buttons; the libraries found by
+# shlibdeps are added to this list.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 include(CPack)
