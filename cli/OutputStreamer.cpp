@@ -46,8 +46,8 @@ void OutputStreamer::Finish() {
 void OutputStreamer::Put(std::string_view bytes) {
   if (failed_) return;
   errno = 0;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out_) == bytes.size() &&
-                       std::fflush(out_) == 0;
+  const bool written =
+      std::fwrite(bytes.data(), 1, bytes.size(), out_) == bytes.size() && std::fflush(out_) == 0;
   if (!written) ReportFailure(errno);
 }
 

@@ -79,6 +79,8 @@ TSafeFile::TTargetInfo TSafeFile::Inspect(const std::string& target) {
     return info;
   }
   if (!S_ISREG(st.st_mode)) throw TFileError(TFileError::TKind::Create, target);
+  // A file the writer may not change is not replaced either, though its folder would allow it.
+  if (::access(target.c_str(), W_OK) != 0) throw TFileError(TFileError::TKind::Create, target);
   info.exists = true;
   info.mode = st.st_mode & 07777;
   info.owner = st.st_uid;

@@ -20,7 +20,8 @@ struct TWriteFault {
 // is called. Until then the target is untouched; a safe file destroyed without a successful
 // Commit removes its temporary file. The new file gets the old one's permissions (and owner,
 // where allowed). A target that exists but is no regular file (a folder, a pipe, a device) is
-// refused: renaming over it would replace it instead of writing into it.
+// refused: renaming over it would replace it instead of writing into it; so is a file that the
+// writer may not write.
 class TSafeFile {
  public:
   // Creates the temporary file. Throws TFileError (Create) when the target is refused or the

@@ -137,17 +137,11 @@ void Arrays(ExampleSheet& s) {
 
 // An element indexed by an element takes the inner array and its index off the stack; the
 // operator then lacks its other operand and the step fails.
-void NestedIndexPlus(ExampleSheet& s) {
-  Straight(s, {{"int t[3] = {1,2,3};", "t[t[0]] + ;"}});
-}
+void NestedIndexPlus(ExampleSheet& s) { Straight(s, {{"int t[3] = {1,2,3};", "t[t[0]] + ;"}}); }
 
-void NestedIndexAssign(ExampleSheet& s) {
-  Straight(s, {{"int t[3] = {1,2,3};", "t[t[0]] = ;"}});
-}
+void NestedIndexAssign(ExampleSheet& s) { Straight(s, {{"int t[3] = {1,2,3};", "t[t[0]] = ;"}}); }
 
-void NestedIndexTimes(ExampleSheet& s) {
-  Straight(s, {{"int t[3] = {1,2,3};", "* t[t[0]];"}});
-}
+void NestedIndexTimes(ExampleSheet& s) { Straight(s, {{"int t[3] = {1,2,3};", "* t[t[0]];"}}); }
 
 }  // namespace
 

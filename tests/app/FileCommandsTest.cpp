@@ -304,7 +304,8 @@ void FileCommandsTest::SaveOnAFullDiskKeepsTheOldProject() {
            QStringLiteral("Wystąpił błąd podczas zapisywania projektu - brak dostępu do zapisu!"));
   QCOMPARE(f.dialogs.messages.back().caption, QStringLiteral("Błąd operacji zapisu...."));
   const std::vector<std::string> log = f.Log();
-  QCOMPARE(log[log.size() - 2], "Wystąpił błąd podczas zapisywania projektu: " + name.toStdString());
+  QCOMPARE(log[log.size() - 2],
+           "Wystąpił błąd podczas zapisywania projektu: " + name.toStdString());
   QCOMPARE(log.back(), "Wystąpił błąd podczas zapisywania projektu: " + other.toStdString());
   QVERIFY(!f.Canvas()->Document().Saved);
   QCOMPARE(f.Canvas()->TitleLabel->text(), name);

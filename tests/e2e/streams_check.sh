@@ -55,12 +55,13 @@ expect_stderr "closed pipe, SIGPIPE ignored" "$work/pipe.err" \
 timeout $limit "$runner" "$data/endless.bin" 2> /dev/null | head -n 1 > /dev/null
 expect_status "closed pipe" "${PIPESTATUS[0]}" 141
 
-"$runner" "$data/endless.bin" > "$work/term.out" 2> "$work/term.err" &
+"$runner" --log "$data/endless.bin" > "$work/term.out" 2> "$work/term.err" &
 pid=$!
 sleep 0.5
 kill -TERM "$pid"
 wait "$pid"
 expect_status "SIGTERM" $? 143
+expect_stderr "SIGTERM" "$work/term.err" "Zakończenie symulacji"
 if [ "$(tail -c 1 "$work/term.out" | od -An -c | tr -d ' ')" != '\n' ] ||
    ! awk '$0 != NR { exit 1 }' "$work/term.out"; then
   echo "SIGTERM: the output lost a line or its last line is unfinished"

@@ -139,8 +139,7 @@ TEST(ProjectWriterTest, AFailedWritingLeavesTheOldProjectAndTheDocumentAsTheyWer
     SCOPED_TRACE(after);
     RecordingHost host;
     doc.Saved = false;
-    EXPECT_EQ(TProjectWriter(host, TWriteFault{after}).Write(file, doc),
-              TWriteResult::WriteFailed);
+    EXPECT_EQ(TProjectWriter(host, TWriteFault{after}).Write(file, doc), TWriteResult::WriteFailed);
     EXPECT_EQ(TempDir::Read(file), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("")), {}), 1);
     EXPECT_FALSE(doc.Saved);
@@ -156,8 +155,7 @@ TEST(ProjectWriterTest, AFailedWritingLeavesTheOldProjectAndTheDocumentAsTheyWer
   RecordingHost host;
   EXPECT_EQ(TProjectWriter(host).Write(file, doc), TWriteResult::Ok);
   EXPECT_NE(TempDir::Read(file), old);
-  EXPECT_EQ(std::filesystem::status(file).permissions(),
-            std::filesystem::perms(0640));
+  EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms(0640));
   EXPECT_TRUE(doc.Saved);
 }
 

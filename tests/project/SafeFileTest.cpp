@@ -1,5 +1,3 @@
-#include "project/SafeFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -7,6 +5,7 @@
 #include <iterator>
 
 #include "project/FileError.h"
+#include "project/SafeFile.h"
 #include "tests/project/FinishesInTime.h"
 #include "tests/project/TempDir.h"
 
