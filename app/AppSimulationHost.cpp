@@ -10,7 +10,6 @@
 #include "simulation/ActiveBlockHighlight.h"
 #include "app/MainWindow.h"
 #include "editor/SchematView.h"
-#include "app/SimulationCommands.h"
 #include "app/SourceWindow.h"
 #include "app/ZuvarApp.h"
 
@@ -24,22 +23,26 @@ void TAppSimulationHost::SetEditingMenus(bool enabled) {
   window_.Menu.Rozmiarptna1->menuAction()->setEnabled(enabled);
 }
 
-void TAppSimulationHost::LockEditing() {
-  SetEditingMenus(false);
-  if (TForm2* source = window_.App().SourceWindow()) source->SetReadOnly(true);
-}
-
-void TAppSimulationHost::UnlockEditing() {
-  if (window_.Menu.Standardowy1->isChecked()) window_.Menu.ToolBar1->show();
-  if (TForm2* source = window_.App().SourceWindow()) source->SetReadOnly(false);
-  SetEditingMenus(true);
-}
-
 void TAppSimulationHost::SetSheetEnabled(bool enabled) {
   if (TSchematView* canvas = window_.Schemat()) canvas->SetSheetEnabled(enabled);
 }
 
-void TAppSimulationHost::HideToolBar() { window_.Menu.ToolBar1->hide(); }
+// A run is being prepared (a start or a check): nothing may be edited until it ends.
+void TAppSimulationHost::RunStarting(const TInterpreter&) {
+  SetEditingMenus(false);
+  if (TForm2* source = window_.App().SourceWindow()) source->SetReadOnly(true);
+  SetSheetEnabled(false);
+}
+
+void TAppSimulationHost::RunStarted(const TInterpreter&) { window_.Menu.ToolBar1->hide(); }
+
+// The tool bar comes back only when its view option is checked.
+void TAppSimulationHost::RunEnded(const TInterpreter&) {
+  SetSheetEnabled(true);
+  if (window_.Menu.Standardowy1->isChecked()) window_.Menu.ToolBar1->show();
+  if (TForm2* source = window_.App().SourceWindow()) source->SetReadOnly(false);
+  SetEditingMenus(true);
+}
 
 void TAppSimulationHost::SetActiveBlock(TSchemat& diagram, TNewShape* block) {
   TSchematView* canvas = window_.Schemat();
@@ -52,11 +55,6 @@ void TAppSimulationHost::ScrollIntoView(const TRect& area) {
     canvas->ScrollInView(QRectF(area.Left, area.Top, area.Width, area.Height));
 }
 
-// The variables grid belongs to the simulation window; it only marks itself stale here.
-void TAppSimulationHost::ShowVariables(const TInterpreter&) {
-  window_.Simulation().VariablesChanged();
-}
-
 // The pauses of the animation wait on the millisecond clock while the window keeps painting
 // and handling input; a step requested meanwhile only interrupts the animation.
 void TAppSimulationHost::Sleep(unsigned milliseconds) { BusyWait(milliseconds); }
@@ -66,11 +64,13 @@ void TAppSimulationHost::BusyWait(unsigned milliseconds) {
   clock.start();
   const qint64 total = static_cast<qint64>(milliseconds);
   for (qint64 left = total; left > 0; left = total - clock.elapsed()) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(left));
+    ProcessMessages();
     if (total - clock.elapsed() > 1) QThread::msleep(1);
   }
 }
 
+// Every place of a run that lets the windows work (the animation's waits and the run to the
+// end between its steps) comes here.
 void TAppSimulationHost::ProcessMessages() { QCoreApplication::processEvents(); }
 
 void TAppSimulationHost::ShowBall(const TRect& bounds) {

@@ -241,10 +241,11 @@ void TZUVAR::ViewMenuOpened() {
 }
 
 void TZUVAR::SimulationMenuOpened() {
-  Menu.Wykonanie1->setVisible(simulation_->StartButtonEnabled());
-  Menu.Zakocz1->setVisible(simulation_->EndButtonEnabled());
-  Menu.Zatrzymaj1->setVisible(simulation_->StopButtonEnabled());
-  Menu.Uruchomiwykonajwczasierzeczywistym1->setVisible(simulation_->RealTimeButtonEnabled());
+  const TRunControls controls = simulation_->Controls();
+  Menu.Wykonanie1->setVisible(controls.Start);
+  Menu.Zakocz1->setVisible(controls.End);
+  Menu.Zatrzymaj1->setVisible(controls.Stop);
+  Menu.Uruchomiwykonajwczasierzeczywistym1->setVisible(controls.RealTime);
 }
 
 // ---- view -----------------------------------------------------------------------------------

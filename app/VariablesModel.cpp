@@ -3,6 +3,8 @@
 #include <QBrush>
 #include <QColor>
 
+#include "simulation/SimulationRun.h"
+
 namespace zuvar {
 
 namespace {
@@ -19,6 +21,32 @@ TVariablesModel::TVariablesModel(QObject* parent) : QAbstractTableModel(parent),
   frame_.setSingleShot(true);
   frame_.setInterval(FrameMilliseconds);
   connect(&frame_, &QTimer::timeout, this, &TVariablesModel::Refresh);
+}
+
+TVariablesModel::~TVariablesModel() { Follow(nullptr); }
+
+void TVariablesModel::Follow(TSimulationRun* run) {
+  if (followed_ != nullptr) followed_->RemoveObserver(*this);
+  followed_ = run;
+  if (followed_ != nullptr) followed_->AddObserver(*this);
+}
+
+// A run that has started (a check never leaves Idle) is shown from its first state on.
+void TVariablesModel::StateChanged(TRunState state) {
+  if (run_ != nullptr || state == TRunState::Idle || followed_ == nullptr) return;
+  const TInterpreter* run = followed_->Interpreter();
+  if (run == nullptr) return;
+  SetRun(run);
+  MarkStale();
+}
+
+void TVariablesModel::VariablesChanged(const TInterpreter& run) {
+  if (&run == run_) MarkStale();
+}
+
+// The run's variables are still there: the rows keep them.
+void TVariablesModel::RunEnded(const TInterpreter& run) {
+  if (&run == run_) SetRun(nullptr);
 }
 
 void TVariablesModel::SetRun(const TInterpreter* run) {
