@@ -29,6 +29,7 @@ void TAppSimulationHost::SetSheetEnabled(bool enabled) {
 
 // A run is being prepared (a start or a check): nothing may be edited until it ends.
 void TAppSimulationHost::RunStarting(const TInterpreter&) {
+  scrolled_ = TScrolled{};
   SetEditingMenus(false);
   if (TForm2* source = window_.App().SourceWindow()) source->SetReadOnly(true);
   SetSheetEnabled(false);
@@ -50,9 +51,21 @@ void TAppSimulationHost::SetActiveBlock(TSchemat& diagram, TNewShape* block) {
   else ActiveBlockHighlight::Apply(diagram, block);
 }
 
+// A run asks for the same block at many steps in a row: while neither the block nor the
+// canvas's scroll position and size have changed since, it is still in view.
 void TAppSimulationHost::ScrollIntoView(const TRect& area) {
-  if (TSchematView* canvas = window_.Schemat())
-    canvas->ScrollInView(QRectF(area.Left, area.Top, area.Width, area.Height));
+  TSchematView* canvas = window_.Schemat();
+  if (canvas == nullptr) return;
+  if (Scrolled(*canvas, area) == scrolled_) return;
+  canvas->ScrollInView(QRectF(area.Left, area.Top, area.Width, area.Height));
+  scrolled_ = Scrolled(*canvas, area);
+}
+
+TAppSimulationHost::TScrolled TAppSimulationHost::Scrolled(const TSchematView& canvas,
+                                                           const TRect& area) {
+  const QSize size = canvas.viewport()->size();
+  return TScrolled{&canvas,           area, canvas.HorzPosition(), canvas.VertPosition(),
+                   size.width(), size.height()};
 }
 
 // The pauses of the animation wait on the millisecond clock while the window keeps painting

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/Drawing.h"
 #include "simulation/RunObserver.h"
 #include "simulation/SimulationHost.h"
 
 namespace zuvar {
 
+class TSchematView;
 class TZUVAR;
 
 // How a run reaches the program's windows: the canvas's active block and scrolling, the
@@ -33,7 +35,21 @@ class TAppSimulationHost : public SimulationHost, public TRunObserver {
  private:
   void SetEditingMenus(bool enabled);
   void SetSheetEnabled(bool enabled);
+
+  // The last area scrolled into view, on which canvas, its scroll position and its size.
+  struct TScrolled {
+    const TSchematView* Canvas = nullptr;
+    TRect Area;
+    int Horz = 0;
+    int Vert = 0;
+    int Width = 0;
+    int Height = 0;
+    bool operator==(const TScrolled&) const = default;
+  };
+  static TScrolled Scrolled(const TSchematView& canvas, const TRect& area);
+
   TZUVAR& window_;
+  TScrolled scrolled_;
 };
 
 }  // namespace zuvar

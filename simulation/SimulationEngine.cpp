@@ -234,8 +234,15 @@ void TSimulationEngine::EnterBlock(TInterpreter& interpreter, TNewShape* block, 
 
 void TSimulationEngine::ShowCurrentBlock(TInterpreter& interpreter) {
   TNewShape& block = *interpreter.CurrentBlock;
-  if (interpreter.Diagram) ui_.SetActiveBlock(*interpreter.Diagram, &block);
-  block.SetBrush(TBrush::Solid(clRed));
+  // A block that the last step showed is still the active one, filled red: making it active
+  // again would only take its fill back and forth.
+  const bool shownAlready = &block == shown_ && interpreter.Diagram &&
+                            interpreter.Diagram->ActiveBlock == &block &&
+                            block.Brush == TBrush::Solid(clRed);
+  if (!shownAlready) {
+    if (interpreter.Diagram) ui_.SetActiveBlock(*interpreter.Diagram, &block);
+    block.SetBrush(TBrush::Solid(clRed));
+  }
   if (&block != shown_) {
     shown_ = &block;
     if (observer_) observer_->ActiveBlockChanged(interpreter, &block);
