@@ -81,10 +81,16 @@ void TVariablesModel::Clear() {
 void TVariablesModel::Replace(std::vector<TGridRow> rows) {
   if (rows.size() < 2) rows.resize(2);
   if (rows.size() == rows_.size()) {
-    // Same shape: only the changed cells are repainted.
+    // Same shape: only the rows that changed are repainted, and nothing when none did.
+    std::size_t first = 1;
+    while (first < rows.size() && rows[first] == rows_[first]) ++first;
+    std::size_t last = rows.size();
+    while (last > first && rows[last - 1] == rows_[last - 1]) --last;
+    const bool titles = !(rows[0] == rows_[0]);
     rows_.swap(rows);
-    emit headerDataChanged(Qt::Horizontal, 0, 1);
-    emit dataChanged(index(0, 0), index(rowCount() - 1, 1));
+    if (titles) emit headerDataChanged(Qt::Horizontal, 0, 1);
+    if (first < last)
+      emit dataChanged(index(static_cast<int>(first) - 1, 0), index(static_cast<int>(last) - 2, 1));
     return;
   }
   beginResetModel();
