@@ -10,7 +10,6 @@
 #include "simulation/ActiveBlockHighlight.h"
 #include "app/MainWindow.h"
 #include "editor/SchematView.h"
-#include "app/SimulationCommands.h"
 #include "app/SourceWindow.h"
 #include "app/ZuvarApp.h"
 
@@ -24,22 +23,27 @@ void TAppSimulationHost::SetEditingMenus(bool enabled) {
   window_.Menu.Rozmiarptna1->menuAction()->setEnabled(enabled);
 }
 
-void TAppSimulationHost::LockEditing() {
-  SetEditingMenus(false);
-  if (TForm2* source = window_.App().SourceWindow()) source->SetReadOnly(true);
-}
-
-void TAppSimulationHost::UnlockEditing() {
-  if (window_.Menu.Standardowy1->isChecked()) window_.Menu.ToolBar1->show();
-  if (TForm2* source = window_.App().SourceWindow()) source->SetReadOnly(false);
-  SetEditingMenus(true);
-}
-
 void TAppSimulationHost::SetSheetEnabled(bool enabled) {
   if (TSchematView* canvas = window_.Schemat()) canvas->SetSheetEnabled(enabled);
 }
 
-void TAppSimulationHost::HideToolBar() { window_.Menu.ToolBar1->hide(); }
+// A run is being prepared (a start or a check): nothing may be edited until it ends.
+void TAppSimulationHost::RunStarting(const TInterpreter&) {
+  scrolled_ = TScrolled{};
+  SetEditingMenus(false);
+  if (TForm2* source = window_.App().SourceWindow()) source->SetReadOnly(true);
+  SetSheetEnabled(false);
+}
+
+void TAppSimulationHost::RunStarted(const TInterpreter&) { window_.Menu.ToolBar1->hide(); }
+
+// The tool bar comes back only when its view option is checked.
+void TAppSimulationHost::RunEnded(const TInterpreter&) {
+  SetSheetEnabled(true);
+  if (window_.Menu.Standardowy1->isChecked()) window_.Menu.ToolBar1->show();
+  if (TForm2* source = window_.App().SourceWindow()) source->SetReadOnly(false);
+  SetEditingMenus(true);
+}
 
 void TAppSimulationHost::SetActiveBlock(TSchemat& diagram, TNewShape* block) {
   TSchematView* canvas = window_.Schemat();
@@ -47,14 +51,21 @@ void TAppSimulationHost::SetActiveBlock(TSchemat& diagram, TNewShape* block) {
   else ActiveBlockHighlight::Apply(diagram, block);
 }
 
+// A run asks for the same block at many steps in a row: while neither the block nor the
+// canvas's scroll position and size have changed since, it is still in view.
 void TAppSimulationHost::ScrollIntoView(const TRect& area) {
-  if (TSchematView* canvas = window_.Schemat())
-    canvas->ScrollInView(QRectF(area.Left, area.Top, area.Width, area.Height));
+  TSchematView* canvas = window_.Schemat();
+  if (canvas == nullptr) return;
+  if (Scrolled(*canvas, area) == scrolled_) return;
+  canvas->ScrollInView(QRectF(area.Left, area.Top, area.Width, area.Height));
+  scrolled_ = Scrolled(*canvas, area);
 }
 
-// The variables grid belongs to the simulation window; it only marks itself stale here.
-void TAppSimulationHost::ShowVariables(const TInterpreter&) {
-  window_.Simulation().VariablesChanged();
+TAppSimulationHost::TScrolled TAppSimulationHost::Scrolled(const TSchematView& canvas,
+                                                           const TRect& area) {
+  const QSize size = canvas.viewport()->size();
+  return TScrolled{&canvas,           area, canvas.HorzPosition(), canvas.VertPosition(),
+                   size.width(), size.height()};
 }
 
 // The pauses of the animation wait on the millisecond clock while the window keeps painting
@@ -66,11 +77,13 @@ void TAppSimulationHost::BusyWait(unsigned milliseconds) {
   clock.start();
   const qint64 total = static_cast<qint64>(milliseconds);
   for (qint64 left = total; left > 0; left = total - clock.elapsed()) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(left));
+    ProcessMessages();
     if (total - clock.elapsed() > 1) QThread::msleep(1);
   }
 }
 
+// Every place of a run that lets the windows work (the animation's waits and the run to the
+// end between its steps) comes here.
 void TAppSimulationHost::ProcessMessages() { QCoreApplication::processEvents(); }
 
 void TAppSimulationHost::ShowBall(const TRect& bounds) {

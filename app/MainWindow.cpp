@@ -22,6 +22,7 @@
 #include "editor/SchematView.h"
 #include "app/SheetCommands.h"
 #include "app/SimulationCommands.h"
+#include "app/SimulationWindow.h"
 #include "app/SourceWindow.h"
 #include "app/ZuvarApp.h"
 
@@ -44,6 +45,8 @@ TZUVAR::TZUVAR(TZuvarApp& app) : app_(app) {
 TZUVAR::~TZUVAR() {
   // A run refers to the diagram, so it ends before the canvas goes.
   simulation_->End();
+  // The simulation window observes the run controller of the commands below: it goes first.
+  delete findChild<TForm3*>(QString(), Qt::FindDirectChildrenOnly);
   canvas_.reset();
 }
 
@@ -238,10 +241,11 @@ void TZUVAR::ViewMenuOpened() {
 }
 
 void TZUVAR::SimulationMenuOpened() {
-  Menu.Wykonanie1->setVisible(simulation_->StartButtonEnabled());
-  Menu.Zakocz1->setVisible(simulation_->EndButtonEnabled());
-  Menu.Zatrzymaj1->setVisible(simulation_->StopButtonEnabled());
-  Menu.Uruchomiwykonajwczasierzeczywistym1->setVisible(simulation_->RealTimeButtonEnabled());
+  const TRunControls controls = simulation_->Controls();
+  Menu.Wykonanie1->setVisible(controls.Start);
+  Menu.Zakocz1->setVisible(controls.End);
+  Menu.Zatrzymaj1->setVisible(controls.Stop);
+  Menu.Uruchomiwykonajwczasierzeczywistym1->setVisible(controls.RealTime);
 }
 
 // ---- view -----------------------------------------------------------------------------------

@@ -1,86 +1,32 @@
 #include "app/SimulationCommands.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QSignalBlocker>
 
-#include "app/Dialogs.h"
-#include "interpreter/Interpreter.h"
 #include "app/LogWindow.h"
 #include "app/MainWindow.h"
 #include "app/OutputPanel.h"
-#include "editor/SchematView.h"
-#include "simulation/SimulationEngine.h"
 #include "app/SimulationWindow.h"
-#include <QToolButton>
 #include "app/ZuvarApp.h"
+#include "editor/SchematView.h"
+#include "interpreter/Interpreter.h"
 
 namespace zuvar {
 
 TSimulationCommands::TSimulationCommands(TZUVAR& window)
     : window_(window), ui_(window),
-      engine_(std::make_unique<TSimulationEngine>(window.App().AppHost(), ui_,
-                                                  window.App().Options.Simulation)) {}
+      run_(window.App().AppHost(), ui_, window.App().Options.Simulation) {
+  run_.AddObserver(ui_);
+  run_.AddObserver(*this);
+}
 
 TSimulationCommands::~TSimulationCommands() {
-  if (run_) engine_->StopSimulation(run_, true);
+  run_.Discard();
+  run_.RemoveObserver(*this);
 }
 
-void TSimulationCommands::Log(const char* line) { window_.App().Log.Append(line); }
-
-void TSimulationCommands::Inform(const char* text) {
-  window_.App().Dialogs().Message(&window_, QString::fromUtf8(text), QStringLiteral("Informacja"),
-                                  TMsgIcon::Information, TMsgButtons::Ok);
-}
-
-// Creates the context for the current canvas and prepares it; false when it may not run.
-bool TSimulationCommands::Prepare() {
-  run_ = std::make_unique<TInterpreter>(window_.App().AppHost());
-  TSchematView* canvas = window_.Schemat();
-  engine_->PrepareSimulation(*run_, canvas != nullptr ? &canvas->Document() : nullptr);
-  return run_->StartError == 0;
-}
-
-void TSimulationCommands::Wykonanie1Click() {
-  if (run_) return;
-  Log("Uruchomienie symulacji");
-  if (!Prepare()) {
-    Log("Uruchomienie symulacji anulowano");
-    engine_->StopSimulation(run_, true);
-    return;
-  }
-  run_->OutputLines = &window_.Frame1->Lines();
-  startEnabled_ = false;
-  endEnabled_ = stepEnabled_ = runAllEnabled_ = stopEnabled_ = true;
-  window_.Menu.Wykonanie1->setEnabled(false);
-  if (form_ != nullptr) form_->RunStarted(*run_);
-  ShowRunWindows();
-}
-
-void TSimulationCommands::EndRun() {
-  if (!run_) return;
-  if (form_ != nullptr) form_->RunEnding();
-  engine_->StopSimulation(run_, true);
-  run_.reset();
-}
-
-void TSimulationCommands::VariablesChanged() {
-  if (form_ != nullptr) form_->VariablesChanged();
-}
-
-bool TSimulationCommands::StartButtonEnabled() const {
-  return form_ != nullptr ? form_->SpeedButton6->isEnabled() : startEnabled_;
-}
-bool TSimulationCommands::EndButtonEnabled() const {
-  return form_ != nullptr ? form_->SpeedButton7->isEnabled() : endEnabled_;
-}
-bool TSimulationCommands::StepButtonEnabled() const {
-  return form_ != nullptr ? form_->SpeedButton8->isEnabled() : stepEnabled_;
-}
-bool TSimulationCommands::StopButtonEnabled() const {
-  return form_ != nullptr ? form_->SpeedButton10->isEnabled() : stopEnabled_;
-}
-bool TSimulationCommands::RealTimeButtonEnabled() const {
-  return form_ != nullptr ? form_->SpeedButton3->isEnabled() : realTimeEnabled_;
+void TSimulationCommands::StateChanged(TRunState state) {
+  window_.Menu.Wykonanie1->setEnabled(TRunControls::For(state).Start);
 }
 
 bool TSimulationCommands::WindowVisible() const { return form_ != nullptr && form_->isVisible(); }
@@ -95,9 +41,18 @@ void TSimulationCommands::PlaceWindow(const QRect& main, int outputAndSplitter) 
   form_->move(main.left() + 25, main.bottom() - outputAndSplitter - own.height() - 25);
 }
 
-void TSimulationCommands::Zakocz1Click() {
-  if (form_ == nullptr) End();
-  else if (run_ && form_->SpeedButton7->isEnabled()) form_->SpeedButton7Click();
+void TSimulationCommands::FocusWindow() {
+  if (form_ != nullptr) form_->Focus();
+}
+
+// ---- commands -------------------------------------------------------------------------------
+
+void TSimulationCommands::Wykonanie1Click() {
+  if (run_.Exists()) return;
+  TSchematView* canvas = window_.Schemat();
+  if (!run_.Start(canvas != nullptr ? &canvas->Document() : nullptr, &window_.Frame1->Lines()))
+    return;
+  ShowRunWindows();
 }
 
 void TSimulationCommands::ShowRunWindows() {
@@ -117,94 +72,71 @@ void TSimulationCommands::ShowRunWindows() {
   }
 }
 
+// The check mark follows the option that the run sets and puts back; the mark's own handler
+// would set the option, so it is kept out meanwhile.
+void TSimulationCommands::SetRealTimeMark(bool checked) {
+  const QSignalBlocker blocker(window_.Menu.Trybrzeczywisty1);
+  window_.Menu.Trybrzeczywisty1->setChecked(checked);
+}
+
 void TSimulationCommands::SpeedButton3Click() {
   Wykonanie1Click();
-  if (!run_) return;
-  bool& realTime = window_.App().Options.Simulation.RealTime;
-  const bool remembered = realTime;
-  realTime = true;
-  window_.Menu.Trybrzeczywisty1->setChecked(true);
-  RunToEnd();
-  if (run_ && run_->Finished) {
-    if (form_ != nullptr) form_->SpeedButton7Click();
-    else End();
-  }
-  window_.Menu.Trybrzeczywisty1->setChecked(remembered);
-  realTime = remembered;
+  if (!Controls().RealTime) return;  // no run, or one that is stepping already
+  SetRealTimeMark(true);
+  BeginFrames();
+  run_.RunInRealTime([this] { BetweenSteps(); });
+  SetRealTimeMark(window_.App().Options.Simulation.RealTime);
 }
 
 void TSimulationCommands::SpeedButton18Click() {
-  if (run_) {
-    window_.App().Dialogs().Message(&window_, QStringLiteral("Symulacja jest już uruchomiona...."),
-                                    QStringLiteral("Informacja"), TMsgIcon::Information,
-                                    TMsgButtons::Ok);
-    return;
-  }
-  Log("Sprawdzenie połączeń bloków w schemacie");
-  if (window_.Schemat() == nullptr) {
-    Log("Brak schematu do przeprowadzenia kontroli!");
-    Inform("Brak schematu do przeprowadzenia kontroli!");
-    return;
-  }
-  if (Prepare()) {
-    Log("Schemat blokowy wydaje się być poprawnie zaprojektowany!");
-    Inform("Schemat blokowy wydaje się być poprawnie zaprojektowany!");
-  }
-  engine_->StopSimulation(run_, true);
-  ResetControls();
+  TSchematView* canvas = window_.Schemat();
+  run_.Check(canvas != nullptr ? &canvas->Document() : nullptr);
 }
 
-void TSimulationCommands::Step() {
-  if (form_ != nullptr) {
-    if (run_ && form_->SpeedButton8->isEnabled()) form_->SpeedButton8Click();
-    return;
-  }
-  if (!run_ || !stepEnabled_) return;
-  if (engine_->Step(*run_) == 0) {
-    End();
-    return;
-  }
-  if (run_ && run_->Finished) stepEnabled_ = runAllEnabled_ = stopEnabled_ = false;
+void TSimulationCommands::Zakocz1Click() {
+  if (Controls().End) run_.End();
 }
+
+void TSimulationCommands::Zatrzymaj1Click() { run_.Stop(); }
 
 void TSimulationCommands::Steep1Click() { Step(); }
 
-void TSimulationCommands::Zatrzymaj1Click() {
-  if (form_ == nullptr) stopRequested_ = true;
-  else if (run_ && form_->SpeedButton10->isEnabled()) form_->SpeedButton10Click();
+void TSimulationCommands::Step() {
+  if (!Controls().Step) return;
+  run_.Step();
+  if (run_.State() == TRunState::Finished) run_.End();
+  else FocusWindow();
 }
 
-// Steps until the algorithm ends, fails or is stopped, letting the window work in between.
 void TSimulationCommands::RunToEnd() {
-  if (form_ != nullptr) {
-    if (run_ && form_->SpeedButton9->isEnabled()) form_->SpeedButton9Click();
+  if (!Controls().RunToEnd) return;
+  BeginFrames();
+  const TSimulationRun::TRunEnd end = run_.RunToEnd({}, [this] { BetweenSteps(); });
+  if (end != TSimulationRun::TRunEnd::Ended && run_.State() == TRunState::Finished) run_.End();
+}
+
+void TSimulationCommands::End() { run_.Discard(); }
+
+// ---- frames of a run to the end ---------------------------------------------------------------
+
+void TSimulationCommands::BeginFrames() {
+  steps_ = 0;
+  frame_.start();
+}
+
+// Pending messages are handled once per displayed frame rather than after every step: the
+// buttons and keys stay as usable, and a fast run does not repaint the windows per step. The
+// clock is read every few steps only: reading it can cost more than a fast step, and a slow
+// step (an animated link) handles the messages itself while it waits.
+void TSimulationCommands::BetweenSteps() {
+  constexpr unsigned kStepsPerClockReading = 16;
+  const TInterpreter* run = run_.Interpreter();
+  const bool finished = run != nullptr && run->Finished;
+  if (!finished && (++steps_ % kStepsPerClockReading != 0 || frame_.elapsed() < kFrameMilliseconds))
     return;
-  }
-  if (!run_ || !runAllEnabled_) return;
-  realTimeEnabled_ = false;
-  stopRequested_ = false;
-  while (run_ && !run_->Finished && !stopRequested_) {
-    if (engine_->Step(*run_) == 0) {
-      End();
-      break;
-    }
-    QCoreApplication::processEvents();
-  }
-  realTimeEnabled_ = true;
-  if (run_ && run_->Finished) stepEnabled_ = runAllEnabled_ = stopEnabled_ = false;
-}
-
-void TSimulationCommands::End() {
-  if (!run_) return;
-  EndRun();
-  ResetControls();
-}
-
-void TSimulationCommands::ResetControls() {
-  if (form_ != nullptr) form_->ResetButtons();
-  startEnabled_ = realTimeEnabled_ = true;
-  endEnabled_ = stepEnabled_ = runAllEnabled_ = stopEnabled_ = false;
-  window_.Menu.Wykonanie1->setEnabled(true);
+  FocusWindow();
+  ui_.ProcessMessages();
+  frame_.restart();
 }
 
 }  // namespace zuvar

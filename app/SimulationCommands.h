@@ -1,22 +1,24 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QRect>
-#include <memory>
 
 #include "app/AppSimulationHost.h"
+#include "simulation/RunControls.h"
+#include "simulation/RunObserver.h"
+#include "simulation/SimulationRun.h"
 
 namespace zuvar {
 
 class TForm3;
 class TInterpreter;
-class TSimulationEngine;
 class TZUVAR;
 
-// Run, real-time run and check, and the run in progress with the state of the simulation
-// controls (start, end, next step, run to the end, stop, real-time run). The controls' state
-// is what the "Symulacja" menu and the close request read.
-class TSimulationCommands : public QObject {
+// The main window's simulation commands (run, real-time run, check, end, stop, the step key)
+// and the simulation window's buttons, all driving the one run. What each command may do now
+// follows from the run's state; the run's events lock and refresh the windows.
+class TSimulationCommands : public QObject, public TRunObserver {
   Q_OBJECT
  public:
   explicit TSimulationCommands(TZUVAR& window);
@@ -29,52 +31,48 @@ class TSimulationCommands : public QObject {
   void Zatrzymaj1Click();
   void Steep1Click();
 
-  // The controls of the run.
+  // One step; a step that ends the algorithm or fails ends the run.
   void Step();
+  // Runs to the end, letting the windows work once per displayed frame; a run that finished
+  // or failed is ended, a stopped one stays.
   void RunToEnd();
+  // Ends the run without a log line of its own (closing the program).
   void End();
 
-  // The simulation window drives the run once it exists; it detaches itself when it goes.
+  // The simulation window shows the run once it exists; it detaches itself when it goes.
   void SetWindow(TForm3* form) { form_ = form; }
   TForm3* Window() const { return form_; }
-  TSimulationEngine& Engine() { return *engine_; }
-  // Ends the run (StopSimulation with the context freed); the grid keeps its last rows.
-  void EndRun();
-  // The run's variables may have changed.
-  void VariablesChanged();
+  TSimulationRun& Controller() { return run_; }
 
-  bool Exists() const { return run_ != nullptr; }
-  TInterpreter* Run() const { return run_.get(); }
-  bool StartButtonEnabled() const;
-  bool EndButtonEnabled() const;
-  bool StepButtonEnabled() const;
-  bool StopButtonEnabled() const;
-  bool RealTimeButtonEnabled() const;
+  bool Exists() const { return run_.Exists(); }
+  TInterpreter* Run() const { return run_.Interpreter(); }
+  TRunControls Controls() const { return run_.Controls(); }
+  // Off while a step or a run to the end is in progress: the program may not close then.
+  bool RealTimeButtonEnabled() const { return Controls().RealTime; }
 
   bool WindowVisible() const;
   void SetWindowVisible(bool visible);
   // Places the simulation window at the main window's lower left, above the output panel.
   void PlaceWindow(const QRect& main, int outputAndSplitter);
 
+  // One displayed frame: the run to the end lets the windows work this often.
+  static constexpr int kFrameMilliseconds = 16;
+
  private:
-  bool Prepare();
+  void StateChanged(TRunState state) override;
   void ShowRunWindows();
-  void ResetControls();
-  void Log(const char* line);
-  void Inform(const char* text);
+  void SetRealTimeMark(bool checked);
+  void BeginFrames();
+  void BetweenSteps();
+  void FocusWindow();
 
   TZUVAR& window_;
   TForm3* form_ = nullptr;
   TAppSimulationHost ui_;
-  std::unique_ptr<TSimulationEngine> engine_;
-  std::unique_ptr<TInterpreter> run_;
-  bool startEnabled_ = true;
-  bool endEnabled_ = false;
-  bool stepEnabled_ = false;
-  bool runAllEnabled_ = false;
-  bool stopEnabled_ = false;
-  bool realTimeEnabled_ = true;
-  bool stopRequested_ = false;
+  TSimulationRun run_;
+  // The frame of the run to the end in progress, and its steps since the clock was last read.
+  QElapsedTimer frame_;
+  unsigned steps_ = 0;
 };
 
 }  // namespace zuvar

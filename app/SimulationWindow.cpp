@@ -2,24 +2,18 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTableView>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include "interpreter/Interpreter.h"
 #include "app/MainWindow.h"
 #include "editor/SchematView.h"
 #include "app/SimulationCommands.h"
 #include "app/ToolGlyphs.h"
-#include "simulation/SimulationEngine.h"
 #include "app/VariablesModel.h"
-#include "app/ZuvarApp.h"
 
 namespace zuvar {
 
@@ -41,27 +35,27 @@ TForm3::TForm3(TZUVAR& window, TSimulationCommands& commands)
   layout->addWidget(StringGrid1, 1);
   resize(220, 190);
   move(539, 278);
-  // The grid reads the run's variables at most once per displayed frame.
-  auto* frame = new QTimer(this);
-  frame->setInterval(kFrameMilliseconds);
-  connect(frame, &QTimer::timeout, Variables, &TVariablesModel::Refresh);
-  frame->start();
   FormCreate();
+  TSimulationRun& run = commands_.Controller();
+  ApplyControls(run.Controls());
+  run.AddObserver(*this);
+  Variables->Follow(&run);
 }
 
-// The main window owns this window as its Qt child and deletes it after its own commands are
-// gone, so the destructor must not reach them.
-TForm3::~TForm3() = default;
+TForm3::~TForm3() {
+  Variables->Follow(nullptr);
+  commands_.Controller().RemoveObserver(*this);
+  commands_.SetWindow(nullptr);
+}
 
-QToolButton* TForm3::AddButton(const char* name, const QString& hint, QStyle::StandardPixmap glyph,
-                               bool enabled) {
+QToolButton* TForm3::AddButton(const char* name, const QString& hint,
+                               QStyle::StandardPixmap glyph) {
   auto* button = new QToolButton(ToolBar1);
   button->setObjectName(QString::fromLatin1(name));
   button->setToolTip(hint);
   button->setAutoRaise(true);
   button->setIcon(TToolGlyphs::StandardIcon(glyph));
   button->setFixedSize(33, 24);
-  button->setEnabled(enabled);
   button->setFocusPolicy(Qt::NoFocus);
   ToolBar1->addWidget(button);
   return button;
@@ -74,21 +68,21 @@ void TForm3::BuildToolBar() {
   ToolBar1->setMovable(false);
   ToolBar1->addSeparator();  // ToolButton2
   SpeedButton6 = AddButton("SpeedButton6", QStringLiteral("Uruchom  symulację"),
-                           QStyle::SP_MediaPlay, true);
+                           QStyle::SP_MediaPlay);
   SpeedButton7 = AddButton("SpeedButton7", QStringLiteral("Zakończ symulację"),
-                           QStyle::SP_MediaStop, false);
+                           QStyle::SP_MediaStop);
   SpeedButton8 = AddButton("SpeedButton8", QStringLiteral("Następny krok - F8"),
-                           QStyle::SP_MediaSkipForward, false);
+                           QStyle::SP_MediaSkipForward);
   SpeedButton9 = AddButton("SpeedButton9", QStringLiteral("Wykonaj całość"),
-                           QStyle::SP_MediaSeekForward, false);
+                           QStyle::SP_MediaSeekForward);
   SpeedButton10 = AddButton("SpeedButton10", QStringLiteral("Zatrzymaj symulację"),
-                            QStyle::SP_MediaPause, false);
+                            QStyle::SP_MediaPause);
   SpeedButton3 = AddButton("SpeedButton3",
                            QStringLiteral("Uruchom i wykonaj symulację w czasie rzeczywistym!"),
-                           QStyle::SP_CommandLink, true);
+                           QStyle::SP_CommandLink);
   ToolBar1->addSeparator();  // ToolButton1
   SpeedButton1 = AddButton("SpeedButton1", QStringLiteral("Pokaż/ukryj zmienne"),
-                           QStyle::SP_TitleBarShadeButton, true);
+                           QStyle::SP_TitleBarShadeButton);
   connect(SpeedButton6, &QToolButton::clicked, this, &TForm3::SpeedButton6Click);
   connect(SpeedButton7, &QToolButton::clicked, this, &TForm3::SpeedButton7Click);
   connect(SpeedButton8, &QToolButton::clicked, this, &TForm3::SpeedButton8Click);
@@ -144,127 +138,37 @@ void TForm3::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TForm3::Log(const char* line) { window_.App().Log.Append(line); }
-
-void TForm3::FocusThis() {
+void TForm3::Focus() {
   if (isVisible()) activateWindow();
 }
 
 // ---- run states -----------------------------------------------------------------------------
 
-void TForm3::ResetButtons() {
-  SpeedButton6->setEnabled(true);
-  SpeedButton3->setEnabled(true);
-  for (QToolButton* b : {SpeedButton7, SpeedButton8, SpeedButton9, SpeedButton10})
-    b->setEnabled(false);
+void TForm3::StateChanged(TRunState state) { ApplyControls(TRunControls::For(state)); }
+
+void TForm3::ApplyControls(const TRunControls& controls) {
+  SpeedButton6->setEnabled(controls.Start);
+  SpeedButton7->setEnabled(controls.End);
+  SpeedButton8->setEnabled(controls.Step);
+  SpeedButton9->setEnabled(controls.RunToEnd);
+  SpeedButton10->setEnabled(controls.Stop);
+  SpeedButton3->setEnabled(controls.RealTime);
 }
-
-void TForm3::RunStarted(const TInterpreter& run) {
-  stopStepFailed_ = false;
-  StopRequested = false;
-  Variables->SetRun(&run);
-  Variables->MarkStale();
-  SpeedButton6->setEnabled(false);
-  for (QToolButton* b : {SpeedButton7, SpeedButton8, SpeedButton9}) b->setEnabled(true);
-}
-
-void TForm3::RunEnding() { Variables->SetRun(nullptr); }
-
-void TForm3::VariablesChanged() const { Variables->MarkStale(); }
 
 // ---- handlers -------------------------------------------------------------------------------
 
 void TForm3::SpeedButton6Click() {
   commands_.Wykonanie1Click();
-  FocusThis();
+  Focus();
 }
 
-void TForm3::SpeedButton7Click() {
-  Log("Zakończenie symulacji");
-  commands_.EndRun();
-  SpeedButton6->setEnabled(true);
-  for (QToolButton* b : {SpeedButton7, SpeedButton8, SpeedButton9}) b->setEnabled(false);
-  window_.Menu.Wykonanie1->setEnabled(true);
-}
+void TForm3::SpeedButton7Click() { commands_.Zakocz1Click(); }
 
-void TForm3::EndAfterFailure() {
-  SpeedButton7Click();
-  SpeedButton3->setEnabled(true);
-}
+void TForm3::SpeedButton8Click() { commands_.Step(); }
 
-void TForm3::SpeedButton8Click() {
-  TInterpreter* run = commands_.Run();
-  if (run == nullptr) return;
-  const bool realTime = SpeedButton3->isEnabled();
-  const bool end = SpeedButton7->isEnabled();
-  const bool runAll = SpeedButton9->isEnabled();
-  for (QToolButton* b : {SpeedButton3, SpeedButton7, SpeedButton9}) b->setEnabled(false);
-  const int result = commands_.Engine().Step(*run);
-  if (commands_.Run() != run) return;  // ended meanwhile
-  if (result == 0) {
-    EndAfterFailure();
-    return;
-  }
-  SpeedButton3->setEnabled(realTime);
-  SpeedButton7->setEnabled(end);
-  SpeedButton9->setEnabled(runAll);
-  if (run->Finished) SpeedButton7Click();
-  else FocusThis();
-}
+void TForm3::SpeedButton9Click() { commands_.RunToEnd(); }
 
-void TForm3::SpeedButton9Click() {
-  TInterpreter* run = commands_.Run();
-  if (run == nullptr) return;
-  Log("Wykonanie całego algorytmu");
-  for (QToolButton* b : {SpeedButton7, SpeedButton3, SpeedButton9}) b->setEnabled(false);
-  SpeedButton10->setEnabled(true);
-  int result = 1;
-  // Pending messages are handled once per displayed frame rather than after every step: the
-  // buttons and keys stay as usable, and a fast run does not repaint the windows per step.
-  // The clock is read every few steps only: reading it can cost more than a fast step, and a
-  // slow step (an animated link) handles the messages itself while it waits.
-  constexpr unsigned kStepsPerClockReading = 16;
-  QElapsedTimer frame;
-  frame.start();
-  for (unsigned steps = 1;; ++steps) {
-    result = commands_.Engine().Step(*run);
-    if (result == 0) break;
-    const bool readClock = steps % kStepsPerClockReading == 0;
-    if (run->Finished || (readClock && frame.elapsed() >= kFrameMilliseconds)) {
-      FocusThis();
-      QCoreApplication::processEvents();
-      frame.restart();
-    }
-    if (commands_.Run() != run) return;  // ended meanwhile
-    if (stopStepFailed_) {
-      result = 0;
-      break;
-    }
-    if (StopRequested) {
-      StopRequested = false;
-      break;
-    }
-    if (run->Finished) break;
-  }
-  SpeedButton10->setEnabled(false);
-  for (QToolButton* b : {SpeedButton7, SpeedButton3, SpeedButton9}) b->setEnabled(true);
-  if (result == 0) {
-    StopRequested = false;
-    stopStepFailed_ = false;
-    SpeedButton7Click();
-    return;
-  }
-  if (run->Finished) SpeedButton7Click();
-}
-
-void TForm3::SpeedButton10Click() {
-  TInterpreter* run = commands_.Run();
-  if (run == nullptr) return;
-  Log("Zatrzymanie wykonywania algorytmu");
-  // Inside a step this only cuts the running animation short; between two steps it runs one.
-  if (commands_.Engine().Step(*run) == 0) stopStepFailed_ = true;
-  StopRequested = true;
-}
+void TForm3::SpeedButton10Click() { commands_.Zatrzymaj1Click(); }
 
 void TForm3::SpeedButton3Click() { commands_.SpeedButton3Click(); }
 

@@ -3,22 +3,25 @@
 #include <QStyle>
 #include <QWidget>
 
+#include "simulation/RunControls.h"
+#include "simulation/RunObserver.h"
+
 class QTableView;
 class QToolBar;
 class QToolButton;
 
 namespace zuvar {
 
-class TInterpreter;
 class TSimulationCommands;
 class TVariablesModel;
 class TZUVAR;
 
 // The simulation window: the tool bar that drives a run (start, end, next step, run to the end,
-// stop, real-time run, fold) and the grid of the run's variables. It stays on top of the
-// program's other windows and cannot be closed while a run exists. The main window owns it as
+// stop, real-time run, fold) and the grid of the run's variables. The buttons follow the run's
+// state; the grid follows the run itself. It stays on top of the program's other windows and
+// cannot be closed while a run exists. The main window owns it as
 // a Qt child.
-class TForm3 : public QWidget {
+class TForm3 : public QWidget, public TRunObserver {
   Q_OBJECT
  public:
   TForm3(TZUVAR& window, TSimulationCommands& commands);
@@ -38,8 +41,6 @@ class TForm3 : public QWidget {
   // The unfolded size (the form's Tag and SpeedButton1's Tag).
   int UnfoldedHeight = 0;
   int UnfoldedWidth = 0;
-  // SpeedButton9's Tag: the run-all loop is asked to stop.
-  bool StopRequested = false;
 
   void FormCreate();
   void SpeedButton6Click();
@@ -50,19 +51,11 @@ class TForm3 : public QWidget {
   void SpeedButton3Click();
   void SpeedButton1Click();
 
-  // A run has started: the start button off, end, step and run-all on.
-  void RunStarted(const TInterpreter& run);
-  // The run is about to end: the grid keeps what it shows.
-  void RunEnding();
-  // The run's variables may have changed.
-  void VariablesChanged() const;
-  // Every button as in the design state (no run).
-  void ResetButtons();
+  // Gives this window the focus if it is shown.
+  void Focus();
 
   static constexpr int MinimumWidth = 220;
   static constexpr int MinimumHeight = 54;
-  // One displayed frame: the grid refresh and the run-all loop's message handling.
-  static constexpr int kFrameMilliseconds = 16;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -70,20 +63,16 @@ class TForm3 : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QToolButton* AddButton(const char* name, const QString& hint, QStyle::StandardPixmap glyph,
-                         bool enabled);
+  void StateChanged(TRunState state) override;
+  void ApplyControls(const TRunControls& controls);
+  QToolButton* AddButton(const char* name, const QString& hint, QStyle::StandardPixmap glyph);
   void BuildToolBar();
   void BuildGrid();
   void FormShow();
-  void Log(const char* line);
-  void EndAfterFailure();
   bool GridWheel(QWheelEvent& event);
-  void FocusThis();
 
   TZUVAR& window_;
   TSimulationCommands& commands_;
-  // A stop request that had to run a step between two steps of the run-all loop, and failed.
-  bool stopStepFailed_ = false;
 };
 
 }  // namespace zuvar

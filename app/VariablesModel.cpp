@@ -3,6 +3,8 @@
 #include <QBrush>
 #include <QColor>
 
+#include "simulation/SimulationRun.h"
+
 namespace zuvar {
 
 namespace {
@@ -19,6 +21,32 @@ TVariablesModel::TVariablesModel(QObject* parent) : QAbstractTableModel(parent),
   frame_.setSingleShot(true);
   frame_.setInterval(FrameMilliseconds);
   connect(&frame_, &QTimer::timeout, this, &TVariablesModel::Refresh);
+}
+
+TVariablesModel::~TVariablesModel() { Follow(nullptr); }
+
+void TVariablesModel::Follow(TSimulationRun* run) {
+  if (followed_ != nullptr) followed_->RemoveObserver(*this);
+  followed_ = run;
+  if (followed_ != nullptr) followed_->AddObserver(*this);
+}
+
+// A run that has started (a check never leaves Idle) is shown from its first state on.
+void TVariablesModel::StateChanged(TRunState state) {
+  if (run_ != nullptr || state == TRunState::Idle || followed_ == nullptr) return;
+  const TInterpreter* run = followed_->Interpreter();
+  if (run == nullptr) return;
+  SetRun(run);
+  MarkStale();
+}
+
+void TVariablesModel::VariablesChanged(const TInterpreter& run) {
+  if (&run == run_) MarkStale();
+}
+
+// The run's variables are still there: the rows keep them.
+void TVariablesModel::RunEnded(const TInterpreter& run) {
+  if (&run == run_) SetRun(nullptr);
 }
 
 void TVariablesModel::SetRun(const TInterpreter* run) {
@@ -53,10 +81,16 @@ void TVariablesModel::Clear() {
 void TVariablesModel::Replace(std::vector<TGridRow> rows) {
   if (rows.size() < 2) rows.resize(2);
   if (rows.size() == rows_.size()) {
-    // Same shape: only the changed cells are repainted.
+    // Same shape: only the rows that changed are repainted, and nothing when none did.
+    std::size_t first = 1;
+    while (first < rows.size() && rows[first] == rows_[first]) ++first;
+    std::size_t last = rows.size();
+    while (last > first && rows[last - 1] == rows_[last - 1]) --last;
+    const bool titles = !(rows[0] == rows_[0]);
     rows_.swap(rows);
-    emit headerDataChanged(Qt::Horizontal, 0, 1);
-    emit dataChanged(index(0, 0), index(rowCount() - 1, 1));
+    if (titles) emit headerDataChanged(Qt::Horizontal, 0, 1);
+    if (first < last)
+      emit dataChanged(index(static_cast<int>(first) - 1, 0), index(static_cast<int>(last) - 2, 1));
     return;
   }
   beginResetModel();

@@ -5,19 +5,26 @@
 #include <vector>
 
 #include "interpreter/VariablesGrid.h"
+#include "simulation/RunObserver.h"
 
 namespace zuvar {
 
 class TInterpreter;
+class TSimulationRun;
 
-// The rows of the variables grid, read from the run when the view needs them. A run only marks
-// the model stale after each statement; the rows are built again at most once per displayed
-// frame, so a run never pays for widgets. The title row is the grid's header; the first column
-// is the fixed one.
-class TVariablesModel : public QAbstractTableModel {
+// The rows of the variables grid, read from the run when the view needs them. The model
+// listens to the run: a change of the variables only marks it stale, and the rows are built
+// again at most once per displayed frame, so a run never pays for widgets. It shows the run that
+// started last, and keeps its rows when that run ends; a check or a run that could not start
+// leaves it as it was. The title row is the grid's header; the first column is the fixed one.
+class TVariablesModel : public QAbstractTableModel, public TRunObserver {
   Q_OBJECT
  public:
   explicit TVariablesModel(QObject* parent = nullptr);
+  ~TVariablesModel() override;
+
+  // The run whose runs are shown, or none.
+  void Follow(TSimulationRun* run);
 
   // The run whose variables are shown, or none. Detaching keeps the rows last shown.
   void SetRun(const TInterpreter* run);
@@ -42,8 +49,12 @@ class TVariablesModel : public QAbstractTableModel {
   static constexpr int FrameMilliseconds = 16;
 
  private:
+  void StateChanged(TRunState state) override;
+  void VariablesChanged(const TInterpreter& run) override;
+  void RunEnded(const TInterpreter& run) override;
   void Replace(std::vector<TGridRow> rows);
 
+  TSimulationRun* followed_ = nullptr;
   const TInterpreter* run_ = nullptr;
   std::vector<TGridRow> rows_;
   QTimer frame_;

@@ -10,7 +10,7 @@
 #include "cli/OutputStreamer.h"
 #include "project/ProjectFile.h"
 #include "model/Schemat.h"
-#include "simulation/SimulationEngine.h"
+#include "simulation/SimulationRun.h"
 
 namespace zuvar {
 
@@ -18,7 +18,8 @@ Runner::Runner(const TRunArguments& arguments)
     : arguments_(arguments), input_(0), host_(input_, stderr, arguments.PrintLog) {
   options_.CheckCodeBeforeRun = arguments.CheckCode;
   options_.ShowArrayIndices = arguments.ArrayIndices;
-  engine_ = std::make_unique<TSimulationEngine>(host_, host_, options_);
+  run_ = std::make_unique<TSimulationRun>(host_, host_, options_);
+  run_->AddObserver(host_);
 }
 
 Runner::~Runner() = default;
@@ -46,70 +47,47 @@ bool Runner::Load(TSchemat& diagram) {
 }
 
 int Runner::Check(TSchemat& diagram) {
-  host_.AppendLog("Sprawdzenie połączeń bloków w schemacie");
-  auto interpreter = std::make_unique<TInterpreter>(host_);
-  engine_->PrepareSimulation(*interpreter, &diagram);
-  const bool valid = interpreter->StartError == 0;
-  if (valid) {
-    const char* text = "Schemat blokowy wydaje się być poprawnie zaprojektowany!";
-    host_.AppendLog(text);
-    host_.ShowMessage(text, "Informacja", TMsgIcon::None, TMsgButtons::Ok);
-  }
-  engine_->StopSimulation(interpreter, true);
-  return valid ? kExitStopReached : kExitNotStarted;
+  return run_->Check(&diagram) ? kExitStopReached : kExitNotStarted;
 }
 
 int Runner::Execute(TSchemat& diagram) {
-  host_.AppendLog("Uruchomienie symulacji");
-  auto interpreter = std::make_unique<TInterpreter>(host_);
-  engine_->PrepareSimulation(*interpreter, &diagram);
-  if (interpreter->StartError != 0) {
-    host_.AppendLog("Uruchomienie symulacji anulowano");
-    engine_->StopSimulation(interpreter, true);
+  TOutputLines output;
+  if (!run_->Start(&diagram, &output)) {
     if (arguments_.PrintVariables) host_.PrintGrid();
     return kExitNotStarted;
   }
-  TOutputLines output;
   OutputStreamer streamer(output, stdout);
   output.SetListener(&streamer);
-  interpreter->OutputLines = &output;
 
   options_.RealTime = true;
-  const TRunEnd end = RunToEnd(*interpreter);
-  const int status = StatusOf(end, *interpreter);
+  steps_ = 0;
+  const auto end = run_->RunToEnd([this] { return KeepGoing(); });
+  const int status = StatusOf(end, *run_->Interpreter());
 
-  host_.AppendLog("Zakończenie symulacji");
   host_.RefreshGrid();
-  engine_->StopSimulation(interpreter, true);
+  run_->End();
   output.SetListener(nullptr);
   streamer.Finish();
   if (arguments_.PrintVariables) host_.PrintGrid();
   return status;
 }
 
-Runner::TRunEnd Runner::RunToEnd(TInterpreter& interpreter) {
-  host_.AppendLog("Wykonanie całego algorytmu");
-  std::uint64_t steps = 0;
-  for (;;) {
-    if (InterruptFlag::Raised()) return TRunEnd::Interrupted;
-    if (arguments_.MaxSteps != 0 && steps == arguments_.MaxSteps) return TRunEnd::StepLimit;
-    const int result = engine_->Step(interpreter);
-    ++steps;
-    if (result == 0) return TRunEnd::StepFailed;
-    if (interpreter.Finished) return TRunEnd::Finished;
-  }
+// Asked before every step of the run to the end.
+bool Runner::KeepGoing() {
+  if (InterruptFlag::Raised()) return false;
+  if (arguments_.MaxSteps != 0 && steps_ == arguments_.MaxSteps) return false;
+  ++steps_;
+  return true;
 }
 
-int Runner::StatusOf(TRunEnd end, const TInterpreter& interpreter) const {
+int Runner::StatusOf(TSimulationRun::TRunEnd end, const TInterpreter& interpreter) const {
   if (InterruptFlag::Raised()) return InterruptFlag::ExitStatus();
   switch (end) {
-    case TRunEnd::Finished:
+    case TSimulationRun::TRunEnd::Finished:
       return kExitStopReached;
-    case TRunEnd::StepLimit:
+    case TSimulationRun::TRunEnd::Halted:
       return kExitStepLimit;
-    case TRunEnd::Interrupted:
-      return InterruptFlag::ExitStatus();
-    case TRunEnd::StepFailed:
+    default:
       break;
   }
   return interpreter.InputEnded ? kExitInputEnded : kExitStepFailed;

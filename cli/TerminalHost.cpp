@@ -43,7 +43,7 @@ void TerminalHost::SetActiveBlock(TSchemat& diagram, TNewShape* block) {
   ActiveBlockHighlight::Apply(diagram, block);
 }
 
-void TerminalHost::ShowVariables(const TInterpreter& interpreter) { staleRun_ = &interpreter; }
+void TerminalHost::VariablesChanged(const TInterpreter& interpreter) { staleRun_ = &interpreter; }
 
 void TerminalHost::RefreshGrid() {
   if (!staleRun_) return;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Host.h"
+#include "simulation/RunObserver.h"
 #include "simulation/SimulationHost.h"
 #include "interpreter/VariablesGrid.h"
 
@@ -17,7 +18,7 @@ class LineReader;
 // stderr and takes a line of standard input, refusing empty lines as the value dialog does.
 // Nothing of the canvas is shown and the animation never waits. The variables grid is built
 // only on request, from the last run that changed it.
-class TerminalHost : public Host, public SimulationHost {
+class TerminalHost : public Host, public SimulationHost, public TRunObserver {
  public:
   TerminalHost(LineReader& input, std::FILE* err, bool printLog);
 
@@ -30,18 +31,16 @@ class TerminalHost : public Host, public SimulationHost {
   std::optional<std::string> ReadValue(std::string_view prompt) override;
 
   // SimulationHost
-  void LockEditing() override {}
-  void UnlockEditing() override {}
-  void SetSheetEnabled(bool) override {}
-  void HideToolBar() override {}
   void SetActiveBlock(TSchemat& diagram, TNewShape* block) override;
   void ScrollIntoView(const TRect&) override {}
-  void ShowVariables(const TInterpreter& interpreter) override;
   void Sleep(unsigned) override {}
   void BusyWait(unsigned) override {}
   void ProcessMessages() override {}
   void ShowBall(const TRect&) override {}
   void RemoveBall() override {}
+
+  // TRunObserver
+  void VariablesChanged(const TInterpreter& interpreter) override;
 
   // Fills the grid from the run that last changed its variables, if it did since the last
   // call. Call it before the run's variables are freed.

@@ -29,15 +29,10 @@ class FuzzHost : public Host, public SimulationHost {
     return std::string("7");
   }
 
-  void LockEditing() override {}
-  void UnlockEditing() override {}
-  void SetSheetEnabled(bool) override {}
-  void HideToolBar() override {}
   void SetActiveBlock(TSchemat& diagram, TNewShape* block) override {
     ActiveBlockHighlight::Apply(diagram, block);
   }
   void ScrollIntoView(const TRect&) override {}
-  void ShowVariables(const TInterpreter&) override {}
   void Sleep(unsigned) override {}
   void BusyWait(unsigned) override {}
   void ProcessMessages() override {}

@@ -11,6 +11,7 @@
 #include "interpreter/Interpreter.h"
 #include "simulation/LinkAnimation.h"
 #include "model/Schemat.h"
+#include "simulation/RunObserver.h"
 #include "simulation/SimulationHost.h"
 #include "simulation/SimulationOptions.h"
 #include "interpreter/StatementInterpreter.h"
@@ -49,12 +50,12 @@ constexpr std::string_view kFinished = "Symulacja algorytmu została wykonana";
 }  // namespace
 
 void TSimulationEngine::VariablesForwarder::OnVariablesChanged() {
-  if (Run) ui_.ShowVariables(*Run);
+  if (Run && observer_) observer_->VariablesChanged(*Run);
 }
 
 TSimulationEngine::TSimulationEngine(Host& host, SimulationHost& ui,
                                      const TSimulationOptions& options)
-    : host_(host), ui_(ui), options_(options), forwarder_(ui) {}
+    : host_(host), ui_(ui), options_(options), forwarder_(observer_) {}
 
 TSimulationEngine::~TSimulationEngine() = default;
 
@@ -89,10 +90,11 @@ void TSimulationEngine::ResetInterpreter(TInterpreter& interpreter) {
 void TSimulationEngine::PrepareSimulation(TInterpreter& interpreter, TSchemat* diagram) {
   interpreter.Token.clear();
   interpreter.TokenMessage.clear();
-  ui_.LockEditing();
+  if (observer_) observer_->RunStarting(interpreter);
   Builtins::FillBuiltinFunctions(interpreter);
   ResetInterpreter(interpreter);
   jumpedTo_ = nullptr;
+  shown_ = nullptr;
   forwarder_.Run = &interpreter;
   interpreter.VariablesListener = &forwarder_;
   interpreter.ShowArrayIndexesSeparately = options_.ShowArrayIndices;
@@ -103,11 +105,10 @@ void TSimulationEngine::PrepareSimulation(TInterpreter& interpreter, TSchemat* d
   interpreter.Diagram = diagram;
   interpreter.StatementCount = 0;
   interpreter.SavedActiveBlock = diagram->ActiveBlock;
-  ui_.SetSheetEnabled(false);
   ValidateDiagram(interpreter, *diagram);
   if (interpreter.StartError != 0) return;
   interpreter.ShowVariables();
-  ui_.HideToolBar();
+  if (observer_) observer_->RunStarted(interpreter);
 }
 
 void TSimulationEngine::ValidateDiagram(TInterpreter& interpreter, TSchemat& diagram) {
@@ -233,8 +234,19 @@ void TSimulationEngine::EnterBlock(TInterpreter& interpreter, TNewShape* block, 
 
 void TSimulationEngine::ShowCurrentBlock(TInterpreter& interpreter) {
   TNewShape& block = *interpreter.CurrentBlock;
-  if (interpreter.Diagram) ui_.SetActiveBlock(*interpreter.Diagram, &block);
-  block.SetBrush(TBrush::Solid(clRed));
+  // A block that the last step showed is still the active one, filled red: making it active
+  // again would only take its fill back and forth.
+  const bool shownAlready = &block == shown_ && interpreter.Diagram &&
+                            interpreter.Diagram->ActiveBlock == &block &&
+                            block.Brush == TBrush::Solid(clRed);
+  if (!shownAlready) {
+    if (interpreter.Diagram) ui_.SetActiveBlock(*interpreter.Diagram, &block);
+    block.SetBrush(TBrush::Solid(clRed));
+  }
+  if (&block != shown_) {
+    shown_ = &block;
+    if (observer_) observer_->ActiveBlockChanged(interpreter, &block);
+  }
   ui_.ScrollIntoView(TRect{block.Left, block.Top, block.Width, block.Height});
   const auto line = static_cast<std::size_t>(interpreter.Line);
   if (!block.Code.empty() && line >= 1 && line <= block.Code.size()) {
@@ -287,11 +299,11 @@ void TSimulationEngine::StopSimulation(std::unique_ptr<TInterpreter>& interprete
     run.CurrentBlock = nullptr;
     run.BlockStatementCount = 0;
   }
+  // Told while the variables are still there, so that the grid can keep them.
+  if (observer_) observer_->RunEnded(run);
   // The variables are freed even after a critical fault: they are plain values owned by the
   // context, so freeing them cannot be disturbed by whatever went wrong in the interpretation.
   run.ClearVariables();
-  ui_.SetSheetEnabled(true);
-  ui_.UnlockEditing();
   if (run.SavedActiveBlock && run.Diagram) ui_.SetActiveBlock(*run.Diagram, run.SavedActiveBlock);
   run.Token.clear();
   run.TokenMessage.clear();
@@ -300,6 +312,7 @@ void TSimulationEngine::StopSimulation(std::unique_ptr<TInterpreter>& interprete
     forwarder_.Run = nullptr;
   }
   jumpedTo_ = nullptr;
+  shown_ = nullptr;
   if (freeContext) interpreter.reset();
 }
 

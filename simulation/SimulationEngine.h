@@ -11,6 +11,7 @@ namespace zuvar {
 class Host;
 class SimulationHost;
 class TInterpreter;
+class TRunObserver;
 class TLink;
 class TNewShape;
 class TSchemat;
@@ -18,15 +19,19 @@ struct TSimulationOptions;
 
 // Runs a diagram as a program: prepares and validates a run, advances it one step at a time
 // (one code line, or the move from a finished block to the next one with the link animation)
-// and ends it. Messages and log lines go through the Host, every other effect on the user
-// interface through the SimulationHost. One engine serves every run of a front end; at most
-// one run exists at a time.
+// and ends it. Messages and log lines go through the Host, the canvas's part of a step through
+// the SimulationHost, and the events of the run (started, ended, variables changed, another
+// block executed) to the observer. One engine serves every run of a front end; at most one run
+// exists at a time.
 class TSimulationEngine {
  public:
   TSimulationEngine(Host& host, SimulationHost& ui, const TSimulationOptions& options);
   ~TSimulationEngine();
   TSimulationEngine(const TSimulationEngine&) = delete;
   TSimulationEngine& operator=(const TSimulationEngine&) = delete;
+
+  // The one observer told of every event of a run (none: nobody is told).
+  void SetObserver(TRunObserver* observer) { observer_ = observer; }
 
   // Starts a run on the diagram (null: no diagram open). Leaves StartError 0 when the run may
   // proceed, else 1, 2 or 3 after reporting why; the caller then ends the run at once.
@@ -39,7 +44,7 @@ class TSimulationEngine {
   int Step(TInterpreter& interpreter);
   // The animation of a link being passed: three blinks, then the travelling ball.
   void AnimateLink(TInterpreter& interpreter, TLink* link);
-  // Ends a run and gives the user interface back; frees the context when asked.
+  // Ends a run and gives the diagram back; frees the context when asked.
   void StopSimulation(std::unique_ptr<TInterpreter>& interpreter, bool freeContext);
 
   // True while a step is in progress.
@@ -48,12 +53,12 @@ class TSimulationEngine {
  private:
   class VariablesForwarder : public TVariablesListener {
    public:
-    explicit VariablesForwarder(SimulationHost& ui) : ui_(ui) {}
+    explicit VariablesForwarder(TRunObserver*& observer) : observer_(observer) {}
     void OnVariablesChanged() override;
     const TInterpreter* Run = nullptr;
 
    private:
-    SimulationHost& ui_;
+    TRunObserver*& observer_;
   };
   enum class TMove { Moved, Stayed, Failed };
 
@@ -73,12 +78,15 @@ class TSimulationEngine {
   Host& host_;
   SimulationHost& ui_;
   const TSimulationOptions& options_;
+  TRunObserver* observer_ = nullptr;
   VariablesForwarder forwarder_;
   // The step in progress: a nested request only interrupts the running animation.
   bool stepping_ = false;
   // The continuation block that the last move reached by jumping from its partner: it follows
   // its own exit, while one reached through a link always jumps to its partner.
   TNewShape* jumpedTo_ = nullptr;
+  // The block whose execution the observer was last told of.
+  TNewShape* shown_ = nullptr;
   std::string logLine_;
 };
 

@@ -4,31 +4,19 @@
 
 namespace zuvar {
 
-class TInterpreter;
 class TLink;
 class TNewShape;
 class TSchemat;
 
-// How a run reaches the user interface beyond messages and the log (those go through Host).
-// The desktop program implements it with the main window, the canvas and the simulation window;
-// zuvar-run and the tests implement it without any waiting. Changes of a link's pen and of a
-// block's brush are made on the model and reach a view through the document's observer, so
-// they have no calls of their own here.
+// How a step reaches the canvas beyond messages and the log (those go through Host): the
+// executing block, scrolling, and the link animation with its waits. What a run locks, shows or
+// refreshes elsewhere follows from the run's events (TRunObserver). The desktop program
+// implements it with the canvas; zuvar-run and the tests implement it without any waiting.
+// Changes of a link's pen and of a block's brush are made on the model and reach a view through
+// the document's observer, so they have no calls of their own here.
 class SimulationHost {
  public:
   virtual ~SimulationHost() = default;
-
-  // Start of a run: the source code window's editor becomes read-only; the main tool bar and
-  // the "Edycja" and "Plik" menus are disabled.
-  virtual void LockEditing() = 0;
-  // End of a run: the editor becomes editable again; the main tool bar is shown again when its
-  // view option ("Standardowy") is checked, and it and the "Edycja" and "Plik" menus are
-  // enabled.
-  virtual void UnlockEditing() = 0;
-  // The canvas's page: disabled during a run so that the diagram cannot be edited.
-  virtual void SetSheetEnabled(bool enabled) = 0;
-  // A run has started successfully: the main tool bar is hidden.
-  virtual void HideToolBar() = 0;
 
   // The canvas's SetActiveBlock: the document side (TSchemat::SetActiveBlock) plus the visual
   // steps (the previous active block's fill back from its SavedBrush, the new block's fill
@@ -38,9 +26,6 @@ class SimulationHost {
   // Scrolls the canvas so that a rectangle of the sheet (a block, the travelling ball) is in
   // view.
   virtual void ScrollIntoView(const TRect& area) = 0;
-
-  // Refills the variables grid from the run's variable list (ShowVariables).
-  virtual void ShowVariables(const TInterpreter& interpreter) = 0;
 
   // The link animation. Sleep pauses (a blink phase); BusyWait waits on the millisecond clock
   // (one pixel of the ball's travel); ProcessMessages lets the application handle pending

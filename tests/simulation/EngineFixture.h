@@ -34,7 +34,10 @@ class LinkColourRecorder : public SchematObserver {
 
 class EngineFixture : public ::testing::Test {
  protected:
-  EngineFixture() { options.RealTime = true; }
+  EngineFixture() {
+    options.RealTime = true;
+    engine.SetObserver(&ui);
+  }
 
   void Start() {
     engine.PrepareSimulation(*run, &diagram);

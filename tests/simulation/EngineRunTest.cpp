@@ -14,10 +14,10 @@ TEST_F(EngineRunTest, NoDiagramIsStartErrorOne) {
                              "LOG Brak schematu do wykonania!",
                              "[Błąd podczas uruchamiania symulacji] Brak schematu do wykonania!"}));
   EXPECT_EQ(host.logPageScrolls, 1);
-  EXPECT_EQ(ui.events, std::vector<std::string>{"lock"});
+  EXPECT_EQ(ui.events, std::vector<std::string>{"run starting"});
   EXPECT_EQ(run->BuiltinFunctions.size(), 12u);
   engine.StopSimulation(run, true);
-  EXPECT_EQ(ui.events, (std::vector<std::string>{"lock", "sheet on", "unlock"}));
+  EXPECT_EQ(ui.events, (std::vector<std::string>{"run starting", "run ended"}));
 }
 
 TEST_F(EngineRunTest, FaultyConnectionsAreStartErrorTwo) {
@@ -35,7 +35,7 @@ TEST_F(EngineRunTest, FaultyConnectionsAreStartErrorTwo) {
                              "LOG Brak połączeń wyjściowych od bloku start!",
                              "LOG Wykryto błędne połączenia bloków w schemacie!",
                              "[Informacja] Wykryto błędne połączenia bloków w schemacie!"}));
-  EXPECT_EQ(ui.events, (std::vector<std::string>{"lock", "sheet off"}));
+  EXPECT_EQ(ui.events, std::vector<std::string>{"run starting"});
 }
 
 TEST_F(EngineRunTest, EndOfRunGivesBackTheActiveBlockAndTheEditor) {
@@ -59,7 +59,8 @@ TEST_F(EngineRunTest, EndOfRunGivesBackTheActiveBlockAndTheEditor) {
   EXPECT_EQ(calc->Brush, TBrush::Solid(clLime));
   EXPECT_EQ(calc->SavedBrush, calcFill);
   EXPECT_EQ(stop->Brush, stop->SavedBrush);
-  EXPECT_EQ(ui.events, (std::vector<std::string>{"active 3", "sheet on", "unlock", "active 2"}));
+  EXPECT_EQ(ui.events, (std::vector<std::string>{"active 3", "run ended", "active 2"}));
+  EXPECT_EQ(ui.variablesAtEnd, 1u);  // told while the variables were still there
 }
 
 TEST_F(EngineRunTest, WithoutAnEarlierActiveBlockTheLastExecutedOneStaysActive) {

@@ -20,7 +20,7 @@ TEST_F(EngineStepTest, BlockWithTwoLinesTakesOneStepPerLineThenMovesOn) {
   ASSERT_EQ(run->StartError, 0);
   EXPECT_EQ(run->CurrentBlock, start);
   EXPECT_EQ(run->Line, 0);
-  EXPECT_EQ(ui.events, (std::vector<std::string>{"lock", "sheet off", "hide toolbar"}));
+  EXPECT_EQ(ui.events, (std::vector<std::string>{"run starting", "run started"}));
   host.log.clear();
   ui.events.clear();
 

@@ -7,27 +7,33 @@
 #include "simulation/ActiveBlockHighlight.h"
 #include "interpreter/Interpreter.h"
 #include "model/NewShape.h"
+#include "simulation/RunObserver.h"
 #include "simulation/SimulationHost.h"
 
 namespace zuvar::test {
 
-// A simulation host that records every effect on the user interface as a short text, never
-// waits, and can run a callback whenever the engine lets pending messages be processed (to
-// request a nested step, as a key press during an animation would).
-class RecordingSimulationHost : public SimulationHost {
+// A simulation host and run observer that records every effect on the user interface and
+// every event of a run as a short text, never waits, and can run a callback whenever the engine
+// lets pending messages be processed (to request a nested step, as a key press during an
+// animation would).
+class RecordingSimulationHost : public SimulationHost, public TRunObserver {
  public:
-  void LockEditing() override { events.push_back("lock"); }
-  void UnlockEditing() override { events.push_back("unlock"); }
-  void SetSheetEnabled(bool enabled) override {
-    events.push_back(enabled ? "sheet on" : "sheet off");
+  void RunStarting(const TInterpreter&) override { events.push_back("run starting"); }
+  void RunStarted(const TInterpreter&) override { events.push_back("run started"); }
+  void RunEnded(const TInterpreter& interpreter) override {
+    events.push_back("run ended");
+    variablesAtEnd = interpreter.VariableCount();
   }
-  void HideToolBar() override { events.push_back("hide toolbar"); }
+  void ActiveBlockChanged(const TInterpreter&, TNewShape* block) override {
+    executed.push_back(block);
+  }
+  void StateChanged(TRunState state) override { states.push_back(state); }
   void SetActiveBlock(TSchemat& diagram, TNewShape* block) override {
     events.push_back("active " + (block ? std::to_string(block->Id) : std::string("none")));
     ActiveBlockHighlight::Apply(diagram, block);
   }
   void ScrollIntoView(const TRect&) override { ++scrolls; }
-  void ShowVariables(const TInterpreter& interpreter) override {
+  void VariablesChanged(const TInterpreter& interpreter) override {
     ++variableRefreshes;
     lastVariableCount = interpreter.VariableCount();
   }
@@ -40,8 +46,12 @@ class RecordingSimulationHost : public SimulationHost {
   void ShowBall(const TRect& bounds) override { balls.push_back(bounds); }
   void RemoveBall() override { ++ballsRemoved; }
 
-  // Only the events of the lock, sheet, tool bar and active block calls.
+  // Only the events of the run's start and end and the active block calls.
   std::vector<std::string> events;
+  // The blocks that steps moved the execution to, in order.
+  std::vector<TNewShape*> executed;
+  std::vector<TRunState> states;
+  std::size_t variablesAtEnd = 0;
   std::vector<unsigned> sleeps;
   std::vector<TRect> balls;
   unsigned waited = 0;

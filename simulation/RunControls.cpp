@@ -1,0 +1,25 @@
+#include "simulation/RunControls.h"
+
+namespace zuvar {
+
+TRunControls TRunControls::For(TRunState state) {
+  //                                 Start  End    Step   RunToEnd Stop   RealTime
+  switch (state) {
+    case TRunState::Idle:
+      return TRunControls{true, false, false, false, false, true};
+    case TRunState::Ready:
+      return TRunControls{false, true, true, true, false, true};
+    case TRunState::Stepping:
+      // The step key pressed during the step's animation only cuts the animation short.
+      return TRunControls{false, false, true, false, false, false};
+    case TRunState::RunningToEnd:
+      // Between two steps the step key runs one more step; inside a step it cuts the running
+      // animation short, and so does the stop.
+      return TRunControls{false, false, true, false, true, false};
+    case TRunState::Finished:
+      return TRunControls{false, true, false, false, false, true};
+  }
+  return TRunControls{};
+}
+
+}  // namespace zuvar

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "simulation/RunState.h"
+
+namespace zuvar {
+
+// Which commands of a run are available: the simulation window's buttons and the "Symulacja"
+// menu items follow these, and the close request reads RealTime.
+struct TRunControls {
+  bool Start = false;     // "Uruchom  symulację", the menu's "Uruchom"
+  bool End = false;       // "Zakończ symulację", the menu's "Zakończ"
+  bool Step = false;      // "Następny krok - F8"
+  bool RunToEnd = false;  // "Wykonaj całość"
+  bool Stop = false;      // "Zatrzymaj symulację", the menu's "Zatrzymaj"
+  bool RealTime = false;  // "Uruchom i wykonaj symulację w czasie rzeczywistym!"
+
+  // The controls of a run in the given state.
+  static TRunControls For(TRunState state);
+
+  bool operator==(const TRunControls&) const = default;
+};
+
+}  // namespace zuvar

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "simulation/RunState.h"
+
+namespace zuvar {
+
+class TInterpreter;
+class TNewShape;
+
+// What a run tells the user interface. The engine reports the run's own events; the run
+// controller adds its state changes. Every method does nothing unless overridden, so an
+// observer takes only what it needs. A check (validation without a run) reports RunStarting,
+// RunStarted when the diagram is valid, and RunEnded, while its state stays Idle.
+class TRunObserver {
+ public:
+  virtual ~TRunObserver() = default;
+
+  // A run is being prepared: from now until RunEnded the diagram is not to be edited. Comes
+  // before the validation reports anything.
+  virtual void RunStarting(const TInterpreter& /*run*/) {}
+  // The diagram passed validation: the run may go on.
+  virtual void RunStarted(const TInterpreter& /*run*/) {}
+  // The run's variables may have changed (after a declaration or an expression statement, and
+  // when the run starts).
+  virtual void VariablesChanged(const TInterpreter& /*run*/) {}
+  // A step has moved the execution to another block.
+  virtual void ActiveBlockChanged(const TInterpreter& /*run*/, TNewShape* /*block*/) {}
+  // The run ends: its variables are still as the run left them, and right after this the
+  // diagram and the editor are given back.
+  virtual void RunEnded(const TInterpreter& /*run*/) {}
+  // The run controller moved to another state.
+  virtual void StateChanged(TRunState /*state*/) {}
+};
+
+}  // namespace zuvar

@@ -1,0 +1,198 @@
+#include "simulation/SimulationRun.h"
+
+#include <algorithm>
+
+#include "interpreter/Interpreter.h"
+#include "model/Host.h"
+#include "simulation/SimulationOptions.h"
+
+namespace zuvar {
+
+// ---- observers ------------------------------------------------------------------------------
+
+void TSimulationRun::Observers::RunStarting(const TInterpreter& run) {
+  Tell([&](TRunObserver& o) { o.RunStarting(run); });
+}
+void TSimulationRun::Observers::RunStarted(const TInterpreter& run) {
+  Tell([&](TRunObserver& o) { o.RunStarted(run); });
+}
+void TSimulationRun::Observers::VariablesChanged(const TInterpreter& run) {
+  Tell([&](TRunObserver& o) { o.VariablesChanged(run); });
+}
+void TSimulationRun::Observers::ActiveBlockChanged(const TInterpreter& run, TNewShape* block) {
+  Tell([&](TRunObserver& o) { o.ActiveBlockChanged(run, block); });
+}
+void TSimulationRun::Observers::RunEnded(const TInterpreter& run) {
+  Tell([&](TRunObserver& o) { o.RunEnded(run); });
+}
+void TSimulationRun::Observers::StateChanged(TRunState state) {
+  Tell([&](TRunObserver& o) { o.StateChanged(state); });
+}
+
+// ---- the run --------------------------------------------------------------------------------
+
+TSimulationRun::TSimulationRun(Host& host, SimulationHost& ui, TSimulationOptions& options)
+    : host_(host), options_(options), engine_(host, ui, options) {
+  engine_.SetObserver(&observers_);
+}
+
+TSimulationRun::~TSimulationRun() {
+  if (interpreter_) engine_.StopSimulation(interpreter_, true);
+}
+
+void TSimulationRun::AddObserver(TRunObserver& observer) {
+  observers_.list.push_back(&observer);
+}
+
+void TSimulationRun::RemoveObserver(TRunObserver& observer) {
+  auto& list = observers_.list;
+  list.erase(std::remove(list.begin(), list.end(), &observer), list.end());
+}
+
+void TSimulationRun::Log(const char* line) { host_.AppendLog(line); }
+
+void TSimulationRun::Inform(const char* text) {
+  host_.ShowMessage(text, "Informacja", TMsgIcon::Information, TMsgButtons::Ok);
+}
+
+void TSimulationRun::SetState(TRunState state) {
+  if (state == state_) return;
+  state_ = state;
+  observers_.StateChanged(state);
+}
+
+// A fresh context for the diagram, prepared and validated; true when it may run.
+bool TSimulationRun::Prepare(TSchemat* diagram) {
+  interpreter_ = std::make_unique<TInterpreter>(host_);
+  ++serial_;
+  stopRequested_ = false;
+  failed_ = false;
+  engine_.PrepareSimulation(*interpreter_, diagram);
+  return interpreter_->StartError == 0;
+}
+
+void TSimulationRun::Free() {
+  engine_.StopSimulation(interpreter_, true);
+  interpreter_.reset();
+  ++serial_;
+  stopRequested_ = false;
+  failed_ = false;
+  SetState(TRunState::Idle);
+}
+
+bool TSimulationRun::Start(TSchemat* diagram, TOutputLines* output) {
+  if (interpreter_) return false;
+  Log("Uruchomienie symulacji");
+  if (!Prepare(diagram)) {
+    Log("Uruchomienie symulacji anulowano");
+    Free();
+    return false;
+  }
+  interpreter_->OutputLines = output;
+  SetState(TRunState::Ready);
+  return true;
+}
+
+int TSimulationRun::StepOnce(TInterpreter& run) {
+  const int result = engine_.Step(run);
+  if (result == 0) failed_ = true;
+  return result;
+}
+
+void TSimulationRun::Step() {
+  if (!interpreter_ || !Controls().Step) return;
+  TInterpreter& run = *interpreter_;
+  if (engine_.Stepping()) {
+    engine_.Step(run);  // only cuts the running animation short
+    return;
+  }
+  // A step between two steps of a run to the end leaves that run's state as it is.
+  const TRunState resume = state_;
+  if (state_ == TRunState::Ready) SetState(TRunState::Stepping);
+  const int result = StepOnce(run);
+  if (result == 0 || run.Finished) SetState(TRunState::Finished);
+  else SetState(resume);
+}
+
+TSimulationRun::TRunEnd TSimulationRun::RunToEnd(const std::function<bool()>& keepGoing,
+                                                 const std::function<void()>& betweenSteps) {
+  if (!interpreter_ || !Controls().RunToEnd) return TRunEnd::Refused;
+  Log("Wykonanie całego algorytmu");
+  TInterpreter& run = *interpreter_;
+  const std::uint64_t serial = serial_;
+  stopRequested_ = false;
+  failed_ = false;
+  SetState(TRunState::RunningToEnd);
+  TRunEnd end = TRunEnd::Halted;
+  for (;;) {
+    if (keepGoing && !keepGoing()) break;
+    if (StepOnce(run) == 0) break;
+    if (betweenSteps) {
+      betweenSteps();
+      if (serial != serial_) return TRunEnd::Ended;
+    }
+    // A step or a stop requested meanwhile may have ended the algorithm or failed.
+    if (failed_ || state_ == TRunState::Finished) break;
+    if (stopRequested_) {
+      end = TRunEnd::Stopped;
+      break;
+    }
+    if (run.Finished) break;
+  }
+  stopRequested_ = false;
+  if (failed_) end = TRunEnd::StepFailed;
+  else if (run.Finished) end = TRunEnd::Finished;
+  SetState(failed_ || run.Finished ? TRunState::Finished : TRunState::Ready);
+  return end;
+}
+
+void TSimulationRun::Stop() {
+  if (!interpreter_ || !Controls().Stop) return;
+  Log("Zatrzymanie wykonywania algorytmu");
+  // Inside a step this only cuts the running animation short; between two steps it runs one.
+  StepOnce(*interpreter_);
+  stopRequested_ = true;
+}
+
+TSimulationRun::TRunEnd TSimulationRun::RunInRealTime(const std::function<void()>& betweenSteps) {
+  if (!interpreter_) return TRunEnd::Refused;
+  const bool remembered = options_.RealTime;
+  options_.RealTime = true;
+  const TRunEnd end = RunToEnd({}, betweenSteps);
+  if (interpreter_ && state_ == TRunState::Finished) End();
+  options_.RealTime = remembered;
+  return end;
+}
+
+void TSimulationRun::End() {
+  if (!interpreter_ || engine_.Stepping()) return;
+  Log("Zakończenie symulacji");
+  Free();
+}
+
+void TSimulationRun::Discard() {
+  if (!interpreter_ || engine_.Stepping()) return;
+  Free();
+}
+
+bool TSimulationRun::Check(TSchemat* diagram) {
+  if (interpreter_) {
+    Inform("Symulacja jest już uruchomiona....");
+    return false;
+  }
+  Log("Sprawdzenie połączeń bloków w schemacie");
+  if (!diagram) {
+    Log("Brak schematu do przeprowadzenia kontroli!");
+    Inform("Brak schematu do przeprowadzenia kontroli!");
+    return false;
+  }
+  const bool valid = Prepare(diagram);
+  if (valid) {
+    Log("Schemat blokowy wydaje się być poprawnie zaprojektowany!");
+    Inform("Schemat blokowy wydaje się być poprawnie zaprojektowany!");
+  }
+  Free();
+  return valid;
+}
+
+}  // namespace zuvar
