@@ -89,12 +89,6 @@ void TSimulationCommands::SetWindowVisible(bool visible) {
   if (form_ != nullptr) form_->setVisible(visible);
 }
 
-void TSimulationCommands::PlaceWindow(const QRect& main, int outputAndSplitter) {
-  if (form_ == nullptr) return;
-  const QRect own = form_->frameGeometry();
-  form_->move(main.left() + 25, main.bottom() - outputAndSplitter - own.height() - 25);
-}
-
 void TSimulationCommands::Zakocz1Click() {
   if (form_ == nullptr) End();
   else if (run_ && form_->SpeedButton7->isEnabled()) form_->SpeedButton7Click();

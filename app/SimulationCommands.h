@@ -53,8 +53,6 @@ class TSimulationCommands : public QObject {
 
   bool WindowVisible() const;
   void SetWindowVisible(bool visible);
-  // Places the simulation window at the main window's lower left, above the output panel.
-  void PlaceWindow(const QRect& main, int outputAndSplitter);
 
  private:
   bool Prepare();
