@@ -29,7 +29,9 @@ int TLogListBox::RowCount() const { return model_.rowCount(); }
 
 int TLogListBox::TopRow() const { return verticalScrollBar()->value(); }
 
-int TLogListBox::VisibleRows() const { return std::max(1, viewport()->height() / ItemHeight); }
+int TLogListBox::RowHeight() const { return std::max(ItemHeight, fontMetrics().height()); }
+
+int TLogListBox::VisibleRows() const { return std::max(1, viewport()->height() / RowHeight()); }
 
 void TLogListBox::SetCurrentRow(int row) {
   const int rows = RowCount();
@@ -68,8 +70,9 @@ void TLogListBox::paintEvent(QPaintEvent*) {
   const int top = TopRow();
   const int last = std::min(RowCount() - 1, top + VisibleRows());
   const int width = viewport()->width();
+  const int height = RowHeight();
   for (int row = top; row <= last; ++row) {
-    const QRect rect(0, (row - top) * ItemHeight, width, ItemHeight);
+    const QRect rect(0, (row - top) * height, width, height);
     const bool selected = row == current_;
     if (selected) painter.fillRect(rect, palette().brush(QPalette::Highlight));
     painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
@@ -85,8 +88,17 @@ void TLogListBox::resizeEvent(QResizeEvent* event) {
 
 void TLogListBox::scrollContentsBy(int, int) { viewport()->update(); }
 
+// Another font may need other row heights, and so another number of rows in sight.
+void TLogListBox::changeEvent(QEvent* event) {
+  QAbstractScrollArea::changeEvent(event);
+  if (event->type() == QEvent::FontChange) {
+    UpdateScrollRange();
+    viewport()->update();
+  }
+}
+
 void TLogListBox::mousePressEvent(QMouseEvent* event) {
-  const int row = TopRow() + static_cast<int>(event->position().y()) / ItemHeight;
+  const int row = TopRow() + static_cast<int>(event->position().y()) / RowHeight();
   if (row < RowCount()) SetCurrentRow(row);
 }
 

@@ -14,6 +14,8 @@ class TLogListModel;
 class TLogListBox : public QAbstractScrollArea {
   Q_OBJECT
  public:
+  // The row height at design; a font taller than that gets rows of its own height, so that no
+  // descender is cut off.
   static constexpr int ItemHeight = 13;
 
   explicit TLogListBox(TLogListModel& model, QWidget* parent = nullptr);
@@ -25,6 +27,7 @@ class TLogListBox : public QAbstractScrollArea {
   void SetCurrentRow(int row);
   // The first row in sight and how many rows fit wholly into the view.
   int TopRow() const;
+  int RowHeight() const;
   int VisibleRows() const;
   void scrollToBottom();
 
@@ -34,6 +37,7 @@ class TLogListBox : public QAbstractScrollArea {
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void RowsChanged();

@@ -30,6 +30,9 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
   QAction* action = menu->addAction(caption);
   action->setObjectName(QString::fromLatin1(name));
   action->setShortcut(shortcut);
+  // The tool windows are windows of their own: the program's keys act whichever is active. A
+  // widget that takes a key itself (the source editor's Del, Ctrl+A, Ctrl+X) still gets it.
+  action->setShortcutContext(Qt::ApplicationShortcut);
   return action;
 }
 

@@ -24,6 +24,8 @@
 #include "app/SimulationCommands.h"
 #include "app/SimulationWindow.h"
 #include "app/SourceWindow.h"
+#include "app/ToolWindowPlacement.h"
+#include "app/ToolWindowPlacer.h"
 #include "app/ZuvarApp.h"
 
 namespace zuvar {
@@ -39,6 +41,7 @@ TZUVAR::TZUVAR(TZuvarApp& app) : app_(app) {
   project_ = std::make_unique<TProjectCommands>(*this);
   simulation_ = std::make_unique<TSimulationCommands>(*this);
   sheet_ = std::make_unique<TSheetCommands>(*this);
+  placer_ = std::make_unique<TToolWindowPlacer>(*this);
   ConnectCommands();
 }
 
@@ -174,12 +177,19 @@ void TZUVAR::ConnectSheetCommands() {
           &TSheetCommands::Dopasujautomatycznie1Click);
 }
 
-// A hidden item's shortcut still acts; the menu item only shows the key. Qt disables hidden
-// actions, so the key reaches the command directly, and the command checks its own state.
+// A hidden item's shortcut still acts, but Qt disables a hidden action and its key. A stand-in key
+// takes over exactly while its item is hidden, so that a key never has two owners at a time (Qt
+// then would run neither); the command checks its own state.
 void TZUVAR::KeepShortcutWhenHidden(QAction* action) {
   if (action->shortcut().isEmpty()) return;
   auto* shortcut = new QShortcut(action->shortcut(), this);
-  action->setShortcutContext(Qt::WidgetShortcut);
+  shortcut->setContext(Qt::ApplicationShortcut);
+  const auto follow = [action, shortcut] {
+    shortcut->setKey(action->shortcut());
+    shortcut->setEnabled(!action->isVisible());
+  };
+  follow();
+  connect(action, &QAction::changed, shortcut, follow);
   connect(shortcut, &QShortcut::activated, action, [action] { emit action->triggered(false); });
 }
 
@@ -226,7 +236,7 @@ void TZUVAR::DestroyCanvas() {
 void TZUVAR::ApplyDiagramState(bool hasDiagram) {
   for (QMenu* menu : Menu.DiagramMenus()) menu->menuAction()->setEnabled(hasDiagram);
   for (QAction* action : Menu.DiagramItems()) action->setEnabled(hasDiagram);
-  SetSourceEditorEnabled(hasDiagram);
+  if (TForm2* source = app_.SourceWindow()) source->SetEditorEnabled(hasDiagram);
 }
 
 // ---- menus opening --------------------------------------------------------------------------
@@ -316,14 +326,20 @@ void TZUVAR::FirstPaintSteps() {
   if (!StartFile.isEmpty()) project_->OpenProject(StartFile);
 }
 
+// The tool windows open in the corners of the main window, on its screen. The output panel and
+// its splitter count with the height they have now.
 void TZUVAR::PlaceToolWindows() {
+  namespace Place = ToolWindowPlacement;
   const QRect main = frameGeometry();
-  const int outputAndSplitter = Frame1->height() + Splitter2->handleWidth();
-  simulation_->PlaceWindow(main, outputAndSplitter);
-  if (TForm5* log = app_.LogWindow()) {
-    const QRect own = log->frameGeometry();
-    log->move(main.left() + main.width() - own.width() - 25, main.top() + 25);
-  }
+  const int below = Frame1->height() + Splitter2->handleWidth();
+  if (TForm2* source = app_.SourceWindow())
+    placer_->Place(*source,
+                   [main, below](QSize own) { return Place::SourceWindow(main, own, below); });
+  if (TForm3* simulation = app_.SimulationWindow())
+    placer_->Place(*simulation,
+                   [main, below](QSize own) { return Place::SimulationWindow(main, own, below); });
+  if (TForm5* log = app_.LogWindow())
+    placer_->Place(*log, [main](QSize own) { return Place::LogWindow(main, own); });
 }
 
 void TZUVAR::closeEvent(QCloseEvent* event) {
@@ -357,11 +373,19 @@ bool TZUVAR::RefreshLinksWhileMoving() const { return app_.Options.RefreshLinksW
 
 void TZUVAR::ShowSourceWindow() {
   Menu.Kodrdowy1->setChecked(true);
-  if (TForm2* source = app_.SourceWindow()) source->show();
+  if (TForm2* source = app_.SourceWindow()) {
+    source->show();
+    source->TakeKeyboardLater();
+  }
 }
 
+// A block made active takes the keyboard into the editor, even when its code is the code the
+// editor already shows.
 void TZUVAR::SetSourceEditorEnabled(bool enabled) {
-  if (TForm2* source = app_.SourceWindow()) source->SetEditorEnabled(enabled);
+  TForm2* source = app_.SourceWindow();
+  if (source == nullptr) return;
+  source->SetEditorEnabled(enabled);
+  if (enabled) source->TakeKeyboardLater();
 }
 
 }  // namespace zuvar

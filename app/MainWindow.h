@@ -15,6 +15,7 @@ class TProjectCommands;
 class TSchematView;
 class TSheetCommands;
 class TSimulationCommands;
+class TToolWindowPlacer;
 class TZuvarApp;
 
 // The main window: menus, tool bar, the area of the diagram canvas and, docked below it behind
@@ -102,6 +103,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   std::unique_ptr<TProjectCommands> project_;
   std::unique_ptr<TSimulationCommands> simulation_;
   std::unique_ptr<TSheetCommands> sheet_;
+  std::unique_ptr<TToolWindowPlacer> placer_;
 };
 
 }  // namespace zuvar

@@ -6,15 +6,19 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTextCursor>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
+
+#include "app/ToolWindowPlacement.h"
 
 namespace zuvar {
 
@@ -44,6 +48,13 @@ TFrame1::TFrame1(QWidget* parent) : QFrame(parent) {
   Memo1->setFont(font);
   Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { background: black; color: yellow; }"));
   layout_->addWidget(Memo1);
+  dropZone_ = new QLabel(QStringLiteral("Przeciągnij tutaj okno standardowego wyjścia"), this);
+  dropZone_->setObjectName(QStringLiteral("DropZone"));
+  dropZone_->setAlignment(Qt::AlignCenter);
+  dropZone_->setFrameShape(QFrame::Box);
+  dropZone_->setMinimumHeight(24);
+  dropZone_->hide();
+  layout_->addWidget(dropZone_);
   Memo1->installEventFilter(this);
   Memo1->viewport()->installEventFilter(this);
   lines_.SetListener(this);
@@ -111,9 +122,10 @@ void TFrame1::DockMemo() {
   if (MemoFloating()) {
     const bool shown = !Memo1->isHidden();
     Memo1->setParent(this, Qt::Widget);
-    layout_->addWidget(Memo1);
+    layout_->insertWidget(0, Memo1);
     Memo1->setVisible(shown);
   }
+  dropZone_->hide();
   setMaximumHeight(QWIDGETSIZE_MAX);
   if (dockedHeight_ > 0) {
     ResizeInSplitter(dockedHeight_ > 1 ? dockedHeight_ : kDesignHeight);
@@ -125,18 +137,40 @@ void TFrame1::FloatMemo(const QPoint& topLeft) {
   if (!MemoFloating()) {
     dockedHeight_ = std::max(1, height());
     const bool shown = !Memo1->isHidden();
-    const QSize size = Memo1->size().expandedTo(Memo1->minimumSizeHint());
+    const QSize size = FloatingSize();
     layout_->removeWidget(Memo1);
     // Still a child of the panel, which owns it; as a tool window it stays above the main window.
     Memo1->setParent(this, Qt::Tool);
     Memo1->resize(size);
     Memo1->setVisible(shown);
+    dropZone_->show();
     FitToContent();
   }
-  Memo1->move(topLeft);
+  Memo1->move(OnScreen(topLeft, Memo1->size()));
+}
+
+// Docked, the memo is as wide as the main window; floating, it takes at most half the screen's
+// width and height.
+QSize TFrame1::FloatingSize() const {
+  const QRect area = screen()->availableGeometry();
+  const QSize docked = Memo1->size().expandedTo(QSize(Memo1->width(), kDesignHeight));
+  return docked.boundedTo(area.size() / 2).expandedTo(Memo1->minimumSizeHint());
+}
+
+// The floating memo's frame is taken to be that of the main window until the window manager has
+// framed it.
+QPoint TFrame1::OnScreen(const QPoint& topLeft, const QSize& size) const {
+  const QWidget* reference = Memo1->isVisible() && Memo1->frameGeometry() != Memo1->geometry()
+                                 ? static_cast<const QWidget*>(Memo1)
+                                 : window();
+  const QMargins border =
+      ToolWindowPlacement::Border(reference->geometry(), reference->frameGeometry());
+  const QRect area = screen()->availableGeometry();
+  return ToolWindowPlacement::KeepInside(topLeft, size.grownBy(border), area);
 }
 
 void TFrame1::FitToContent() {
+  layout_->invalidate();
   const int content = layout_->count() > 0 ? layout_->sizeHint().height() : 0;
   const int fitted = std::max(minimumHeight(), content);
   setMaximumHeight(fitted);

@@ -7,6 +7,7 @@
 
 #include "model/OutputLines.h"
 
+class QLabel;
 class QMimeData;
 class QPlainTextEdit;
 class QVBoxLayout;
@@ -20,6 +21,8 @@ namespace zuvar {
 // button starts a dock drag; dropped on the panel it docks and fills it, dropped anywhere else
 // it floats as a tool window above the main window, still owned by the panel and still fed by
 // the same lines. A double click on the floating memo, or closing its window, docks it back.
+// While the memo floats the panel keeps a strip at the bottom of the main window that says where
+// to drop it.
 class TFrame1 : public QFrame, private TOutputLines::Listener {
   Q_OBJECT
  public:
@@ -44,9 +47,12 @@ class TFrame1 : public QFrame, private TOutputLines::Listener {
   // stops sizing itself to its content.
   void DockMemo();
   // The memo's drag ended outside the panel: it becomes a tool window with its top-left corner
-  // at the given screen point, and the panel sizes itself to what is left in it.
+  // at the given screen point, as far as it fits on the screen, and the panel sizes itself to
+  // what is left in it, the drop strip.
   void FloatMemo(const QPoint& topLeft);
   bool MemoFloating() const;
+  // The strip shown in the panel while the memo floats.
+  QLabel* DropZone() const { return dropZone_; }
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -67,6 +73,8 @@ class TFrame1 : public QFrame, private TOutputLines::Listener {
   void FinishMemoDrag(bool docked, const QPoint& topLeft);
   void DockMemoLater();
   void FitToContent();
+  QSize FloatingSize() const;
+  QPoint OnScreen(const QPoint& topLeft, const QSize& size) const;
   void ResizeInSplitter(int height);
 
   TOutputLines lines_;
@@ -74,6 +82,7 @@ class TFrame1 : public QFrame, private TOutputLines::Listener {
   QString pending_;
   bool flushPending_ = false;
   QVBoxLayout* layout_ = nullptr;
+  QLabel* dropZone_ = nullptr;
   // Where the left button went down on the memo, in the memo's coordinates; the drag starts
   // once the mouse has moved far enough from it.
   QPoint pressPos_;

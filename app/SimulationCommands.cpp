@@ -35,12 +35,6 @@ void TSimulationCommands::SetWindowVisible(bool visible) {
   if (form_ != nullptr) form_->setVisible(visible);
 }
 
-void TSimulationCommands::PlaceWindow(const QRect& main, int outputAndSplitter) {
-  if (form_ == nullptr) return;
-  const QRect own = form_->frameGeometry();
-  form_->move(main.left() + 25, main.bottom() - outputAndSplitter - own.height() - 25);
-}
-
 void TSimulationCommands::FocusWindow() {
   if (form_ != nullptr) form_->Focus();
 }

@@ -52,8 +52,6 @@ class TSimulationCommands : public QObject, public TRunObserver {
 
   bool WindowVisible() const;
   void SetWindowVisible(bool visible);
-  // Places the simulation window at the main window's lower left, above the output panel.
-  void PlaceWindow(const QRect& main, int outputAndSplitter);
 
   // One displayed frame: the run to the end lets the windows work this often.
   static constexpr int kFrameMilliseconds = 16;

@@ -1,9 +1,11 @@
 #include "app/SourceWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <utility>
 
 #include "app/MainWindow.h"
 #include "editor/SchematView.h"
@@ -68,8 +70,22 @@ void TForm2::ActiveBlockChanged() {
       [this] {
         reloadPending_ = false;
         if (isVisible()) Reload();
+        if (std::exchange(keyboardPending_, false)) TakeKeyboard();
       },
       Qt::QueuedConnection);
+}
+
+void TForm2::TakeKeyboardLater() {
+  keyboardPending_ = true;
+  ActiveBlockChanged();
+}
+
+// A modal dialog keeps the keyboard: the activation waits for the next active block.
+void TForm2::TakeKeyboard() {
+  if (!isVisible() || !RichEdit1->isEnabled() || RichEdit1->isReadOnly()) return;
+  if (QApplication::activeModalWidget() != nullptr) return;
+  activateWindow();
+  RichEdit1->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm2::SetReadOnly(bool readOnly) { RichEdit1->setReadOnly(readOnly); }
@@ -87,7 +103,6 @@ void TForm2::Reload() {
   loading_ = false;
   // Loading a block's code is no modification of the diagram.
   if (canvas != nullptr) canvas->Document().Saved = saved;
-  if (RichEdit1->isEnabled() && isVisible()) RichEdit1->setFocus();
 }
 
 void TForm2::TextChanged() {

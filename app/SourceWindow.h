@@ -28,6 +28,9 @@ class TForm2 : public QWidget {
   void SetEditorEnabled(bool enabled);
   // The active block changed: the editor shows the lines the diagram put in Lines().
   void ActiveBlockChanged();
+  // Once the editor shows the active block's code, the window, when shown, becomes the active
+  // window with the keyboard in its editor, unless the editor may not be typed into.
+  void TakeKeyboardLater();
   // A run makes the editor read-only while it exists.
   void SetReadOnly(bool readOnly);
 
@@ -38,6 +41,7 @@ class TForm2 : public QWidget {
 
  private:
   void Reload();
+  void TakeKeyboard();
   void TextChanged();
   void CopyIntoActiveBlock();
   bool EditorWheel(const QPoint& globalPos, int delta);
@@ -48,6 +52,7 @@ class TForm2 : public QWidget {
   // The editor is being filled by the program, not typed into.
   bool loading_ = false;
   bool reloadPending_ = false;
+  bool keyboardPending_ = false;
 };
 
 }  // namespace zuvar

@@ -20,6 +20,7 @@ class LogWindowTest : public QObject {
   void LoadReplacesAndSavesBackWithoutAsking();
   void AMillionLinesKeepTheLastInSightAndTheKeysWork();
   void SaveOnAFullDiskKeepsTheOldLog();
+  void RowsAreTallEnoughForTheirDescenders();
 };
 
 void LogWindowTest::ListFollowsTheLinesAndScrollsToTheLast() {
@@ -153,6 +154,58 @@ void LogWindowTest::SaveOnAFullDiskKeepsTheOldLog() {
   QCOMPARE(dialogs.messages.size(), size_t(2));
   QCOMPARE(dialogs.messages.back().text, QStringLiteral("Błąd zapisu do pliku \"%1\".").arg(name));
   QCOMPARE(dialogs.messages.back().caption, QStringLiteral("ZUVAR 32 Pro"));
+}
+
+namespace {
+// Rows of the image, between two heights, that hold a pixel other than the background.
+int InkedRows(const QImage& image, int from, int to, QColor background) {
+  int inked = 0;
+  for (int y = from; y < to && y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y) != background) {
+        ++inked;
+        break;
+      }
+  return inked;
+}
+}  // namespace
+
+void LogWindowTest::RowsAreTallEnoughForTheirDescenders() {
+  FakeDialogs dialogs;
+  TLogLines lines;
+  TForm5 window(lines, dialogs);
+  TLogListBox& list = *window.ListBox1;
+  QFont font = list.font();
+  font.setPixelSize(9);
+  list.setFont(font);
+  QVERIFY(list.fontMetrics().height() <= TLogListBox::ItemHeight);
+  QCOMPARE(list.RowHeight(), TLogListBox::ItemHeight);
+
+  // A font taller than the design's rows: "_" and "g" hang below the baseline and must show.
+  font.setPixelSize(22);
+  list.setFont(font);
+  const QFontMetrics metrics = list.fontMetrics();
+  QVERIFY(metrics.height() > TLogListBox::ItemHeight);
+  QCOMPARE(list.RowHeight(), metrics.height());
+  lines.Append("____");
+  lines.Append("gggg");
+  window.resize(356, 141);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QCoreApplication::processEvents();
+  QCOMPARE(list.RowCount(), 2);
+  QCOMPARE(list.TopRow(), 0);
+  QCOMPARE(list.VisibleRows(), list.viewport()->height() / metrics.height());
+  const QImage image = list.viewport()->grab().toImage();
+  const QColor background = list.viewport()->palette().color(QPalette::Base);
+  // The underscores lie wholly below the baseline of the first row, inside that row.
+  const int baseline = metrics.ascent();  // the rows are as tall as the font
+  QVERIFY(InkedRows(image, baseline - 1, list.RowHeight(), background) > 0);
+  // The tails of the "g"s are drawn too: ink below the second row's baseline.
+  QVERIFY(InkedRows(image, list.RowHeight() + baseline + 1, 2 * list.RowHeight(), background) > 0);
+  // A click on the second row selects it.
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(10, list.RowHeight() + 2));
+  QCOMPARE(list.CurrentRow(), 1);
 }
 
 QTEST_MAIN(LogWindowTest)

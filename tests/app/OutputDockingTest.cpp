@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QLabel>
 #include <QDragMoveEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSplitter>
 #include <QWheelEvent>
 #include <QtTest>
@@ -46,6 +48,7 @@ class OutputDockingTest : public QObject {
   void FloatingMemoKeepsShowingTheOutput();
   void DragOfTheMemoThatEndsOutsideFloatsIt();
   void FloatingMemoReturnsWhenItsWindowClosesOrOnDoubleClick();
+  void FloatingMemoFitsTheScreenAndLeavesADropStrip();
 };
 
 void OutputDockingTest::FloatingShrinksThePanelAndDockingFillsItAgain() {
@@ -61,12 +64,14 @@ void OutputDockingTest::FloatingShrinksThePanelAndDockingFillsItAgain() {
   QVERIFY(panel->MemoFloating() && memo->windowFlags().testFlag(Qt::Tool));
   QCOMPARE(memo->parentWidget(), panel);  // the panel still owns it
   QVERIFY(memo->isVisible() && memo->height() >= 82);
-  // The empty panel shrank and the canvas got the space.
-  QCOMPARE(f.Window()->OutputHeight(), 1);
-  QCOMPARE(CanvasAreaHeight(f), canvasDocked + 81);
-  // The run's height request does not blow the empty panel up again.
+  // The panel shrank to its drop strip and the canvas got the rest.
+  const int strip = f.Window()->OutputHeight();
+  QVERIFY(strip >= 20 && strip < 82);
+  QCOMPARE(strip, panel->DropZone()->height());
+  QCOMPARE(CanvasAreaHeight(f), canvasDocked + 82 - strip);
+  // The run's height request does not blow the panel up again.
   f.Window()->SetOutputHeight(82);
-  QCOMPARE(f.Window()->OutputHeight(), 1);
+  QCOMPARE(f.Window()->OutputHeight(), strip);
 
   panel->DockMemo();
   QCoreApplication::processEvents();
@@ -75,6 +80,7 @@ void OutputDockingTest::FloatingShrinksThePanelAndDockingFillsItAgain() {
   QCOMPARE(f.Window()->OutputHeight(), 82);
   QCOMPARE(CanvasAreaHeight(f), canvasDocked);
   QCOMPARE(memo->geometry(), panel->rect());
+  QVERIFY(!panel->DropZone()->isVisible());
   // Docked, the panel is sized by its splitter again, and the memo follows it.
   f.Window()->SetOutputHeight(150);
   QCoreApplication::processEvents();
@@ -136,7 +142,7 @@ void OutputDockingTest::FloatingMemoKeepsShowingTheOutput() {
   f.Menu().Uruchomiwykonajwczasierzeczywistym1->trigger();
   QVERIFY(!f.Window()->Simulation().Exists());
   QVERIFY(panel->MemoFloating() && panel->Memo1->isVisible());
-  QCOMPARE(f.Window()->OutputHeight(), 1);
+  QCOMPARE(f.Window()->OutputHeight(), panel->DropZone()->height());
   QCOMPARE(panel->Memo1->toPlainText(), QStringLiteral("42"));
   // Hiding the output hides the floating memo too; showing it brings it back.
   f.Window()->SetOutputVisible(false);
@@ -166,7 +172,7 @@ void OutputDockingTest::DragOfTheMemoThatEndsOutsideFloatsIt() {
   SendMouse(viewport, QEvent::MouseMove, QPoint(10 + QApplication::startDragDistance() + 5, 40),
             Qt::LeftButton);
   QTRY_VERIFY(panel->MemoFloating());
-  QCOMPARE(f.Window()->OutputHeight(), 1);
+  QCOMPARE(f.Window()->OutputHeight(), panel->DropZone()->height());
 }
 
 void OutputDockingTest::FloatingMemoReturnsWhenItsWindowClosesOrOnDoubleClick() {
@@ -184,6 +190,46 @@ void OutputDockingTest::FloatingMemoReturnsWhenItsWindowClosesOrOnDoubleClick() 
   QWidget* viewport = panel->Memo1->viewport();
   SendMouse(viewport, QEvent::MouseButtonDblClick, QPoint(10, 10), Qt::LeftButton);
   QTRY_VERIFY(!panel->MemoFloating());
+  QCOMPARE(f.Window()->OutputHeight(), 82);
+}
+
+void OutputDockingTest::FloatingMemoFitsTheScreenAndLeavesADropStrip() {
+  AppFixture f;
+  ShowOutput(f);
+  TFrame1* panel = f.Window()->Frame1;
+  QPlainTextEdit* memo = panel->Memo1;
+  const QRect screen = f.Window()->screen()->availableGeometry();
+  QCOMPARE(memo->width(), f.Window()->width());  // docked, as wide as the window
+  // Dropped near the bottom right corner of the screen, the memo stays wholly on it.
+  panel->FloatMemo(screen.bottomRight() - QPoint(20, 10));
+  QCoreApplication::processEvents();
+  QVERIFY(memo->isVisible());
+  const QRect floating = memo->frameGeometry();
+  QVERIFY(screen.contains(floating));
+  QVERIFY(memo->width() <= screen.width() / 2);
+  QVERIFY(memo->height() >= 82 && memo->height() <= screen.height() / 2);
+  // Dropped far outside, it comes back onto the screen.
+  panel->FloatMemo(QPoint(-5000, -5000));
+  QCOMPARE(memo->frameGeometry().topLeft(), screen.topLeft());
+
+  // The panel keeps a strip across the bottom of the main window to drop the memo on.
+  QLabel* strip = panel->DropZone();
+  QVERIFY(panel->isVisible() && strip->isVisible());
+  QVERIFY(strip->height() >= 20);
+  QCOMPARE(strip->text(), QStringLiteral("Przeciągnij tutaj okno standardowego wyjścia"));
+  const QRect window(f.Window()->mapToGlobal(QPoint(0, 0)), f.Window()->size());
+  const QRect zone(strip->mapToGlobal(QPoint(0, 0)), strip->size());
+  QCOMPARE(zone.bottom(), window.bottom());
+  QCOMPARE(zone.width(), window.width());
+  // The strip is the panel's: a drop there lands on the panel.
+  QCOMPARE(f.Window()->childAt(f.Window()->mapFromGlobal(zone.center()))->window(), f.Window());
+  QWidget* target = f.Window()->childAt(f.Window()->mapFromGlobal(zone.center()));
+  while (target != nullptr && !target->acceptDrops()) target = target->parentWidget();
+  QCOMPARE(target, panel);
+
+  panel->DockMemo();
+  QCoreApplication::processEvents();
+  QVERIFY(!strip->isVisible());
   QCOMPARE(f.Window()->OutputHeight(), 82);
 }
 
