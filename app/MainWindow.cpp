@@ -20,6 +20,7 @@
 #include "editor/BlockFont.h"
 #include "app/Dialogs.h"
 #include "app/LogWindow.h"
+#include "model/Schemat.h"
 #include "app/OutputPanel.h"
 #include "app/ProjectCommands.h"
 #include "editor/SchematView.h"
@@ -48,6 +49,7 @@ TZUVAR::~TZUVAR() {
   // A run refers to the diagram, so it ends before the canvas goes.
   simulation_->End();
   canvas_.reset();
+  document_.reset();
 }
 
 void TZUVAR::BuildCentralArea() {
@@ -207,18 +209,29 @@ void TZUVAR::Zaznaczwszystkieelementy1Click() {
 
 TSchematView& TZUVAR::CreateCanvas() {
   DestroyCanvas();
-  canvas_ = std::make_unique<TSchematView>(*this, canvasArea_);
+  ClearLogForNewDiagram();
+  return ShowDocument(std::make_unique<TSchemat>());
+}
+
+TSchematView& TZUVAR::ShowDocument(std::unique_ptr<TSchemat> document) {
+  DestroyCanvas();
+  document_ = std::move(document);
+  canvas_ = std::make_unique<TSchematView>(*this, *document_, canvasArea_);
   canvasArea_->layout()->addWidget(canvas_.get());
   canvas_->show();
   ApplyDiagramState(true);
   if (TForm2* source = app_.SourceWindow()) source->CanvasCreated();
-  if (app_.Options.ClearLogOnNewDiagram) app_.Log.Clear();
   return *canvas_;
+}
+
+void TZUVAR::ClearLogForNewDiagram() {
+  if (app_.Options.ClearLogOnNewDiagram) app_.Log.Clear();
 }
 
 void TZUVAR::DestroyCanvas() {
   if (canvas_ == nullptr) return;
   canvas_.reset();
+  document_.reset();
   ApplyDiagramState(false);
   if (TForm2* source = app_.SourceWindow()) source->CanvasDestroyed();
 }

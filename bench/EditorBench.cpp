@@ -101,7 +101,8 @@ void EditorBench::OpenAndShow2000Blocks() {
 
 void EditorBench::DragStepOf500SelectedBlocksWithLiveLinks() {
   BenchCanvasHost host;
-  TSchematView view(host);
+  TSchemat document;
+  TSchematView view(host, document);
   view.resize(1200, 900);
   view.show();
   QVERIFY(QTest::qWaitForWindowExposed(&view));

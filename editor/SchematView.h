@@ -29,8 +29,9 @@ class TLinkMouse;
 class TSheetMouse;
 
 // The diagram canvas: a scrolling view over a scene that carries the white drawing sheet with
-// the blocks and links of the document it owns. It observes the document and updates only the
-// items of what changed; mouse input is passed to the sheet, a block, a link segment or the
+// the blocks and links of a document that its creator owns and keeps alive longer than the
+// canvas. It shows the blocks the document already has, then observes the document and updates
+// only the items of what changed; mouse input is passed to the sheet, a block, a link segment or the
 // connection grip under the pointer, which keeps the pointer until its buttons are released.
 class TSchematView : public QGraphicsView, private SchematObserver {
   Q_OBJECT
@@ -38,10 +39,10 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   static constexpr int SheetLeft = 50;
   static constexpr int SheetTop = 30;
 
-  TSchematView(TCanvasHost& host, QWidget* parent = nullptr);
+  TSchematView(TCanvasHost& host, TSchemat& document, QWidget* parent = nullptr);
   ~TSchematView() override;
 
-  TSchemat& Document() { return *document_; }
+  TSchemat& Document() { return document_; }
   TCanvasHost& Host() { return host_; }
 
   // The visual fields of the canvas.
@@ -146,6 +147,7 @@ class TSchematView : public QGraphicsView, private SchematObserver {
 
   const TBlockParts* PartsOf(const TNewShape* block) const;
   void BuildScene();
+  void ShowExistingBlocks();
   QGraphicsSimpleTextItem* MakeLetter(const char* text, TColor color);
   THit HitAt(const QPointF& viewportPos) const;
   QPoint SheetPoint(const QPointF& viewportPos) const;
@@ -156,6 +158,8 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   qreal NextZ() { return ++topZ_; }
 
   // SchematObserver
+  void SheetResized() override;
+  void TitleChanged() override;
   void BlockAdded(TNewShape& block) override;
   void BlockRemoved(TNewShape& block) override;
   void BlockMoved(TNewShape& block) override;
@@ -191,8 +195,7 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   qreal topZ_ = 1;
   bool sheetEnabled_ = true;
   QGraphicsEllipseItem* ball_ = nullptr;
-  // Declared last so that it goes first: the blocks die before the items that show them.
-  std::unique_ptr<TSchemat> document_;
+  TSchemat& document_;
 };
 
 }  // namespace zuvar

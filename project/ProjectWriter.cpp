@@ -46,7 +46,7 @@ TWriteResult TProjectWriter::Write(const std::string& fileName, TSchemat& doc) {
   }
   doc.Saved = true;
   host_.AppendLog("Zapisanie projektu " + fileName);
-  doc.Title = fileName;
+  doc.SetTitle(fileName);
   try {
     WriteDocument(*stream, doc);
     stream->Close();
