@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -31,7 +32,7 @@
 
 namespace zuvar {
 
-TZUVAR::TZUVAR(TZuvarApp& app) : app_(app) {
+TZUVAR::TZUVAR(TZuvarApp& app) : app_(app), undoStack_(std::make_unique<QUndoStack>()) {
   setObjectName(QStringLiteral("ZUVAR"));
   setWindowTitle(
       QStringLiteral("ZUVAR 32 Pro - Edytor graficzny i symulator schematów blokowych algorytmów"));
@@ -216,7 +217,7 @@ TSchematView& TZUVAR::CreateCanvas() {
 TSchematView& TZUVAR::ShowDocument(std::unique_ptr<TSchemat> document) {
   DestroyCanvas();
   document_ = std::move(document);
-  canvas_ = std::make_unique<TSchematView>(*this, *document_, canvasArea_);
+  canvas_ = std::make_unique<TSchematView>(*this, *document_, *undoStack_, canvasArea_);
   canvasArea_->layout()->addWidget(canvas_.get());
   canvas_->show();
   ApplyDiagramState(true);
@@ -230,6 +231,7 @@ void TZUVAR::ClearLogForNewDiagram() {
 
 void TZUVAR::DestroyCanvas() {
   if (canvas_ == nullptr) return;
+  undoStack_->clear();
   canvas_.reset();
   document_.reset();
   ApplyDiagramState(false);
@@ -380,6 +382,10 @@ bool TZUVAR::RefreshLinksWhileMoving() const { return app_.Options.RefreshLinksW
 void TZUVAR::ShowSourceWindow() {
   Menu.Kodrdowy1->setChecked(true);
   if (TForm2* source = app_.SourceWindow()) source->show();
+}
+
+void TZUVAR::SourceLinesChanged() {
+  if (TForm2* source = app_.SourceWindow()) source->ActiveBlockChanged();
 }
 
 void TZUVAR::SetSourceEditorEnabled(bool enabled) {

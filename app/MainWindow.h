@@ -7,6 +7,7 @@
 #include "app/MainMenu.h"
 
 class QSplitter;
+class QUndoStack;
 
 namespace zuvar {
 
@@ -41,6 +42,8 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   TSchematView* Schemat() const { return canvas_.get(); }
   // The open diagram, or null.
   TSchemat* Document() const { return document_.get(); }
+  // Every edit of the open diagram, undoable; emptied when the diagram goes.
+  QUndoStack& UndoStack() { return *undoStack_; }
   TProjectCommands& Project() { return *project_; }
   TSimulationCommands& Simulation() { return *simulation_; }
   TSheetCommands& SheetCommands() { return *sheet_; }
@@ -82,6 +85,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   bool RefreshLinksWhileMoving() const override;
   void ShowSourceWindow() override;
   void SetSourceEditorEnabled(bool enabled) override;
+  void SourceLinesChanged() override;
 
   void AppendLog(const char* line);
 
@@ -108,6 +112,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   TZuvarApp& app_;
   QWidget* canvasArea_ = nullptr;
   // The canvas is declared after the document, so that it goes first.
+  std::unique_ptr<QUndoStack> undoStack_;
   std::unique_ptr<TSchemat> document_;
   std::unique_ptr<TSchematView> canvas_;
   std::unique_ptr<TProjectCommands> project_;

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 #include <memory>
 
@@ -102,7 +103,8 @@ void EditorBench::OpenAndShow2000Blocks() {
 void EditorBench::DragStepOf500SelectedBlocksWithLiveLinks() {
   BenchCanvasHost host;
   TSchemat document;
-  TSchematView view(host, document);
+  QUndoStack stack;
+  TSchematView view(host, document, stack);
   view.resize(1200, 900);
   view.show();
   QVERIFY(QTest::qWaitForWindowExposed(&view));

@@ -13,6 +13,7 @@
 #include <QPen>
 #include <QScrollBar>
 #include <QThread>
+#include <QUndoStack>
 #include <QWheelEvent>
 
 #include "editor/BlockFont.h"
@@ -23,6 +24,7 @@
 #include "editor/LinkItem.h"
 #include "editor/LinkMouse.h"
 #include "editor/SheetMouse.h"
+#include "editor/commands/DeleteBlocksCommand.h"
 
 #include <cmath>
 
@@ -33,9 +35,10 @@ constexpr int kMarkerSize = 5;
 constexpr qreal kOverlayZ = 1e12;  // the band and the rubber line stay above everything
 }  // namespace
 
-TSchematView::TSchematView(TCanvasHost& host, TSchemat& document, QWidget* parent)
+TSchematView::TSchematView(TCanvasHost& host, TSchemat& document, QUndoStack& undoStack,
+                           QWidget* parent)
     : QGraphicsView(parent), host_(host), scene_(std::make_unique<QGraphicsScene>()),
-      document_(document) {
+      document_(document), undoStack_(undoStack) {
   setObjectName(QStringLiteral("Schemat"));
   setFrameShape(QFrame::NoFrame);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -225,16 +228,23 @@ void TSchematView::Usu2Click() {
   TNewShape* block = document_.ActiveBlock;
   if (block == nullptr) return;
   SetActiveBlock(nullptr);
-  document_.DeleteBlock(block);
+  undoStack_.push(new TDeleteBlocksCommand(*this, {block->Id}, QStringLiteral("Usunięcie bloku")));
 }
 
-void TSchematView::Usuzaznaczoneelementy1Click() {
-  Usu2Click();
-  for (TNewShape* block = document_.FirstBlock; block != nullptr;) {
-    TNewShape* next = block->Next;
-    if (IsSelected(*block)) document_.DeleteBlock(block);
-    block = next;
+void TSchematView::Usuzaznaczoneelementy1Click() { DeleteWithSelection(document_.ActiveBlock); }
+
+// The given block (the active one, or the one whose menu was used) goes first, then every
+// selected block in list order.
+void TSchematView::DeleteWithSelection(TNewShape* first) {
+  std::vector<uint32_t> ids;
+  if (first != nullptr) ids.push_back(first->Id);
+  if (document_.ActiveBlock != nullptr) SetActiveBlock(nullptr);
+  for (TNewShape* block = document_.FirstBlock; block != nullptr; block = block->Next) {
+    if (IsSelected(*block) && block != first) ids.push_back(block->Id);
   }
+  if (ids.empty()) return;
+  undoStack_.push(new TDeleteBlocksCommand(*this, std::move(ids),
+                                           QStringLiteral("Usunięcie zaznaczonych elementów")));
 }
 
 void TSchematView::Zaznaczwszystkieelementy1Click() {

@@ -18,6 +18,7 @@ class QGraphicsLineItem;
 class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 class QMenu;
+class QUndoStack;
 
 namespace zuvar {
 
@@ -39,11 +40,15 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   static constexpr int SheetLeft = 50;
   static constexpr int SheetTop = 30;
 
-  TSchematView(TCanvasHost& host, TSchemat& document, QWidget* parent = nullptr);
+  // Every edit made on the canvas goes as a command onto the undo stack, which, like the
+  // document, outlives the canvas.
+  TSchematView(TCanvasHost& host, TSchemat& document, QUndoStack& undoStack,
+               QWidget* parent = nullptr);
   ~TSchematView() override;
 
   TSchemat& Document() { return document_; }
   TCanvasHost& Host() { return host_; }
+  QUndoStack& UndoStack() { return undoStack_; }
 
   // The visual fields of the canvas.
   int32_t PressX = 0;
@@ -92,6 +97,8 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   void SelectTool(TNewShapeType tool);
   void Usu2Click();
   void Usuzaznaczoneelementy1Click();
+  // Deletes a block (none for null) and then the selected blocks, as one edit.
+  void DeleteWithSelection(TNewShape* first);
   void Zaznaczwszystkieelementy1Click();
   // Scrolls by the mouse wheel: 35 pixels per step, down for a positive count.
   void WheelScroll(int steps);
@@ -196,6 +203,7 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   bool sheetEnabled_ = true;
   QGraphicsEllipseItem* ball_ = nullptr;
   TSchemat& document_;
+  QUndoStack& undoStack_;
 };
 
 }  // namespace zuvar

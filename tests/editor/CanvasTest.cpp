@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QtTest>
+#include <QUndoStack>
 
 #include "editor/BlockItem.h"
 #include "editor/BlockPainter.h"
@@ -313,6 +314,7 @@ void CanvasTest::SheetSizeAndTitleCentring() {
 // (hidden ones hidden), then follows it; once the canvas is gone the document lives on untold.
 void CanvasTest::CanvasMadeForAFilledDocumentShowsItAndLetsItGo() {
   zuvar::test::FakeCanvasHost host;
+  QUndoStack stack;
   TSchemat doc;
   doc.SetSheetSize(700, 800);
   doc.SetTitle("plik.bin");
@@ -323,7 +325,7 @@ void CanvasTest::CanvasMadeForAFilledDocumentShowsItAndLetsItGo() {
   CanvasFixture::Connect(choice, calc, 3, 2, true);
   choice->OutLinkFalse->Hide();
   {
-    TSchematView view(host, doc);
+    TSchematView view(host, doc, stack);
     QCOMPARE(view.Sheet->rect(), QRectF(0, 0, 700, 800));
     QCOMPARE(view.TitleLabel->text(), QStringLiteral("plik.bin"));
     QVERIFY(view.ItemOf(choice) != nullptr && view.ItemOf(calc) != nullptr);
