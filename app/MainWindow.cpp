@@ -9,6 +9,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -17,6 +18,7 @@
 #include "app/Dialogs.h"
 #include "app/HelpWindow.h"
 #include "app/LogWindow.h"
+#include "model/Schemat.h"
 #include "app/OutputPanel.h"
 #include "app/ProjectCommands.h"
 #include "editor/SchematView.h"
@@ -30,7 +32,7 @@
 
 namespace zuvar {
 
-TZUVAR::TZUVAR(TZuvarApp& app) : app_(app) {
+TZUVAR::TZUVAR(TZuvarApp& app) : app_(app), undoStack_(std::make_unique<QUndoStack>()) {
   setObjectName(QStringLiteral("ZUVAR"));
   setWindowTitle(
       QStringLiteral("ZUVAR 32 Pro - Edytor graficzny i symulator schematów blokowych algorytmów"));
@@ -51,6 +53,7 @@ TZUVAR::~TZUVAR() {
   // The simulation window observes the run controller of the commands below: it goes first.
   delete findChild<TForm3*>(QString(), Qt::FindDirectChildrenOnly);
   canvas_.reset();
+  document_.reset();
 }
 
 void TZUVAR::BuildCentralArea() {
@@ -217,18 +220,30 @@ void TZUVAR::Zaznaczwszystkieelementy1Click() {
 
 TSchematView& TZUVAR::CreateCanvas() {
   DestroyCanvas();
-  canvas_ = std::make_unique<TSchematView>(*this, canvasArea_);
+  ClearLogForNewDiagram();
+  return ShowDocument(std::make_unique<TSchemat>());
+}
+
+TSchematView& TZUVAR::ShowDocument(std::unique_ptr<TSchemat> document) {
+  DestroyCanvas();
+  document_ = std::move(document);
+  canvas_ = std::make_unique<TSchematView>(*this, *document_, *undoStack_, canvasArea_);
   canvasArea_->layout()->addWidget(canvas_.get());
   canvas_->show();
   ApplyDiagramState(true);
   if (TForm2* source = app_.SourceWindow()) source->CanvasCreated();
-  if (app_.Options.ClearLogOnNewDiagram) app_.Log.Clear();
   return *canvas_;
+}
+
+void TZUVAR::ClearLogForNewDiagram() {
+  if (app_.Options.ClearLogOnNewDiagram) app_.Log.Clear();
 }
 
 void TZUVAR::DestroyCanvas() {
   if (canvas_ == nullptr) return;
+  undoStack_->clear();
   canvas_.reset();
+  document_.reset();
   ApplyDiagramState(false);
   if (TForm2* source = app_.SourceWindow()) source->CanvasDestroyed();
 }
@@ -377,6 +392,10 @@ void TZUVAR::ShowSourceWindow() {
     source->show();
     source->TakeKeyboardLater();
   }
+}
+
+void TZUVAR::SourceLinesChanged() {
+  if (TForm2* source = app_.SourceWindow()) source->ActiveBlockChanged();
 }
 
 // A block made active takes the keyboard into the editor, even when its code is the code the

@@ -7,19 +7,22 @@
 #include "app/MainMenu.h"
 
 class QSplitter;
+class QUndoStack;
 
 namespace zuvar {
 
 class TFrame1;
 class TProjectCommands;
 class TSchematView;
+class TSchemat;
 class TSheetCommands;
 class TSimulationCommands;
 class TToolWindowPlacer;
 class TZuvarApp;
 
 // The main window: menus, tool bar, the area of the diagram canvas and, docked below it behind
-// a splitter, the output panel. It owns at most one canvas and routes every command.
+// a splitter, the output panel. It owns at most one diagram document with the canvas that shows
+// it, and routes every command.
 class TZUVAR : public QMainWindow, public TCanvasHost {
   Q_OBJECT
  public:
@@ -38,13 +41,22 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
 
   TZuvarApp& App() { return app_; }
   TSchematView* Schemat() const { return canvas_.get(); }
+  // The open diagram, or null.
+  TSchemat* Document() const { return document_.get(); }
+  // Every edit of the open diagram, undoable; emptied when the diagram goes.
+  QUndoStack& UndoStack() { return *undoStack_; }
   TProjectCommands& Project() { return *project_; }
   TSimulationCommands& Simulation() { return *simulation_; }
   TSheetCommands& SheetCommands() { return *sheet_; }
 
-  // A new canvas in the canvas area, with the diagram commands enabled; the old one goes.
+  // A new empty diagram with its canvas; the log is cleared when the option asks for it.
   TSchematView& CreateCanvas();
-  // Destroys the canvas, if any, and disables the diagram commands.
+  // Makes the document the open diagram and a canvas in the canvas area for it, with the
+  // diagram commands enabled; the old diagram goes first.
+  TSchematView& ShowDocument(std::unique_ptr<TSchemat> document);
+  // A new diagram begins: the log is cleared when the option asks for it.
+  void ClearLogForNewDiagram();
+  // Destroys the canvas and its document, if any, and disables the diagram commands.
   void DestroyCanvas();
 
   // The output panel with its splitter.
@@ -74,6 +86,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   bool RefreshLinksWhileMoving() const override;
   void ShowSourceWindow() override;
   void SetSourceEditorEnabled(bool enabled) override;
+  void SourceLinesChanged() override;
 
   void AppendLog(const char* line);
 
@@ -99,6 +112,9 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
 
   TZuvarApp& app_;
   QWidget* canvasArea_ = nullptr;
+  // The canvas is declared after the document, so that it goes first.
+  std::unique_ptr<QUndoStack> undoStack_;
+  std::unique_ptr<TSchemat> document_;
   std::unique_ptr<TSchematView> canvas_;
   std::unique_ptr<TProjectCommands> project_;
   std::unique_ptr<TSimulationCommands> simulation_;

@@ -11,6 +11,7 @@
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 #include "editor/SchematView.h"
+#include "model/Schemat.h"
 #include "app/SimulationCommands.h"
 #include "app/StronaSizer.h"
 #include "app/ZuvarApp.h"
@@ -69,8 +70,10 @@ void TProjectCommands::Nowy1Click() {
 }
 
 void TProjectCommands::PrepareNewCanvas(int width, int height) {
-  TSchematView& canvas = window_.CreateCanvas();
-  canvas.SetSheetSize(width, height);
+  window_.ClearLogForNewDiagram();
+  auto document = std::make_unique<TSchemat>();
+  document->SetSheetSize(width, height);
+  window_.ShowDocument(std::move(document));
   ShowSheet();
 }
 
@@ -94,14 +97,15 @@ void TProjectCommands::OpenProject(const QString& name) {
   fileName_ = name;
   TProjectReader reader(window_.App().AppHost());
   if (reader.Open(name.toStdString()) != TReadResult::Ok) return;
-  TSchematView& canvas = window_.CreateCanvas();
-  if (reader.ReadSheetSize(canvas.Document()) != TReadResult::Ok) return;
-  TSchemat& document = canvas.Document();
-  canvas.SetSheetSize(document.SheetWidth, document.SheetHeight);
-  canvas.SetTitle(name.toStdString());
+  // The file is a project: a diagram is open from here on, whatever the rest of the file holds.
+  window_.ClearLogForNewDiagram();
+  auto document = std::make_unique<TSchemat>();
+  const TReadResult header = reader.ReadSheetSize(*document);
+  const TReadResult result = header == TReadResult::Ok ? reader.ReadBlocks(*document) : header;
+  TSchematView& canvas = window_.ShowDocument(std::move(document));
+  if (header != TReadResult::Ok) return;
   ShowSheet();
   EnableDiagramMenus();
-  const TReadResult result = reader.ReadBlocks(document);
   canvas.LayoutAll();
   if (IsLoaded(result)) window_.AskFileName = false;
 }

@@ -21,6 +21,9 @@
 #include "app/SimulationCommands.h"
 #include "app/StronaSizer.h"
 #include "app/ZuvarApp.h"
+#include "editor/commands/ResizeSheetCommand.h"
+
+#include <QUndoStack>
 
 namespace zuvar {
 
@@ -123,15 +126,14 @@ TSchematView* TSheetCommands::ResizableCanvas() const {
   return window_.Schemat();
 }
 
-bool TSheetCommands::ApplySheetChange(TSchematView& canvas, TSheetChange change) {
+bool TSheetCommands::ApplySheetChange(TSchematView& canvas, TSheetChange change,
+                                      const QString& text) {
   TSchemat& document = canvas.Document();
   change.Width = std::clamp(change.Width, 0, TSheetSizeRules::MaximumSize);
   change.Height = std::clamp(change.Height, 0, TSheetSizeRules::MaximumSize);
   const bool changed = change.ShiftX != 0 || change.ShiftY != 0 ||
                        change.Width != document.SheetWidth || change.Height != document.SheetHeight;
-  TSheetFitter::Apply(document, change);
-  canvas.SetSheetSize(change.Width, change.Height);
-  if (changed) document.Saved = false;
+  if (changed) window_.UndoStack().push(new TResizeSheetCommand(canvas, change, text));
   return changed;
 }
 
@@ -150,7 +152,8 @@ void TSheetCommands::Zmienrozmiarptna1Click() {
   const int vert = canvas->VertPosition();
   canvas->SetHorzPosition(0);
   canvas->SetVertPosition(0);
-  ApplySheetChange(*canvas, TSheetFitter::PlanByHand(document, width, height));
+  ApplySheetChange(*canvas, TSheetFitter::PlanByHand(document, width, height),
+                   QStringLiteral("Zmiana rozmiaru płótna"));
   canvas->SetHorzPosition(horz);
   canvas->SetVertPosition(vert);
 }
@@ -161,7 +164,8 @@ void TSheetCommands::Dopasujautomatycznie1Click() {
   Log(TSheetFitter::FitLogLine);
   TSchemat& document = canvas->Document();
   if (document.FirstBlock == nullptr) return;
-  ApplySheetChange(*canvas, TSheetFitter::PlanFit(document));
+  ApplySheetChange(*canvas, TSheetFitter::PlanFit(document),
+                   QStringLiteral("Dopasowanie rozmiaru płótna"));
   canvas->ScrollToHorizontalMiddle();
   canvas->CenterTitle();
 }

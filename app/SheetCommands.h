@@ -39,7 +39,7 @@ class TSheetCommands : public QObject {
   bool WriteBitmap(TSchematView& canvas, const QString& file, std::string& reason);
   void ReportExportFailure(const std::string& reason);
   // The plan applied to the document and the canvas; false when nothing changed.
-  bool ApplySheetChange(TSchematView& canvas, TSheetChange change);
+  bool ApplySheetChange(TSchematView& canvas, TSheetChange change, const QString& text);
   void Log(const std::string& line);
 
   TZUVAR& window_;

@@ -9,6 +9,9 @@
 
 #include "app/MainWindow.h"
 #include "editor/SchematView.h"
+#include "editor/commands/EditCodeCommand.h"
+
+#include <QUndoStack>
 
 namespace zuvar {
 
@@ -109,23 +112,23 @@ void TForm2::TextChanged() {
   if (loading_) return;
   TSchematView* canvas = window_.Schemat();
   if (canvas == nullptr) return;
-  canvas->Document().Saved = false;
-  CopyIntoActiveBlock();
+  CopyIntoActiveBlock(*canvas);
 }
 
-// The block's code follows the editor: caption and size change, its connections are re-routed.
-void TForm2::CopyIntoActiveBlock() {
-  TSchematView* canvas = window_.Schemat();
-  TSchemat& diagram = canvas->Document();
+// The block's code follows the editor as one edit: caption and size change, its connections
+// are re-routed. Without an active block the text only marks the diagram changed.
+void TForm2::CopyIntoActiveBlock(TSchematView& canvas) {
+  TSchemat& diagram = canvas.Document();
   lines_.clear();
   const QStringList text = RichEdit1->toPlainText().split(QLatin1Char('\n'));
   if (!(text.size() == 1 && text.front().isEmpty()))
     for (const QString& line : text) lines_.push_back(line.toStdString());
   TNewShape* block = diagram.ActiveBlock;
-  if (diagram.SourceLines == nullptr || block == nullptr) return;
-  block->Code = lines_;
-  canvas->LayoutBlock(*block);
-  diagram.RedrawLinksTouching(block);
+  if (diagram.SourceLines == nullptr || block == nullptr) {
+    diagram.Saved = false;
+    return;
+  }
+  window_.UndoStack().push(new TEditCodeCommand(canvas, block->Id, lines_));
 }
 
 void TForm2::showEvent(QShowEvent* event) {

@@ -8,6 +8,7 @@ class QPlainTextEdit;
 
 namespace zuvar {
 
+class TSchematView;
 class TZUVAR;
 
 // The source code window: the editor of the active block's code. The diagram keeps a pointer
@@ -43,7 +44,7 @@ class TForm2 : public QWidget {
   void Reload();
   void TakeKeyboard();
   void TextChanged();
-  void CopyIntoActiveBlock();
+  void CopyIntoActiveBlock(TSchematView& canvas);
   bool EditorWheel(const QPoint& globalPos, int delta);
   void SetDeleteShortcut(bool withKey);
 

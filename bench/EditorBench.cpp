@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 #include <memory>
 
@@ -101,7 +102,9 @@ void EditorBench::OpenAndShow2000Blocks() {
 
 void EditorBench::DragStepOf500SelectedBlocksWithLiveLinks() {
   BenchCanvasHost host;
-  TSchematView view(host);
+  TSchemat document;
+  QUndoStack stack;
+  TSchematView view(host, document, stack);
   view.resize(1200, 900);
   view.show();
   QVERIFY(QTest::qWaitForWindowExposed(&view));

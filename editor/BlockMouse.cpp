@@ -8,6 +8,12 @@
 
 #include "editor/CanvasHost.h"
 #include "editor/SchematView.h"
+#include "editor/commands/BreakLinksCommand.h"
+#include "editor/commands/ConnectCommand.h"
+#include "editor/commands/DeleteBlocksCommand.h"
+#include "editor/commands/MoveBlocksCommand.h"
+
+#include <QUndoStack>
 
 namespace zuvar {
 
@@ -45,6 +51,30 @@ void TBlockMouse::NewShapeMouseDown(TNewShape& block, Qt::MouseButton button,
   block.Dragging = true;
   block.DragOffsetX = x + (view_.HorzPosition() - horz);
   block.DragOffsetY = y + (view_.VertPosition() - vert);
+  RememberDragStart();
+}
+
+void TBlockMouse::RememberDragStart() {
+  const TSchemat& document = view_.Document();
+  savedAtPress_ = document.Saved;
+  dragStart_.clear();
+  for (const TNewShape* b = document.FirstBlock; b != nullptr; b = b->Next)
+    dragStart_.push_back(TStart{b->Id, b->Left, b->Top});
+}
+
+// The blocks moved while the mouse moved; the drag becomes one edit that knows both places of
+// every block that moved.
+void TBlockMouse::PushDrag() {
+  std::vector<TMoveBlocksCommand::TMove> moves;
+  TSchemat& document = view_.Document();
+  for (const TStart& start : dragStart_) {
+    const TNewShape* b = document.FindBlockById(start.Id);
+    if (b != nullptr && (b->Left != start.Left || b->Top != start.Top))
+      moves.push_back(TMoveBlocksCommand::TMove{start.Id, start.Left, start.Top, b->Left, b->Top});
+  }
+  dragStart_.clear();
+  if (moves.empty()) return;
+  view_.UndoStack().push(new TMoveBlocksCommand(view_, std::move(moves), savedAtPress_));
 }
 
 void TBlockMouse::ToggleSelection(TNewShape& block) {
@@ -164,10 +194,12 @@ void TBlockMouse::NewShapeMouseUp(TNewShape& block, Qt::MouseButton button, int3
     return;
   }
   if (button != Qt::LeftButton) return;
+  const bool dragged = block.Dragging;
   block.Dragging = false;
   view_.ScrollInView(block);
   KeepSelectionOnSheet();
   ShowLinksAfterDrag(block);
+  if (dragged) PushDrag();
 }
 
 // Companions pushed off the sheet during the drag come back as a group.
@@ -219,30 +251,32 @@ int32_t TBlockMouse::GetRegion(const TNewShape& block, int32_t x, int32_t y) {
 }
 
 bool TBlockMouse::Link(TNewShape& source, TNewShape& target) {
-  if (source.Shape != nstChoice) {
-    source.SetBlockLink(&target);
-    return true;
-  }
-  if (source.BlockLink != nullptr && source.OutLink && source.OutLink->LinkCode / 16 == source.ExitSide) {
-    source.SetBlockLink(&target);
-    source.ColourDecisionLinks();
-    return true;
-  }
+  return Link(source, target, source.ExitSide, source.EntrySide);
+}
+
+bool TBlockMouse::Link(TNewShape& source, TNewShape& target, int32_t exitSide,
+                       int32_t entrySide) {
+  const bool falseExit = ChooseFalseExit(source, exitSide);
+  view_.UndoStack().push(
+      new TConnectCommand(view_, source.Id, target.Id, exitSide, entrySide, falseExit));
+  return true;
+}
+
+// A decision's exit that already leaves from the side is re-targeted without asking; from any
+// other side the user chooses TRUE or FALSE. Other blocks have only their main exit.
+bool TBlockMouse::ChooseFalseExit(const TNewShape& source, int32_t exitSide) {
+  if (source.Shape != nstChoice) return false;
+  if (source.BlockLink != nullptr && source.OutLink && source.OutLink->LinkCode / 16 == exitSide)
+    return false;
   if (source.BlockLinkFalse != nullptr && source.OutLinkFalse &&
-      source.OutLinkFalse->LinkCode / 16 == source.ExitSide) {
-    source.SetBlockLinkFalse(&target);
-    source.ColourDecisionLinks();
+      source.OutLinkFalse->LinkCode / 16 == exitSide)
     return true;
-  }
   const TMsgResult answer =
       view_.Host().Ask(QString::fromUtf8(kTrueQuestion), QString::fromUtf8(kChoiceCaption),
                        TMsgIcon::Question, TMsgButtons::YesNo);
   const bool mainExit = answer == TMsgResult::Yes ? source.TrueLinkColor == clGreen
                                                   : source.TrueLinkColor == clRed;
-  if (mainExit) source.SetBlockLink(&target);
-  else source.SetBlockLinkFalse(&target);
-  source.ColourDecisionLinks();
-  return true;
+  return !mainExit;
 }
 
 // ---- context menu ---------------------------------------------------------------------------
@@ -269,36 +303,41 @@ void TBlockMouse::MIDelLinkOutClick(TNewShape& block) {
     const TMsgResult answer = view_.Host().Ask(QString::fromUtf8(kDeleteTrueQuestion),
                                                QString::fromUtf8(kChoiceCaption),
                                                TMsgIcon::Question, TMsgButtons::YesNo);
-    if (answer == TMsgResult::Yes) block.SetBlockLink(nullptr);
-    else block.SetBlockLinkFalse(nullptr);
+    PushBreak({{block.Id, answer != TMsgResult::Yes}});
     return;
   }
-  block.SetBlockLink(nullptr);
-  block.SetBlockLinkFalse(nullptr);
+  std::vector<TBreakLinksCommand::TExit> exits;
+  if (block.BlockLink != nullptr) exits.push_back({block.Id, false});
+  if (block.BlockLinkFalse != nullptr) exits.push_back({block.Id, true});
+  PushBreak(exits);
 }
 
 void TBlockMouse::MIDelLinkInClick(TNewShape& block) {
-  auto clear = [&block](TNewShape* other) {
-    if (other->BlockLink == &block) other->SetBlockLink(nullptr);
-    if (other->BlockLinkFalse == &block) other->SetBlockLinkFalse(nullptr);
+  std::vector<TBreakLinksCommand::TExit> exits;
+  auto collect = [&block, &exits](const TNewShape* other) {
+    if (other->BlockLink == &block) exits.push_back({other->Id, false});
+    if (other->BlockLinkFalse == &block) exits.push_back({other->Id, true});
   };
-  for (TNewShape* other = block.Prev; other != nullptr; other = other->Prev) clear(other);
-  for (TNewShape* other = block.Next; other != nullptr; other = other->Next) clear(other);
+  for (TNewShape* other = block.Prev; other != nullptr; other = other->Prev) collect(other);
+  for (TNewShape* other = block.Next; other != nullptr; other = other->Next) collect(other);
+  PushBreak(exits);
+}
+
+void TBlockMouse::PushBreak(const std::vector<TBreakLinksCommand::TExit>& exits) {
+  if (exits.empty()) return;
+  view_.UndoStack().push(
+      new TBreakLinksCommand(view_, exits, QStringLiteral("Zerwanie połączeń")));
 }
 
 void TBlockMouse::MIDelGrafClick(TNewShape& block) {
   view_.SetActiveBlock(nullptr);
-  view_.Document().DeleteBlock(&block);
+  view_.UndoStack().push(
+      new TDeleteBlocksCommand(view_, {block.Id}, QStringLiteral("Usunięcie bloku")));
 }
 
 void TBlockMouse::MIDelGrafSClick(TNewShape& block) {
-  MIDelGrafClick(block);
-  TSchemat& document = view_.Document();
-  for (TNewShape* b = document.FirstBlock; b != nullptr;) {
-    TNewShape* next = b->Next;
-    if (TSchematView::IsSelected(*b)) document.DeleteBlock(b);
-    b = next;
-  }
+  view_.SetActiveBlock(nullptr);
+  view_.DeleteWithSelection(&block);
 }
 
 }  // namespace zuvar

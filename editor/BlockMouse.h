@@ -3,6 +3,9 @@
 #include <QPoint>
 #include <Qt>
 #include <cstdint>
+#include <vector>
+
+#include "editor/commands/BreakLinksCommand.h"
 
 namespace zuvar {
 
@@ -35,6 +38,8 @@ class TBlockMouse {
   // Connects source to target with the sides set in the source's ExitSide and EntrySide,
   // asking TRUE or FALSE on a decision block. Returns true.
   bool Link(TNewShape& source, TNewShape& target);
+  // The same with the sides given; the source's own sides change only through the edit.
+  bool Link(TNewShape& source, TNewShape& target, int32_t exitSide, int32_t entrySide);
 
  private:
   void ToggleSelection(TNewShape& block);
@@ -45,8 +50,19 @@ class TBlockMouse {
   void ShowLinksAfterDrag(TNewShape& released);
   void OfferGrip(TNewShape& block, int32_t x, int32_t y);
   bool ScrollChanged(int horz, int vert) const;
+  void RememberDragStart();
+  void PushDrag();
+  bool ChooseFalseExit(const TNewShape& source, int32_t exitSide);
+  void PushBreak(const std::vector<TBreakLinksCommand::TExit>& exits);
 
+  struct TStart {
+    uint32_t Id;
+    int32_t Left, Top;
+  };
   TSchematView& view_;
+  // Where every block stood when a drag began, and whether the diagram was saved then.
+  std::vector<TStart> dragStart_;
+  bool savedAtPress_ = true;
 };
 
 }  // namespace zuvar

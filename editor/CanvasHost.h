@@ -25,6 +25,8 @@ class TCanvasHost {
   virtual void ShowSourceWindow() = 0;
   // The source code window's editor follows whether a block is active.
   virtual void SetSourceEditorEnabled(bool enabled) = 0;
+  // An undone or redone edit changed the code that the source code window's lines hold.
+  virtual void SourceLinesChanged() {}
 };
 
 }  // namespace zuvar

@@ -53,9 +53,7 @@ void TLinkMouse::LinkHandleMouseUp(Qt::MouseButton, int32_t x, int32_t y) {
     if (b == source || source == nullptr) continue;
     const int32_t side = TBlockMouse::GetRegion(*b, x - b->Left, y - b->Top);
     if (side == 0) continue;
-    source->EntrySide = side;
-    source->ExitSide = view_.LinkExitSide;
-    if (view_.BlockMouse().Link(*source, *b)) document.Saved = false;
+    view_.BlockMouse().Link(*source, *b, view_.LinkExitSide, side);
     break;
   }
   // The markers of the blocks after the one connected go too.

@@ -13,6 +13,7 @@
 #include <QPen>
 #include <QScrollBar>
 #include <QThread>
+#include <QUndoStack>
 #include <QWheelEvent>
 
 #include "editor/BlockFont.h"
@@ -23,6 +24,7 @@
 #include "editor/LinkItem.h"
 #include "editor/LinkMouse.h"
 #include "editor/SheetMouse.h"
+#include "editor/commands/DeleteBlocksCommand.h"
 
 #include <cmath>
 
@@ -33,9 +35,10 @@ constexpr int kMarkerSize = 5;
 constexpr qreal kOverlayZ = 1e12;  // the band and the rubber line stay above everything
 }  // namespace
 
-TSchematView::TSchematView(TCanvasHost& host, QWidget* parent)
+TSchematView::TSchematView(TCanvasHost& host, TSchemat& document, QUndoStack& undoStack,
+                           QWidget* parent)
     : QGraphicsView(parent), host_(host), scene_(std::make_unique<QGraphicsScene>()),
-      document_(std::make_unique<TSchemat>()) {
+      document_(document), undoStack_(undoStack) {
   setObjectName(QStringLiteral("Schemat"));
   setFrameShape(QFrame::NoFrame);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -54,21 +57,32 @@ TSchematView::TSchematView(TCanvasHost& host, QWidget* parent)
   sheetMouse_ = std::make_unique<TSheetMouse>(*this);
   blockMouse_ = std::make_unique<TBlockMouse>(*this);
   linkMouse_ = std::make_unique<TLinkMouse>(*this);
-  document_->SetObserver(this);
+  ShowExistingBlocks();
+  document_.SetObserver(this);
   SetScrollRanges();
 }
 
+// The document outlives the canvas: it stops telling the canvas before the items go.
 TSchematView::~TSchematView() {
-  document_->SetObserver(nullptr);
-  document_.reset();
+  document_.SetObserver(nullptr);
   setScene(nullptr);
 }
 
+// Items for the blocks and links that the document had before the canvas was made, in list
+// order, as if they had been added one by one.
+void TSchematView::ShowExistingBlocks() {
+  for (TNewShape* block = document_.FirstBlock; block != nullptr; block = block->Next)
+    BlockAdded(*block);
+  for (TNewShape* block = document_.FirstBlock; block != nullptr; block = block->Next) {
+    if (block->OutLink != nullptr) LinkCreated(*block->OutLink);
+    if (block->OutLinkFalse != nullptr) LinkCreated(*block->OutLinkFalse);
+  }
+}
+
 void TSchematView::BuildScene() {
-  Sheet = scene_->addRect(0, 0, document_->SheetWidth, document_->SheetHeight, Qt::NoPen,
-                          QBrush(Qt::white));
+  Sheet = scene_->addRect(0, 0, 0, 0, Qt::NoPen, QBrush(Qt::white));
   Sheet->setPos(SheetLeft, SheetTop);
-  TitleLabel = scene_->addSimpleText(QString::fromStdString(document_->Title));
+  TitleLabel = scene_->addSimpleText(QString::fromStdString(document_.Title));
   QFont titleFont = TBlockFont::Font();
   titleFont.setPixelSize(16);  // a 12-point caption
   TitleLabel->setFont(titleFont);
@@ -87,6 +101,7 @@ void TSchematView::BuildScene() {
   RubberLine->setPen(QPen(Qt::black));
   RubberLine->setZValue(kOverlayZ);
   RubberLine->hide();
+  SheetResized();
 }
 
 QGraphicsSimpleTextItem* TSchematView::MakeLetter(const char* text, TColor color) {
@@ -108,15 +123,17 @@ qreal ShownSide(int32_t side) { return std::clamp<qreal>(side, 0, kLargestShownS
 }  // namespace
 
 void TSchematView::SetSheetSize(int32_t width, int32_t height) {
-  document_->SheetWidth = width;
-  document_->SheetHeight = height;
-  Sheet->setRect(0, 0, ShownSide(width), ShownSide(height));
+  document_.SetSheetSize(width, height);
+}
+
+void TSchematView::SheetResized() {
+  Sheet->setRect(0, 0, ShownSide(document_.SheetWidth), ShownSide(document_.SheetHeight));
   SetScrollRanges();
 }
 
 void TSchematView::SetScrollRanges() {
-  scene_->setSceneRect(0, 0, ShownSide(document_->SheetWidth) + 2 * SheetLeft,
-                       ShownSide(document_->SheetHeight) + 2 * SheetTop);
+  scene_->setSceneRect(0, 0, ShownSide(document_.SheetWidth) + 2 * SheetLeft,
+                       ShownSide(document_.SheetHeight) + 2 * SheetTop);
 }
 
 int TSchematView::HorzRange() const { return static_cast<int>(scene_->sceneRect().width()); }
@@ -131,14 +148,15 @@ void TSchematView::ScrollToHorizontalMiddle() {
   SetHorzPosition(HorzPosition() / 2);
 }
 
-void TSchematView::SetTitle(const std::string& title) {
-  document_->Title = title;
-  TitleLabel->setText(QString::fromStdString(title));
+void TSchematView::SetTitle(const std::string& title) { document_.SetTitle(title); }
+
+void TSchematView::TitleChanged() {
+  TitleLabel->setText(QString::fromStdString(document_.Title));
 }
 
 void TSchematView::CenterTitle() {
   const int labelWidth = static_cast<int>(TitleLabel->boundingRect().width());
-  TitleLabel->setX(SheetLeft + document_->SheetWidth / 2 - labelWidth / 2);
+  TitleLabel->setX(SheetLeft + document_.SheetWidth / 2 - labelWidth / 2);
 }
 
 QPoint TSchematView::ViewportOfSheet(int32_t x, int32_t y) const {
@@ -170,8 +188,8 @@ void TSchematView::wheelEvent(QWheelEvent* event) {
 
 void TSchematView::SetActiveBlock(TNewShape* block) {
   if (block != nullptr) host_.SetSourceEditorEnabled(true);
-  TNewShape* previous = document_->ActiveBlock;
-  document_->SetActiveBlock(block);
+  TNewShape* previous = document_.ActiveBlock;
+  document_.SetActiveBlock(block);
   if (previous != nullptr) previous->SetBrush(previous->SavedBrush);
   if (block == nullptr) {
     host_.SetSourceEditorEnabled(false);
@@ -207,30 +225,37 @@ void TSchematView::SetSheetCursor(const QCursor& cursor) {
 }
 
 void TSchematView::Usu2Click() {
-  TNewShape* block = document_->ActiveBlock;
+  TNewShape* block = document_.ActiveBlock;
   if (block == nullptr) return;
   SetActiveBlock(nullptr);
-  document_->DeleteBlock(block);
+  undoStack_.push(new TDeleteBlocksCommand(*this, {block->Id}, QStringLiteral("Usunięcie bloku")));
 }
 
-void TSchematView::Usuzaznaczoneelementy1Click() {
-  Usu2Click();
-  for (TNewShape* block = document_->FirstBlock; block != nullptr;) {
-    TNewShape* next = block->Next;
-    if (IsSelected(*block)) document_->DeleteBlock(block);
-    block = next;
+void TSchematView::Usuzaznaczoneelementy1Click() { DeleteWithSelection(document_.ActiveBlock); }
+
+// The given block (the active one, or the one whose menu was used) goes first, then every
+// selected block in list order.
+void TSchematView::DeleteWithSelection(TNewShape* first) {
+  std::vector<uint32_t> ids;
+  if (first != nullptr) ids.push_back(first->Id);
+  if (document_.ActiveBlock != nullptr) SetActiveBlock(nullptr);
+  for (TNewShape* block = document_.FirstBlock; block != nullptr; block = block->Next) {
+    if (IsSelected(*block) && block != first) ids.push_back(block->Id);
   }
+  if (ids.empty()) return;
+  undoStack_.push(new TDeleteBlocksCommand(*this, std::move(ids),
+                                           QStringLiteral("Usunięcie zaznaczonych elementów")));
 }
 
 void TSchematView::Zaznaczwszystkieelementy1Click() {
-  for (TNewShape* block = document_->FirstBlock; block != nullptr; block = block->Next) {
+  for (TNewShape* block = document_.FirstBlock; block != nullptr; block = block->Next) {
     MarkSelected(*block);
   }
 }
 
-void TSchematView::LayoutBlock(TNewShape& block) { document_->LayoutBlock(&block, measurer_); }
+void TSchematView::LayoutBlock(TNewShape& block) { document_.LayoutBlock(&block, measurer_); }
 
-void TSchematView::LayoutAll() { document_->LayoutAll(measurer_); }
+void TSchematView::LayoutAll() { document_.LayoutAll(measurer_); }
 
 // ---- items ----------------------------------------------------------------------------------
 

@@ -18,6 +18,7 @@ class QGraphicsLineItem;
 class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 class QMenu;
+class QUndoStack;
 
 namespace zuvar {
 
@@ -29,8 +30,9 @@ class TLinkMouse;
 class TSheetMouse;
 
 // The diagram canvas: a scrolling view over a scene that carries the white drawing sheet with
-// the blocks and links of the document it owns. It observes the document and updates only the
-// items of what changed; mouse input is passed to the sheet, a block, a link segment or the
+// the blocks and links of a document that its creator owns and keeps alive longer than the
+// canvas. It shows the blocks the document already has, then observes the document and updates
+// only the items of what changed; mouse input is passed to the sheet, a block, a link segment or the
 // connection grip under the pointer, which keeps the pointer until its buttons are released.
 class TSchematView : public QGraphicsView, private SchematObserver {
   Q_OBJECT
@@ -38,11 +40,15 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   static constexpr int SheetLeft = 50;
   static constexpr int SheetTop = 30;
 
-  TSchematView(TCanvasHost& host, QWidget* parent = nullptr);
+  // Every edit made on the canvas goes as a command onto the undo stack, which, like the
+  // document, outlives the canvas.
+  TSchematView(TCanvasHost& host, TSchemat& document, QUndoStack& undoStack,
+               QWidget* parent = nullptr);
   ~TSchematView() override;
 
-  TSchemat& Document() { return *document_; }
+  TSchemat& Document() { return document_; }
   TCanvasHost& Host() { return host_; }
+  QUndoStack& UndoStack() { return undoStack_; }
 
   // The visual fields of the canvas.
   int32_t PressX = 0;
@@ -91,6 +97,8 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   void SelectTool(TNewShapeType tool);
   void Usu2Click();
   void Usuzaznaczoneelementy1Click();
+  // Deletes a block (none for null) and then the selected blocks, as one edit.
+  void DeleteWithSelection(TNewShape* first);
   void Zaznaczwszystkieelementy1Click();
   // Scrolls by the mouse wheel: 35 pixels per step, down for a positive count.
   void WheelScroll(int steps);
@@ -146,6 +154,7 @@ class TSchematView : public QGraphicsView, private SchematObserver {
 
   const TBlockParts* PartsOf(const TNewShape* block) const;
   void BuildScene();
+  void ShowExistingBlocks();
   QGraphicsSimpleTextItem* MakeLetter(const char* text, TColor color);
   THit HitAt(const QPointF& viewportPos) const;
   QPoint SheetPoint(const QPointF& viewportPos) const;
@@ -156,6 +165,8 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   qreal NextZ() { return ++topZ_; }
 
   // SchematObserver
+  void SheetResized() override;
+  void TitleChanged() override;
   void BlockAdded(TNewShape& block) override;
   void BlockRemoved(TNewShape& block) override;
   void BlockMoved(TNewShape& block) override;
@@ -191,8 +202,8 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   qreal topZ_ = 1;
   bool sheetEnabled_ = true;
   QGraphicsEllipseItem* ball_ = nullptr;
-  // Declared last so that it goes first: the blocks die before the items that show them.
-  std::unique_ptr<TSchemat> document_;
+  TSchemat& document_;
+  QUndoStack& undoStack_;
 };
 
 }  // namespace zuvar

@@ -6,6 +6,9 @@
 #include <cstdlib>
 
 #include "editor/SchematView.h"
+#include "editor/commands/PlaceBlockCommand.h"
+
+#include <QUndoStack>
 
 namespace zuvar {
 
@@ -66,12 +69,10 @@ void TSheetMouse::SchematMouseUp(Qt::MouseButton button, int32_t x, int32_t y) {
 
 // The new block is laid out first, so that it is centred with its final size.
 void TSheetMouse::PlaceBlock(int32_t x, int32_t y) {
-  TNewShape* block = view_.Document().AddBlock(view_.Tool);
-  if (block != nullptr) {
-    block->MoveTo(x, y);
-    view_.LayoutBlock(*block);
-    block->MoveTo(block->Left - block->Width / 2, block->Top - block->Height / 2);
-  }
+  TSchemat& document = view_.Document();
+  TNewShape* last = document.LastBlock;
+  view_.UndoStack().push(new TPlaceBlockCommand(view_, view_.Tool, x, y));
+  TNewShape* block = document.LastBlock != last ? document.LastBlock : nullptr;
   view_.SelectTool(nstNULL);
   if (block != nullptr) view_.SetActiveBlock(block);
 }

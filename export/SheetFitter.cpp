@@ -63,8 +63,7 @@ TSheetChange TSheetFitter::PlanFit(const TSchemat& diagram) {
 }
 
 void TSheetFitter::Apply(TSchemat& diagram, const TSheetChange& change) {
-  diagram.SheetWidth = change.Width;
-  diagram.SheetHeight = change.Height;
+  diagram.SetSheetSize(change.Width, change.Height);
   if (change.ShiftX != 0 || change.ShiftY != 0) {
     for (TNewShape* block = diagram.FirstBlock; block != nullptr; block = block->Next)
       block->MoveTo(Clamp32(int64_t{block->Left} - change.ShiftX),

@@ -56,6 +56,12 @@ void TNewShape::SetShape(TNewShapeType shape) {
   if (observer_ != nullptr) observer_->BlockRepaint(*this);
 }
 
+void TNewShape::SetCaption(const std::string& caption) {
+  if (Caption == caption) return;
+  Caption = caption;
+  if (observer_ != nullptr) observer_->BlockCaptionChanged(*this);
+}
+
 void TNewShape::SetBlockLink(TNewShape* target) { SetExit(BlockLink, OutLink, target); }
 
 void TNewShape::SetBlockLinkFalse(TNewShape* target) {
@@ -125,11 +131,7 @@ TPoint TNewShape::ConnectionPoint(int32_t side) const {
 }
 
 bool TNewShape::UpdateLayout(const TextMeasurer& measurer) {
-  const std::string& caption = CaptionFor(Code);
-  if (Caption != caption) {
-    Caption = caption;
-    if (observer_ != nullptr) observer_->BlockCaptionChanged(*this);
-  }
+  SetCaption(CaptionFor(Code));
   const int64_t fitted = int64_t{measurer.TextWidth(Caption)} + 20;
   const int32_t oldWidth = Width;
   const int32_t oldHeight = Height;

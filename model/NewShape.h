@@ -73,11 +73,14 @@ class TNewShape {
   std::unique_ptr<TLink> OutLinkFalse;
   int32_t EntrySide = 0;
   int32_t ExitSide = 0;
+  // Read freely, written only via SetCaption.
   std::string Caption = "?x?";
   std::vector<std::string> Code;
   TNewShape* Prev = nullptr;
   TNewShape* Next = nullptr;
 
+  // Sets the text shown in the block and tells the observer when it changed.
+  void SetCaption(const std::string& caption);
   // Stores the type and applies its starting size (a node also gets its silver fill).
   void SetShape(TNewShapeType shape);
   // Set an exit: the old link goes, and for a target a new link is routed from side ExitSide

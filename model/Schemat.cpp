@@ -15,31 +15,65 @@ TSchemat::~TSchemat() {
   Clear();
 }
 
-TNewShape* TSchemat::AddBlock(TNewShapeType shape) {
-  // Id 0 stands for "no block": once every Id has been handed out, no block can be added.
-  if (LastId == std::numeric_limits<uint32_t>::max()) return nullptr;
-  TNewShape* block = nullptr;
+TNewShape* TSchemat::CreateBlock() {
   try {
     blocks_.push_back(std::make_unique<TNewShape>());
-    block = blocks_.back().get();
   } catch (const std::bad_alloc&) {
     return nullptr;
   }
+  TNewShape* block = blocks_.back().get();
   block->slot_ = blocks_.size() - 1;
-  block->Prev = LastBlock;
-  block->Next = nullptr;
-  if (LastBlock != nullptr) {
-    LastBlock->Next = block;
-  } else {
-    FirstBlock = block;
-  }
-  LastBlock = block;
+  return block;
+}
+
+void TSchemat::LinkInFront(TNewShape* block, TNewShape* before) {
+  TNewShape* after = before != nullptr ? before->Prev : LastBlock;
+  block->Prev = after;
+  block->Next = before;
+  if (after != nullptr) after->Next = block;
+  else FirstBlock = block;
+  if (before != nullptr) before->Prev = block;
+  else LastBlock = block;
+}
+
+TNewShape* TSchemat::AddBlock(TNewShapeType shape) {
+  // Id 0 stands for "no block": once every Id has been handed out, no block can be added.
+  if (LastId == std::numeric_limits<uint32_t>::max()) return nullptr;
+  TNewShape* block = InsertBlockWithId(nullptr, shape, LastId + 1);
+  if (block != nullptr) LastId = block->Id;
+  return block;
+}
+
+TNewShape* TSchemat::AddBlockWithId(TNewShapeType shape, uint32_t id) {
+  TNewShape* block = InsertBlockWithId(nullptr, shape, id);
+  if (block == nullptr) return nullptr;
+  if (LastId != std::numeric_limits<uint32_t>::max()) ++LastId;
+  if (id > LastId) LastId = id;
+  return block;
+}
+
+TNewShape* TSchemat::InsertBlockWithId(TNewShape* before, TNewShapeType shape, uint32_t id) {
+  if (before != nullptr && !Owns(before)) return nullptr;
+  TNewShape* block = CreateBlock();
+  if (block == nullptr) return nullptr;
+  LinkInFront(block, before);
   block->SetShape(shape);
-  block->Id = ++LastId;
+  block->Id = id;
   Saved = false;
   block->SetObserver(observer_);
   if (observer_ != nullptr) observer_->BlockAdded(*block);
   return block;
+}
+
+void TSchemat::SetSheetSize(int32_t width, int32_t height) {
+  SheetWidth = width;
+  SheetHeight = height;
+  if (observer_ != nullptr) observer_->SheetResized();
+}
+
+void TSchemat::SetTitle(const std::string& title) {
+  Title = title;
+  if (observer_ != nullptr) observer_->TitleChanged();
 }
 
 bool TSchemat::Owns(const TNewShape* block) const {
@@ -107,6 +141,18 @@ TNewShape* TSchemat::FindBlockById(uint32_t id) const {
     if (b->Id == id) return b;
   }
   return nullptr;
+}
+
+TNewShape* TSchemat::BlockAt(std::size_t index) const {
+  TNewShape* b = FirstBlock;
+  for (; b != nullptr && index > 0; --index) b = b->Next;
+  return b;
+}
+
+std::size_t TSchemat::IndexOf(const TNewShape* block) const {
+  std::size_t index = 0;
+  for (const TNewShape* b = FirstBlock; b != nullptr && b != block; b = b->Next) ++index;
+  return index;
 }
 
 std::unordered_map<uint32_t, TNewShape*> TSchemat::BuildIdIndex() const {

@@ -40,6 +40,13 @@ class TSchemat {
   // Appends a new block of the given type: Id = ++LastId, Saved = false. Returns the block, or
   // null when it cannot be created.
   TNewShape* AddBlock(TNewShapeType shape);
+  // Appends a block that keeps an Id it already has (a block read from a file): the Id counts
+  // as handed out, so LastId grows by one (never beyond its largest value) and then up to the
+  // Id when that is larger. Saved = false. Returns the block, or null when it cannot be created.
+  TNewShape* AddBlockWithId(TNewShapeType shape, uint32_t id);
+  // Puts a block with a known Id back into the list in front of `before` (at the end for null),
+  // leaving LastId alone. Saved = false. Returns the block, or null when it cannot be created.
+  TNewShape* InsertBlockWithId(TNewShape* before, TNewShapeType shape, uint32_t id);
   // Unlinks the block from the list, clears every exit pointing at it, frees it and its links,
   // Saved = false. A null block does nothing and returns false. Deleting the active block first
   // makes no block active.
@@ -50,8 +57,17 @@ class TSchemat {
   // without changing Saved. A block of another document is ignored.
   void SetActiveBlock(TNewShape* block);
 
+  // Sets the size of the drawing sheet and tells the observer.
+  void SetSheetSize(int32_t width, int32_t height);
+  // Sets the project's title and tells the observer.
+  void SetTitle(const std::string& title);
+
   // The first block in list order with this Id, or null.
   TNewShape* FindBlockById(uint32_t id) const;
+  // The block at a zero-based place of the list, or null past its end.
+  TNewShape* BlockAt(std::size_t index) const;
+  // The zero-based place of a block of this document in the list.
+  std::size_t IndexOf(const TNewShape* block) const;
   // Id -> block for every Id, keeping the first block of the list for an Id held twice. Lets a
   // reader resolve the exits of many blocks in linear time.
   std::unordered_map<uint32_t, TNewShape*> BuildIdIndex() const;
@@ -76,6 +92,8 @@ class TSchemat {
   void SetObserver(SchematObserver* observer);
 
  private:
+  TNewShape* CreateBlock();
+  void LinkInFront(TNewShape* block, TNewShape* before);
   void Unlink(TNewShape* block);
   void Release(TNewShape* block);
 

@@ -24,6 +24,10 @@ class SchematObserver {
   virtual void BlockCaptionChanged(TNewShape& /*block*/) {}
   // The block must be painted again (Pen, Brush or type changed).
   virtual void BlockRepaint(TNewShape& /*block*/) {}
+  // The document's sheet size changed.
+  virtual void SheetResized() {}
+  // The document's title changed.
+  virtual void TitleChanged() {}
   // The active block changed from previous to current (either may be null).
   virtual void ActiveBlockChanged(TNewShape* /*previous*/, TNewShape* /*current*/) {}
 

@@ -1,6 +1,5 @@
 #include "project/ProjectReader.h"
 
-#include <limits>
 #include <stdexcept>
 #include <vector>
 
@@ -12,7 +11,6 @@
 #include "model/Host.h"
 #include "project/NewFileStream.h"
 #include "model/Schemat.h"
-#include "model/SchematObserver.h"
 
 namespace zuvar {
 
@@ -52,14 +50,6 @@ TNewShape* PrepareExit(TNewShape& block, std::int32_t linkCode, TNewShape* targe
   block.ExitSide = ExitSideOf(linkCode);
   block.EntrySide = EntrySideOf(linkCode);
   return target;
-}
-
-// The document refuses new blocks once LastId reached its largest value. A loaded block gets
-// its stored Id at once, so it only needs room for the moment; LastId ends at its largest value
-// again.
-TNewShape* AddBlockOfType(TSchemat& doc, TNewShapeType type) {
-  if (doc.LastId == std::numeric_limits<std::uint32_t>::max()) --doc.LastId;
-  return doc.AddBlock(type);
 }
 
 void ColourLink(TLink* link, TColor color) {
@@ -115,14 +105,15 @@ TReadResult TProjectReader::Open(const std::string& fileName) {
 TReadResult TProjectReader::ReadSheetSize(TSchemat& doc) {
   if (!stream_) return TReadResult::FileOpenFailed;
   try {
-    doc.SheetWidth = ReadInt32();
-    doc.SheetHeight = ReadInt32();
+    const std::int32_t width = ReadInt32();
+    doc.SetSheetSize(width, doc.SheetHeight);
+    doc.SetSheetSize(width, ReadInt32());
   } catch (const TConversionError& error) {
     stream_.reset();
     ReportGeneralError(error.what());
     return TReadResult::ReadFailed;
   }
-  doc.Title = fileName_;
+  doc.SetTitle(fileName_);
   return TReadResult::Ok;
 }
 
@@ -169,14 +160,11 @@ TProjectReader::TRecord TProjectReader::ReadRecordFields() {
 
 void TProjectReader::AddBlockFromRecord(TSchemat& doc, const TRecord& record) {
   // Only the low 8 bits of the type are kept; a value outside the known types is kept as is.
-  TNewShape* block = AddBlockOfType(doc, static_cast<TNewShapeType>(record.type & 0xFF));
+  TNewShape* block = doc.AddBlockWithId(static_cast<TNewShapeType>(record.type & 0xFF), record.id);
   if (!block) throw TBlockNotCreated();
   block->MoveTo(record.left, record.top);
   block->Resize(record.width, record.height);
-  block->Id = record.id;
-  if (record.id > doc.LastId) doc.LastId = record.id;
-  block->Caption = Cp1250::ToUtf8(record.caption);
-  if (SchematObserver* observer = block->Observer()) observer->BlockCaptionChanged(*block);
+  block->SetCaption(Cp1250::ToUtf8(record.caption));
   block->TrueLinkColor = record.trueLinkColor;
   block->FalseLinkColor = record.falseLinkColor;
   block->LoadedLinkId = record.linkId;

@@ -36,10 +36,10 @@ inline bool IsLoaded(TReadResult result) {
   return result == TReadResult::Ok || result == TReadResult::DuplicatesRepaired;
 }
 
-// Reads a "ZUVAR2.0" project file into a diagram document. The steps are separate, because the
-// desktop program creates its canvas after the file proved to be a project, and sets up the
-// scrolling from the sheet size before the blocks arrive:
-//   Open (file and first line) -> the caller creates the canvas -> ReadSheetSize -> ReadBlocks.
+// Reads a "ZUVAR2.0" project file into a diagram document that no view shows yet. The steps are
+// separate, because the desktop program starts a new diagram (which may clear the log) once the
+// file proved to be a project, before the rest is read and reported:
+//   Open (file and first line) -> ReadSheetSize -> ReadBlocks; a canvas is made afterwards.
 // Messages and log lines go through the host; the caption of the general error handler is
 // "ZUVAR 32 Pro".
 class TProjectReader {

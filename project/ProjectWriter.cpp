@@ -56,7 +56,7 @@ TWriteResult TProjectWriter::Write(const std::string& fileName, TSchemat& doc) {
   }
   doc.Saved = true;
   host_.AppendLog("Zapisanie projektu " + fileName);
-  doc.Title = fileName;
+  doc.SetTitle(fileName);
   return TWriteResult::Ok;
 }
 

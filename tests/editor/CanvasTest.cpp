@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QtTest>
+#include <QUndoStack>
 
 #include "editor/BlockItem.h"
 #include "editor/BlockPainter.h"
@@ -30,6 +31,7 @@ class CanvasTest : public QObject {
   void DecisionLettersFollowTheirLinks();
   void ItemsFollowTheDocumentWithoutBeingRecreated();
   void SheetSizeAndTitleCentring();
+  void CanvasMadeForAFilledDocumentShowsItAndLetsItGo();
 };
 
 void CanvasTest::NewCanvasHasWhiteSheetTitleAndRanges() {
@@ -306,6 +308,39 @@ void CanvasTest::SheetSizeAndTitleCentring() {
   f.view->ScrollToHorizontalMiddle();
   QVERIFY(f.view->HorzPosition() >= 0);
   f.view->CenterTitle();
+}
+
+// A document read before any canvas existed: the canvas shows its sheet, title, blocks and links
+// (hidden ones hidden), then follows it; once the canvas is gone the document lives on untold.
+void CanvasTest::CanvasMadeForAFilledDocumentShowsItAndLetsItGo() {
+  zuvar::test::FakeCanvasHost host;
+  QUndoStack stack;
+  TSchemat doc;
+  doc.SetSheetSize(700, 800);
+  doc.SetTitle("plik.bin");
+  TNewShape* choice = doc.AddBlockWithId(nstChoice, 4);
+  TNewShape* calc = doc.AddBlockWithId(nstCalc, 9);
+  calc->MoveTo(200, 200);
+  CanvasFixture::Connect(choice, calc, 4, 1);
+  CanvasFixture::Connect(choice, calc, 3, 2, true);
+  choice->OutLinkFalse->Hide();
+  {
+    TSchematView view(host, doc, stack);
+    QCOMPARE(view.Sheet->rect(), QRectF(0, 0, 700, 800));
+    QCOMPARE(view.TitleLabel->text(), QStringLiteral("plik.bin"));
+    QVERIFY(view.ItemOf(choice) != nullptr && view.ItemOf(calc) != nullptr);
+    QVERIFY(view.ItemOf(choice->OutLink.get())->isVisible());
+    QVERIFY(!view.ItemOf(choice->OutLinkFalse.get())->isVisible());
+    QVERIFY(view.LetterOf(choice, true)->isVisible());
+    QVERIFY(!view.LetterOf(choice, false)->isVisible());
+    doc.SetTitle("inny.bin");
+    doc.SetSheetSize(300, 400);
+    QCOMPARE(view.TitleLabel->text(), QStringLiteral("inny.bin"));
+    QCOMPARE(view.HorzRange(), 400);
+  }
+  QCOMPARE(doc.Observer(), nullptr);
+  doc.DeleteBlock(calc);
+  QCOMPARE(choice->OutLink, nullptr);
 }
 
 QTEST_MAIN(CanvasTest)

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
+#include <QUndoStack>
 #include <deque>
 #include <memory>
 #include <vector>
@@ -55,7 +56,7 @@ class FakeCanvasHost : public TCanvasHost {
 // A canvas in a window of its own, driven with mouse events at sheet coordinates.
 class CanvasFixture {
  public:
-  CanvasFixture() : view(std::make_unique<TSchematView>(host)) {
+  CanvasFixture() : view(std::make_unique<TSchematView>(host, document, stack)) {
     view->resize(900, 700);
     view->show();
     if (!QTest::qWaitForWindowExposed(view.get())) qWarning("canvas window not exposed");
@@ -114,6 +115,9 @@ class CanvasFixture {
   int SceneItems() const { return static_cast<int>(view->scene()->items().size()); }
 
   FakeCanvasHost host;
+  // Declared before the canvas, so that the canvas goes first.
+  TSchemat document;
+  QUndoStack stack;
   std::unique_ptr<TSchematView> view;
   QtTextMeasurer measurer;
   Qt::MouseButton held = Qt::NoButton;

@@ -69,6 +69,33 @@ TEST(Schemat, NoBlockIsAddedOnceEveryIdIsTaken) {
   EXPECT_EQ(doc.FirstBlock, nullptr);
 }
 
+// A block read from a file keeps its Id; LastId counts it as handed out and never falls behind
+// the largest Id read. A block put back into the list goes in front of the given block.
+TEST(Schemat, BlocksWithKnownIdsKeepThemAndTakeTheirPlace) {
+  TSchemat doc;
+  test::RecordingObserver observer;
+  doc.SetObserver(&observer);
+  doc.Saved = true;
+  TNewShape* five = doc.AddBlockWithId(nstCalc, 5);
+  EXPECT_EQ(doc.LastId, 5u);
+  doc.AddBlockWithId(nstStop, 2);
+  EXPECT_EQ(doc.LastId, 6u);
+  EXPECT_FALSE(doc.Saved);
+  doc.LastId = std::numeric_limits<uint32_t>::max();
+  ASSERT_NE(doc.AddBlockWithId(nstNode, 9), nullptr);
+  EXPECT_EQ(doc.LastId, std::numeric_limits<uint32_t>::max());
+  TNewShape* front = doc.InsertBlockWithId(five, nstStart, 1);
+  TNewShape* middle = doc.InsertBlockWithId(doc.BlockAt(2), nstChoice, 7);
+  EXPECT_EQ(IdsInOrder(doc), (std::vector<uint32_t>{1, 5, 7, 2, 9}));
+  EXPECT_EQ(IdsBackward(doc), (std::vector<uint32_t>{9, 2, 7, 5, 1}));
+  EXPECT_EQ(doc.FirstBlock, front);
+  EXPECT_EQ(doc.IndexOf(middle), 2u);
+  EXPECT_EQ(middle->Width, 50);
+  EXPECT_EQ(middle->Height, 40);
+  EXPECT_EQ(doc.LastId, std::numeric_limits<uint32_t>::max());
+  EXPECT_EQ(observer.Count("added"), 5);
+}
+
 TEST(Schemat, DeletingRelinksTheNeighbours) {
   TSchemat doc;
   doc.AddBlock(nstStart);

@@ -1,0 +1,54 @@
+#include "editor/commands/LinkRecord.h"
+
+#include "model/Schemat.h"
+
+namespace zuvar {
+
+TLinkRecord TLinkRecord::Capture(const TNewShape& source, bool falseExit) {
+  const TNewShape* target = falseExit ? source.BlockLinkFalse : source.BlockLink;
+  const TLink* link = falseExit ? source.OutLinkFalse.get() : source.OutLink.get();
+  TLinkRecord r;
+  r.SourceId = source.Id;
+  r.FalseExit = falseExit;
+  r.TargetId = target != nullptr ? target->Id : 0;
+  if (link != nullptr) {
+    r.LinkCode = link->LinkCode;
+    r.Pen = link->Pen;
+    r.Visible = link->Visible;
+  }
+  return r;
+}
+
+std::vector<TLinkRecord> TLinkRecord::Touching(
+    const TSchemat& document, const std::function<bool(const TNewShape*)>& picked) {
+  std::vector<TLinkRecord> records;
+  for (const TNewShape* b = document.FirstBlock; b != nullptr; b = b->Next) {
+    const bool source = picked(b);
+    if (b->BlockLink != nullptr && (source || picked(b->BlockLink)))
+      records.push_back(Capture(*b, false));
+    if (b->BlockLinkFalse != nullptr && (source || picked(b->BlockLinkFalse)))
+      records.push_back(Capture(*b, true));
+  }
+  return records;
+}
+
+void TLinkRecord::Restore(TSchemat& document) const {
+  TNewShape* source = document.FindBlockById(SourceId);
+  TNewShape* target = document.FindBlockById(TargetId);
+  if (source == nullptr || target == nullptr) return;
+  const int32_t exitSide = source->ExitSide;
+  const int32_t entrySide = source->EntrySide;
+  source->ExitSide = (LinkCode >> 4) & 15;
+  source->EntrySide = LinkCode & 15;
+  if (FalseExit)
+    source->SetBlockLinkFalse(target);
+  else
+    source->SetBlockLink(target);
+  source->ExitSide = exitSide;
+  source->EntrySide = entrySide;
+  TLink* link = FalseExit ? source->OutLinkFalse.get() : source->OutLink.get();
+  link->SetPen(Pen);
+  if (!Visible) link->Hide();
+}
+
+}  // namespace zuvar

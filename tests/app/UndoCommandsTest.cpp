@@ -1,0 +1,164 @@
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QUndoStack>
+#include <QtTest>
+
+#include "app/SourceWindow.h"
+#include "app/StronaSizer.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/support/DiagramBuilder.h"
+#include "tests/support/DocumentSnapshot.h"
+
+using namespace zuvar;
+using zuvar::test::AppFixture;
+using zuvar::test::DiagramBuilder;
+using zuvar::test::DocumentSnapshot;
+
+namespace {
+
+// A start block leading to a decision whose exits go to a calculation block and a stop block.
+struct TSample {
+  TNewShape *start, *test, *calc, *stop;
+};
+
+TSample BuildSample(AppFixture& f) {
+  f.NewDiagram();
+  DiagramBuilder b(f.Canvas()->Document());
+  b.StartColumn(300, 140);
+  TSample s;
+  s.start = b.Add(nstStart);
+  s.test = b.Add(nstChoice, {"x > 0;"});
+  s.stop = b.Add(nstStop);
+  b.Chain({s.start, s.test, s.stop});
+  s.calc = f.AddBlock(nstCalc, 500, 400);
+  s.calc->Code = {"x = x - 1;"};
+  f.Canvas()->LayoutAll();
+  s.test->ExitSide = 3;
+  s.test->EntrySide = 1;
+  s.test->SetBlockLinkFalse(s.calc);
+  s.test->ColourDecisionLinks();
+  f.Canvas()->Document().Saved = true;
+  return s;
+}
+
+// The canvas-size dialog answered with the two texts.
+std::function<int(QDialog&)> SizeAnswer(const QString& width, const QString& height) {
+  return [=](QDialog& dialog) {
+    auto* sizer = qobject_cast<TStronaSizer*>(&dialog);
+    if (sizer == nullptr) return int(QDialog::Accepted);
+    sizer->EditSzer->setText(width);
+    sizer->EditWys->setText(height);
+    sizer->accept();
+    return sizer->result();
+  };
+}
+
+}  // namespace
+
+class UndoCommandsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void TypingIsOneEditPerBlockAndUndoingItRestoresTheEditor();
+  void SheetSizesAreUndoneAndRedoneExactly_data();
+  void SheetSizesAreUndoneAndRedoneExactly();
+  void NewOpenAndDeleteEmptyTheStack();
+};
+
+void UndoCommandsTest::TypingIsOneEditPerBlockAndUndoingItRestoresTheEditor() {
+  AppFixture f;
+  TSample s = BuildSample(f);
+  QUndoStack& stack = f.Window()->UndoStack();
+  TSchemat& doc = f.Canvas()->Document();
+  TForm2* source = f.app->SourceWindow();
+  f.Window()->ShowSourceWindow();
+  f.Canvas()->SetActiveBlock(s.test);
+  QCoreApplication::processEvents();
+  const QByteArray before = DocumentSnapshot(doc);
+  source->RichEdit1->moveCursor(QTextCursor::End);
+  QTest::keyClicks(source->RichEdit1, QStringLiteral("y < 3 && "));
+  QCOMPARE(stack.count(), 1);  // nine keys, one edit
+  QCOMPARE(s.test->Code.front(), std::string("x > 0;y < 3 && "));
+  const QByteArray typed = DocumentSnapshot(doc);
+  stack.undo();
+  QCOMPARE(DocumentSnapshot(doc), before);
+  QCoreApplication::processEvents();
+  QCOMPARE(source->RichEdit1->toPlainText(), QStringLiteral("x > 0;"));
+  QCOMPARE(stack.count(), 1);  // the editor taking the code back is no edit
+  stack.redo();
+  QCOMPARE(DocumentSnapshot(doc), typed);
+  QCoreApplication::processEvents();
+  QCOMPARE(source->RichEdit1->toPlainText(), QStringLiteral("x > 0;y < 3 && "));
+  // Typing into another block is an edit of its own; leaving a block keeps its code.
+  f.Canvas()->SetActiveBlock(s.calc);
+  QCoreApplication::processEvents();
+  QTest::keyClicks(source->RichEdit1, QStringLiteral("!"));
+  QCOMPARE(stack.count(), 2);
+  f.Canvas()->SetActiveBlock(s.test);
+  stack.undo();
+  stack.undo();
+  QCOMPARE(DocumentSnapshot(doc), before);
+  QVERIFY(doc.Saved);
+}
+
+void UndoCommandsTest::SheetSizesAreUndoneAndRedoneExactly_data() {
+  QTest::addColumn<bool>("byHand");
+  QTest::newRow("by hand, smaller than the blocks") << true;
+  QTest::newRow("fitted") << false;
+}
+
+void UndoCommandsTest::SheetSizesAreUndoneAndRedoneExactly() {
+  QFETCH(bool, byHand);
+  AppFixture f;
+  BuildSample(f);
+  TSchemat& doc = f.Canvas()->Document();
+  QUndoStack& stack = f.Window()->UndoStack();
+  const QByteArray before = DocumentSnapshot(doc);
+  f.dialogs.exec = SizeAnswer("100", "100");
+  if (byHand)
+    f.Menu().Zmienrozmiarptna1->trigger();
+  else
+    f.Menu().Dopasujautomatycznie1->trigger();
+  const QByteArray after = DocumentSnapshot(doc);
+  QVERIFY(before != after);
+  QCOMPARE(stack.count(), 1);
+  stack.undo();
+  QCOMPARE(DocumentSnapshot(doc), before);
+  QCOMPARE(f.Canvas()->HorzRange(), 1000 + 2 * TSchematView::SheetLeft);
+  stack.redo();
+  QCOMPARE(DocumentSnapshot(doc), after);
+  QCOMPARE(f.Canvas()->HorzRange(), doc.SheetWidth + 2 * TSchematView::SheetLeft);
+}
+
+void UndoCommandsTest::NewOpenAndDeleteEmptyTheStack() {
+  AppFixture f;
+  QUndoStack& stack = f.Window()->UndoStack();
+  const QString file = f.Path("a.bin");
+  BuildSample(f);
+  f.Canvas()->Usu2Click();  // nothing active: no edit
+  QCOMPARE(stack.count(), 0);
+  f.Canvas()->Zaznaczwszystkieelementy1Click();
+  f.Canvas()->Usuzaznaczoneelementy1Click();
+  QCOMPARE(stack.count(), 1);
+  f.dialogs.saveNames.push_back(file);
+  f.Menu().Zapiszdopliku1->trigger();
+  f.dialogs.openNames.push_back(file);
+  f.Menu().Wczytajzpliku1->trigger();
+  QCOMPARE(stack.count(), 0);
+  f.AddBlock(nstCalc, 10, 10);
+  f.Canvas()->SetActiveBlock(f.Canvas()->Document().FirstBlock);
+  f.Canvas()->Usu2Click();
+  QCOMPARE(stack.count(), 1);
+  f.dialogs.answers.push_back(TMsgResult::Yes);
+  f.Menu().Usu1->trigger();
+  QCOMPARE(stack.count(), 0);
+  QVERIFY(f.Window()->Document() == nullptr);
+  BuildSample(f);
+  f.Canvas()->SetActiveBlock(f.Canvas()->Document().FirstBlock);
+  f.Canvas()->Usu2Click();
+  QCOMPARE(stack.count(), 1);
+  f.NewDiagram();
+  QCOMPARE(stack.count(), 0);
+}
+
+QTEST_MAIN(UndoCommandsTest)
+#include "UndoCommandsTest.moc"
