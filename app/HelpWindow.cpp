@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -21,9 +20,9 @@ THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   Browser->setOpenLinks(true);
   Browser->setOpenExternalLinks(true);
   layout->addWidget(Browser);
-  // F1 in the help itself goes back to the contents, as F1 in the main window does.
-  auto* contents = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(contents, &QShortcut::activated, this, &THelpWindow::ShowContents);
+  // F1 in the help itself goes back to the contents through the program's own F1 command,
+  // which acts in every window of the program; a shortcut of its own here would make the key
+  // ambiguous.
   resize(780, 620);
 }
 
