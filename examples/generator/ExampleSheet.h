@@ -101,6 +101,9 @@ struct Example {
   std::function<void(ExampleSheet&)> draw;
 };
 
+// The short examples that each teach one idea (hello world, decisions, loops, arrays).
+std::vector<Example> TeachingExamples();
+
 // The diagrams of the end-to-end cases in tests/data.
 std::vector<Example> CaseDiagrams();
 

@@ -187,7 +187,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: zuvar-make-examples EXAMPLES_DIR [CASES_DIR]\n");
     return 64;
   }
-  const std::vector<Example> examples{
+  std::vector<Example> examples{
       {"factorial", Factorial},
       {"sum_average", SumAverage},
       {"gcd", Gcd},
@@ -197,6 +197,7 @@ int main(int argc, char** argv) {
       {"continuation", Continuation},
       {"nested_loops", NestedLoops},
   };
+  for (Example& example : TeachingExamples()) examples.push_back(std::move(example));
   if (!WriteAll(examples, argv[1], true)) return 1;
   if (argc == 3 && !WriteAll(CaseDiagrams(), argv[2], false)) return 1;
   return 0;
