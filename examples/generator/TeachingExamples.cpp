@@ -109,6 +109,102 @@ void QuadraticEquation(ExampleSheet& s) {
   s.Link(join, stop);
 }
 
+void MinMax(ExampleSheet& s) {
+  auto* start = s.Put(nstStart, 1, 0);
+  auto* init = s.Put(nstCalc, 1, 1,
+                     {"// Najmniejsza i największa liczba ciągu: porównania w pętli", "long n;",
+                      "long x;", "long mn;", "long mx;", "long i = 1;"});
+  auto* first = s.Put(nstInOut, 1, 2, {"read(n);", "read(x);"});
+  auto* set = s.Put(nstCalc, 1, 3, {"mn = x;", "mx = x;"});
+  auto* more = s.Put(nstChoice, 1, 4, {"i < n;"});
+  auto* in = s.Put(nstInOut, 1, 5, {"read(x);"});
+  auto* less = s.Put(nstChoice, 1, 6, {"x < mn;"});
+  auto* newMin = s.Put(nstCalc, 2, 7, {"mn = x;"});
+  auto* afterMin = s.Put(nstNode, 1, 8);
+  auto* greater = s.Put(nstChoice, 1, 9, {"x > mx;"});
+  auto* newMax = s.Put(nstCalc, 2, 10, {"mx = x;"});
+  auto* afterMax = s.Put(nstNode, 1, 11);
+  auto* next = s.Put(nstCalc, 1, 12, {"i = i + 1;"});
+  auto* out = s.Put(nstInOut, 3, 5,
+                    {"write(\"Najmniejsza: \");", "write(mn);", "write(\"\\nNajwiększa: \");",
+                     "write(mx);", "write(\"\\n\");"});
+  auto* stop = s.Put(nstStop, 3, 6);
+  s.Chain({start, init, first, set, more, in, less});
+  s.Link(less, newMin, sideRight, sideTop);
+  s.LinkFalse(less, afterMin, sideBottom, sideTop);
+  s.Link(newMin, afterMin, sideBottom, sideRight);
+  s.Link(afterMin, greater);
+  s.Link(greater, newMax, sideRight, sideTop);
+  s.LinkFalse(greater, afterMax, sideBottom, sideTop);
+  s.Link(newMax, afterMax, sideBottom, sideRight);
+  s.Link(afterMax, next);
+  s.Link(next, more, sideLeft, sideLeft);
+  s.LinkFalse(more, out);
+  s.Link(out, stop);
+}
+
+void LinearSearch(ExampleSheet& s) {
+  auto* start = s.Put(nstStart, 1, 0);
+  auto* init = s.Put(nstCalc, 1, 1,
+                     {"// Wyszukiwanie liniowe: kolejne elementy tablicy", "long n;", "long a[20];",
+                      "long i = 0;", "long x;", "long p = 0;", "long f = 0;"});
+  auto* count = s.Put(nstInOut, 1, 2, {"read(n);"});
+  auto* fill = s.Put(nstChoice, 1, 3, {"i < n;"});
+  auto* readOne = s.Put(nstInOut, 1, 4, {"read(a[i]);"});
+  auto* nextRead = s.Put(nstCalc, 1, 5, {"i = i + 1;"});
+  auto* wanted = s.Put(nstInOut, 2, 4, {"read(x);"});
+  auto* from = s.Put(nstCalc, 2, 5, {"i = 0;"});
+  auto* more = s.Put(nstChoice, 2, 6, {"i < n && f == 0;"});
+  auto* equal = s.Put(nstChoice, 2, 7, {"a[i] == x;"});
+  auto* found = s.Put(nstCalc, 3, 8, {"p = i;", "f = 1;"});
+  auto* join = s.Put(nstNode, 2, 9);
+  auto* next = s.Put(nstCalc, 2, 10, {"i = i + 1;"});
+  auto* any = s.Put(nstChoice, 4, 7, {"f == 1;"});
+  auto* where = s.Put(nstInOut, 4, 8, {"write(\"Pozycja: \");", "write(p);", "write(\"\\n\");"});
+  auto* none = s.Put(nstInOut, 5, 8, {"write(\"Nie ma takiej liczby\\n\");"});
+  auto* end = s.Put(nstNode, 4, 9);
+  auto* stop = s.Put(nstStop, 4, 10);
+  s.Chain({start, init, count, fill, readOne, nextRead});
+  s.Link(nextRead, fill, sideLeft, sideLeft);
+  s.LinkFalse(fill, wanted);
+  s.Chain({wanted, from, more, equal});
+  s.Link(equal, found, sideRight, sideTop);
+  s.LinkFalse(equal, join, sideBottom, sideTop);
+  s.Link(found, join, sideBottom, sideRight);
+  s.Link(join, next);
+  s.Link(next, more, sideLeft, sideLeft);
+  s.LinkFalse(more, any);
+  s.Link(any, where);
+  s.LinkFalse(any, none);
+  s.Link(where, end);
+  s.Link(none, end, sideBottom, sideRight);
+  s.Link(end, stop);
+}
+
+void CharText(ExampleSheet& s) {
+  auto* start = s.Put(nstStart, 1, 0);
+  auto* init = s.Put(nstCalc, 1, 1,
+                     {"// Tablica char: tekst jako ciąg znaków zakończony zerem",
+                      "char t[20] = \"ala ma kota\";", "char c = 97; // kod litery a", "long i = 0;", "long k = 0;"});
+  auto* more = s.Put(nstChoice, 1, 2, {"t[i] != 0;"});
+  auto* isA = s.Put(nstChoice, 1, 3, {"t[i] == c;"});
+  auto* count = s.Put(nstCalc, 2, 4, {"k = k + 1;"});
+  auto* join = s.Put(nstNode, 1, 5);
+  auto* next = s.Put(nstCalc, 1, 6, {"i = i + 1;"});
+  auto* out = s.Put(nstInOut, 3, 3,
+                    {"write(\"Liter a: \");", "write(k);", "write(\" na \");", "write(i);",
+                     "write(\" znaków\\n\");"});
+  auto* stop = s.Put(nstStop, 3, 4);
+  s.Chain({start, init, more, isA});
+  s.Link(isA, count, sideRight, sideTop);
+  s.LinkFalse(isA, join, sideBottom, sideTop);
+  s.Link(count, join, sideBottom, sideRight);
+  s.Link(join, next);
+  s.Link(next, more, sideLeft, sideLeft);
+  s.LinkFalse(more, out);
+  s.Link(out, stop);
+}
+
 }  // namespace
 
 std::vector<Example> TeachingExamples() {
@@ -118,6 +214,9 @@ std::vector<Example> TeachingExamples() {
       {"sum_of_digits", SumOfDigits},
       {"decimal_to_binary", DecimalToBinary},
       {"quadratic_equation", QuadraticEquation},
+      {"min_max", MinMax},
+      {"linear_search", LinearSearch},
+      {"char_text", CharText},
   };
 }
 
