@@ -205,6 +205,51 @@ void CharText(ExampleSheet& s) {
   s.Link(out, stop);
 }
 
+void SelectionSort(ExampleSheet& s) {
+  auto* start = s.Put(nstStart, 0, 0);
+  auto* init = s.Put(nstCalc, 0, 1,
+                     {"// Sortowanie przez wybór: najmniejszy z reszty na kolejne miejsce",
+                      "long n;", "long a[20];", "long i = 0;", "long j;", "long m;", "long t;"});
+  auto* count = s.Put(nstInOut, 0, 2, {"read(n);"});
+  auto* fill = s.Put(nstChoice, 0, 3, {"i < n;"});
+  auto* readOne = s.Put(nstInOut, 0, 4, {"read(a[i]);"});
+  auto* nextRead = s.Put(nstCalc, 0, 5, {"i = i + 1;"});
+  auto* outerInit = s.Put(nstCalc, 2, 3, {"i = 0;"});
+  auto* outerJoin = s.Put(nstNode, 2, 4);
+  auto* outer = s.Put(nstChoice, 2, 5, {"i + 1 < n;"});
+  auto* pick = s.Put(nstCalc, 2, 6, {"m = i;", "j = i + 1;"});
+  auto* inner = s.Put(nstChoice, 2, 7, {"j < n;"});
+  auto* smaller = s.Put(nstChoice, 2, 8, {"a[j] < a[m];"});
+  auto* remember = s.Put(nstCalc, 3, 9, {"m = j;"});
+  auto* join = s.Put(nstNode, 2, 10);
+  auto* nextJ = s.Put(nstCalc, 2, 11, {"j = j + 1;"});
+  auto* swap = s.Put(nstCalc, 4, 8, {"t = a[i];", "a[i] = a[m];", "a[m] = t;"});
+  auto* nextI = s.Put(nstCalc, 4, 9, {"i = i + 1;"});
+  auto* printInit = s.Put(nstCalc, 1, 12, {"i = 0;"});
+  auto* printMore = s.Put(nstChoice, 1, 13, {"i < n;"});
+  auto* printOne = s.Put(nstInOut, 1, 14, {"write(a[i]);", "write(\" \");"});
+  auto* printNext = s.Put(nstCalc, 1, 15, {"i = i + 1;"});
+  auto* newline = s.Put(nstInOut, 2, 14, {"write(\"\\n\");"});
+  auto* stop = s.Put(nstStop, 2, 15);
+  s.Chain({start, init, count, fill, readOne, nextRead});
+  s.Link(nextRead, fill, sideLeft, sideLeft);
+  s.LinkFalse(fill, outerInit, sideRight, sideLeft);
+  s.Chain({outerInit, outerJoin, outer, pick, inner, smaller});
+  s.Link(smaller, remember, sideRight, sideTop);
+  s.LinkFalse(smaller, join, sideBottom, sideTop);
+  s.Link(remember, join, sideBottom, sideRight);
+  s.Link(join, nextJ);
+  s.Link(nextJ, inner, sideLeft, sideLeft);
+  s.LinkFalse(inner, swap);
+  s.Link(swap, nextI);
+  s.Link(nextI, outerJoin, sideRight, sideRight);
+  s.LinkFalse(outer, printInit, sideLeft, sideTop);
+  s.Chain({printInit, printMore, printOne, printNext});
+  s.Link(printNext, printMore, sideLeft, sideLeft);
+  s.LinkFalse(printMore, newline);
+  s.Link(newline, stop);
+}
+
 }  // namespace
 
 std::vector<Example> TeachingExamples() {
@@ -217,6 +262,7 @@ std::vector<Example> TeachingExamples() {
       {"min_max", MinMax},
       {"linear_search", LinearSearch},
       {"char_text", CharText},
+      {"selection_sort", SelectionSort},
   };
 }
 
