@@ -250,6 +250,53 @@ void SelectionSort(ExampleSheet& s) {
   s.Link(newline, stop);
 }
 
+void BinarySearch(ExampleSheet& s) {
+  auto* start = s.Put(nstStart, 0, 0);
+  auto* init = s.Put(nstCalc, 0, 1,
+                     {"// Wyszukiwanie binarne: połowienie przedziału w tablicy uporządkowanej",
+                      "long n;", "long a[20];", "long i = 0;", "long x;", "long l;", "long r;",
+                      "long s;", "long p = 0;", "long f = 0;"});
+  auto* count = s.Put(nstInOut, 0, 2, {"read(n);"});
+  auto* fill = s.Put(nstChoice, 0, 3, {"i < n;"});
+  auto* readOne = s.Put(nstInOut, 0, 4, {"read(a[i]);"});
+  auto* nextRead = s.Put(nstCalc, 0, 5, {"i = i + 1;"});
+  auto* wanted = s.Put(nstInOut, 2, 3, {"read(x);"});
+  auto* bounds = s.Put(nstCalc, 2, 4, {"l = 0;", "r = n - 1;"});
+  auto* more = s.Put(nstChoice, 2, 6, {"l <= r && f == 0;"});
+  auto* middle = s.Put(nstCalc, 2, 7, {"s = (l + r) / 2;"});
+  auto* equal = s.Put(nstChoice, 2, 8, {"a[s] == x;"});
+  auto* below = s.Put(nstChoice, 2, 9, {"a[s] < x;"});
+  auto* right = s.Put(nstCalc, 3, 10, {"l = s + 1;"});
+  auto* left = s.Put(nstCalc, 2, 10, {"r = s - 1;"});
+  auto* found = s.Put(nstCalc, 4, 9, {"p = s;", "f = 1;"});
+  auto* halves = s.Put(nstNode, 2, 11);
+  auto* step = s.Put(nstNode, 2, 12);
+  auto* any = s.Put(nstChoice, 5, 7, {"f == 1;"});
+  auto* where = s.Put(nstInOut, 5, 8, {"write(\"Pozycja: \");", "write(p);", "write(\"\\n\");"});
+  auto* none = s.Put(nstInOut, 6, 8, {"write(\"Nie ma takiej liczby\\n\");"});
+  auto* end = s.Put(nstNode, 5, 9);
+  auto* stop = s.Put(nstStop, 5, 10);
+  s.Chain({start, init, count, fill, readOne, nextRead});
+  s.Link(nextRead, fill, sideLeft, sideLeft);
+  s.LinkFalse(fill, wanted, sideRight, sideLeft);
+  s.Chain({wanted, bounds, more, middle, equal});
+  s.Link(equal, found, sideRight, sideTop);
+  s.LinkFalse(equal, below, sideBottom, sideTop);
+  s.Link(below, right, sideRight, sideTop);
+  s.LinkFalse(below, left, sideBottom, sideTop);
+  s.Link(left, halves);
+  s.Link(right, halves, sideBottom, sideRight);
+  s.Link(halves, step);
+  s.Link(found, step, sideBottom, sideRight);
+  s.Link(step, more, sideLeft, sideLeft);
+  s.LinkFalse(more, any);
+  s.Link(any, where);
+  s.LinkFalse(any, none);
+  s.Link(where, end);
+  s.Link(none, end, sideBottom, sideRight);
+  s.Link(end, stop);
+}
+
 }  // namespace
 
 std::vector<Example> TeachingExamples() {
@@ -263,6 +310,7 @@ std::vector<Example> TeachingExamples() {
       {"linear_search", LinearSearch},
       {"char_text", CharText},
       {"selection_sort", SelectionSort},
+      {"binary_search", BinarySearch},
   };
 }
 
