@@ -46,11 +46,13 @@ for metainfo in packaging/*.metainfo.xml; do
 done
 
 if command -v update-mime-database >/dev/null 2>&1; then
-  mime=$(mktemp -d)
-  mkdir "$mime/packages"
-  cp packaging/zuvar-mime.xml "$mime/packages/zuvar.xml"
-  if update-mime-database "$mime" 2>&1 | grep .; then status=1; fi
-  rm -rf "$mime"
+  data=$(mktemp -d)
+  mkdir -p "$data/mime/packages"
+  cp packaging/zuvar-mime.xml "$data/mime/packages/zuvar.xml"
+  if XDG_DATA_DIRS="$data" XDG_DATA_HOME="$data" update-mime-database "$data/mime" 2>&1 | grep .; then
+    status=1
+  fi
+  rm -rf "$data"
 fi
 
 exit "$status"
