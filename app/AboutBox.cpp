@@ -26,10 +26,11 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* title = new QLabel(QStringLiteral("<b>ZUVAR 32 Pro</b>"), this);
   title->setAlignment(Qt::AlignCenter);
-  auto* text = new QLabel(QStringLiteral("Edytor graficzny i symulator schematów blokowych algorytmów\n"
-                                         "Wersja %1")
-                              .arg(QStringLiteral(ZUVAR_VERSION)),
-                          this);
+  auto* text =
+      new QLabel(QStringLiteral("Edytor graficzny i symulator schematów blokowych algorytmów\n"
+                                "Wersja %1")
+                     .arg(QStringLiteral(ZUVAR_VERSION)),
+                 this);
   text->setAlignment(Qt::AlignCenter);
   auto* licence = new QLabel(LicenceNotice(), this);
   licence->setObjectName(QStringLiteral("LicenceNotice"));

@@ -34,15 +34,17 @@ void HelloWorld(ExampleSheet& s) {
 
 void EvenOddLeapYear(ExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
-  auto* init = s.Put(nstCalc, 1, 1, {"// Reszta z dzielenia (%): parzystość i rok przestępny", "long n;", "long r;"});
+  auto* init =
+      s.Put(nstCalc, 1, 1,
+            {"// Reszta z dzielenia (%): parzystość i rok przestępny", "long n;", "long r;"});
   auto* number = s.Put(nstInOut, 1, 2, {"read(n);"});
   auto* even = s.Put(nstChoice, 1, 3, {"n % 2 == 0;"});
   Branches parity = PutBranches(s, even, 1, 3, {"write(\"Liczba parzysta\\n\");"},
                                 {"write(\"Liczba nieparzysta\\n\");"});
   auto* year = s.Put(nstInOut, 1, 6, {"read(r);"});
   auto* leap = s.Put(nstChoice, 1, 7, {"r % 400 == 0 || r % 4 == 0 && r % 100 != 0;"});
-  Branches verdict = PutBranches(s, leap, 1, 7, {"write(\"Rok przestępny\\n\");"},
-                                 {"write(\"Rok zwykły\\n\");"});
+  Branches verdict =
+      PutBranches(s, leap, 1, 7, {"write(\"Rok przestępny\\n\");"}, {"write(\"Rok zwykły\\n\");"});
   auto* stop = s.Put(nstStop, 1, 10);
   s.Chain({start, init, number, even});
   s.Chain({parity.join, year, leap});
@@ -51,7 +53,9 @@ void EvenOddLeapYear(ExampleSheet& s) {
 
 void SumOfDigits(ExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
-  auto* init = s.Put(nstCalc, 1, 1, {"// Suma cyfr: dzielenie przez 10 i reszta w pętli", "long n;", "long s = 0;"});
+  auto* init =
+      s.Put(nstCalc, 1, 1,
+            {"// Suma cyfr: dzielenie przez 10 i reszta w pętli", "long n;", "long s = 0;"});
   auto* in = s.Put(nstInOut, 1, 2, {"read(n);"});
   auto* more = s.Put(nstChoice, 1, 3, {"n > 0;"});
   auto* digit = s.Put(nstCalc, 1, 4, {"s = s + n % 10;", "n = n / 10;"});
@@ -65,7 +69,9 @@ void SumOfDigits(ExampleSheet& s) {
 
 void DecimalToBinary(ExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
-  auto* init = s.Put(nstCalc, 1, 1, {"// System dwójkowy: reszty z dzielenia przez 2 w tablicy", "long n;", "long b[32];", "long k = 0;"});
+  auto* init = s.Put(nstCalc, 1, 1,
+                     {"// System dwójkowy: reszty z dzielenia przez 2 w tablicy", "long n;",
+                      "long b[32];", "long k = 0;"});
   auto* in = s.Put(nstInOut, 1, 2, {"read(n);"});
   auto* digit = s.Put(nstCalc, 1, 3, {"b[k] = n % 2;", "n = n / 2;", "k = k + 1;"});
   auto* more = s.Put(nstChoice, 1, 4, {"n > 0;"});
@@ -86,16 +92,20 @@ void DecimalToBinary(ExampleSheet& s) {
 
 void QuadraticEquation(ExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
-  auto* init = s.Put(nstCalc, 1, 1, {"// Równanie kwadratowe: typ double, sqrt i decyzje", "double a;", "double b;", "double c;", "double d;"});
+  auto* init = s.Put(nstCalc, 1, 1,
+                     {"// Równanie kwadratowe: typ double, sqrt i decyzje", "double a;",
+                      "double b;", "double c;", "double d;"});
   auto* in = s.Put(nstInOut, 1, 2, {"read(a);", "read(b);", "read(c);"});
   auto* delta = s.Put(nstCalc, 1, 3, {"d = b * b - 4 * a * c;"});
   auto* negative = s.Put(nstChoice, 1, 4, {"d < 0;"});
   auto* none = s.Put(nstInOut, 0, 5, {"write(\"Brak pierwiastków rzeczywistych\\n\");"});
   auto* zero = s.Put(nstChoice, 2, 5, {"d == 0;"});
-  auto* one = s.Put(nstInOut, 1, 6, {"write(\"x = \");", "write((0 - b) / (2 * a));", "write(\"\\n\");"});
-  auto* two = s.Put(nstInOut, 3, 6,
-                    {"write(\"x1 = \");", "write(((0 - b) - sqrt(d)) / (2 * a));", "write(\"\\n\");",
-                     "write(\"x2 = \");", "write(((0 - b) + sqrt(d)) / (2 * a));", "write(\"\\n\");"});
+  auto* one =
+      s.Put(nstInOut, 1, 6, {"write(\"x = \");", "write((0 - b) / (2 * a));", "write(\"\\n\");"});
+  auto* two =
+      s.Put(nstInOut, 3, 6,
+            {"write(\"x1 = \");", "write(((0 - b) - sqrt(d)) / (2 * a));", "write(\"\\n\");",
+             "write(\"x2 = \");", "write(((0 - b) + sqrt(d)) / (2 * a));", "write(\"\\n\");"});
   auto* join = s.Put(nstNode, 1, 8);
   auto* stop = s.Put(nstStop, 1, 9);
   s.Chain({start, init, in, delta, negative});
@@ -183,9 +193,10 @@ void LinearSearch(ExampleSheet& s) {
 
 void CharText(ExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
-  auto* init = s.Put(nstCalc, 1, 1,
-                     {"// Tablica char: tekst jako ciąg znaków zakończony zerem",
-                      "char t[20] = \"ala ma kota\";", "char c = 97; // kod litery a", "long i = 0;", "long k = 0;"});
+  auto* init = s.Put(
+      nstCalc, 1, 1,
+      {"// Tablica char: tekst jako ciąg znaków zakończony zerem", "char t[20] = \"ala ma kota\";",
+       "char c = 97; // kod litery a", "long i = 0;", "long k = 0;"});
   auto* more = s.Put(nstChoice, 1, 2, {"t[i] != 0;"});
   auto* isA = s.Put(nstChoice, 1, 3, {"t[i] == c;"});
   auto* count = s.Put(nstCalc, 2, 4, {"k = k + 1;"});

@@ -16,7 +16,8 @@ void AboutBoxTest::ShowsTheBuiltVersionAndTheLicence() {
   for (const QLabel* label : box.findChildren<QLabel*>()) texts << label->text();
   const QString all = texts.join(QLatin1Char('\n'));
   QVERIFY(all.contains(QStringLiteral("ZUVAR 32 Pro")));
-  QVERIFY(all.contains(QStringLiteral("Edytor graficzny i symulator schematów blokowych algorytmów")));
+  QVERIFY(
+      all.contains(QStringLiteral("Edytor graficzny i symulator schematów blokowych algorytmów")));
   QVERIFY(all.contains(QStringLiteral("Wersja " ZUVAR_TEST_VERSION)));
   QVERIFY(all.contains(QStringLiteral("GNU GPL")));
   QVERIFY(all.contains(QStringLiteral("w wersji 3 albo")));

@@ -72,8 +72,10 @@ bool RunsOver(const Segment& s, const TNewShape& block) {
   const int32_t right = block.Left + block.Width;
   const int32_t bottom = block.Top + block.Height;
   if (s.x1 == s.x2)
-    return block.Left < s.x1 && s.x1 < right && std::max(s.Top(), block.Top) < std::min(s.Bottom(), bottom);
-  return block.Top < s.y1 && s.y1 < bottom && std::max(s.Left(), block.Left) < std::min(s.Right(), right);
+    return block.Left < s.x1 && s.x1 < right &&
+           std::max(s.Top(), block.Top) < std::min(s.Bottom(), bottom);
+  return block.Top < s.y1 && s.y1 < bottom &&
+         std::max(s.Left(), block.Left) < std::min(s.Right(), right);
 }
 
 class ExampleLayoutTest : public ::testing::TestWithParam<std::string> {
