@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QIcon>
 #include <exception>
 
 #include "app/MainWindow.h"
@@ -40,10 +41,20 @@ QString StartFile(const QApplication& application) {
   return files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
 }
 
+// The program's icon at the sizes built into it, for every window.
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 256})
+    icon.addFile(QStringLiteral(":/icons/%1x%1/zuvar.png").arg(size), QSize(size, size));
+  return icon;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   TZuvarApplication application(argc, argv);
+  QApplication::setWindowIcon(ProgramIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("zuvar"));
   zuvar::TZuvarApp::PrepareProcess();
   zuvar::TQtDialogs dialogs;
   application.Dialogs = &dialogs;

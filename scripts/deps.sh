@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-dejavu-core fonts-liberation
   xvfb xauth x11-utils xdotool imagemagick poppler-utils openbox
+  lintian appstream desktop-file-utils
 )
 
 missing=()

@@ -19,3 +19,7 @@ bash scripts/sanitize.sh
 
 # Each libFuzzer harness for a few seconds: a known crashing input in a corpus fails here.
 bash scripts/fuzz.sh 10
+
+# The Debian packages under lintian, and the desktop entry and AppStream data under their
+# validators.
+bash scripts/lintian.sh

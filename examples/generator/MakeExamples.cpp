@@ -75,8 +75,8 @@ void Prime(ExampleSheet& s) {
   auto* notPrime = s.Put(nstCalc, 0, 4, {"p = 0;"});
   auto* more = s.Put(nstChoice, 2, 4, {"d * d <= n;"});
   auto* divides = s.Put(nstChoice, 2, 5, {"n % d == 0;"});
-  auto* found = s.Put(nstCalc, 1, 6, {"p = 0;"});
-  auto* next = s.Put(nstCalc, 3, 6, {"d = d + 1;"});
+  auto* found = s.Put(nstCalc, 2, 6, {"p = 0;"});
+  auto* next = s.Put(nstCalc, 3, 5, {"d = d + 1;"});
   auto* join = s.Put(nstNode, 1, 7);
   auto* verdict = s.Put(nstChoice, 1, 8, {"p == 1;"});
   auto* yes = s.Put(nstInOut, 0, 9, {"write(n);", "write(\" jest liczbą pierwszą\\n\");"});
@@ -88,10 +88,10 @@ void Prime(ExampleSheet& s) {
   s.LinkFalse(small, more);
   s.Link(notPrime, join, sideBottom, sideLeft);
   s.Link(more, divides);
-  s.LinkFalse(more, join, sideRight, sideRight);
-  s.Link(divides, found, sideLeft, sideTop);
-  s.LinkFalse(divides, next);
-  s.Link(found, join);
+  s.LinkFalse(more, join, sideLeft, sideTop);
+  s.Link(divides, found);
+  s.LinkFalse(divides, next, sideRight, sideLeft);
+  s.Link(found, join, sideBottom, sideRight);
   s.Link(next, more, sideTop, sideRight);
   s.Link(join, verdict);
   s.Link(verdict, yes, sideLeft, sideTop);
@@ -145,23 +145,28 @@ void NestedLoops(ExampleSheet& s) {
   auto* out = s.Put(nstInOut, 1, 9, {"write(p);", "write(\" \");"});
   auto* innerNext = s.Put(nstCalc, 1, 10, {"j = j + 1;"});
   auto* endLine = s.Put(nstInOut, 2, 8, {"write(\"\\n\");"});
-  auto* outerNext = s.Put(nstCalc, 2, 9, {"i = i + 1;"});
-  auto* stop = s.Put(nstStop, 3, 5);
+  auto* outerNext = s.Put(nstCalc, 3, 8, {"i = i + 1;"});
+  auto* stop = s.Put(nstStop, 2, 5);
   s.Chain(
       {start, init, in, outerJoin, outer, innerInit, innerJoin, inner, product, out, innerNext});
   s.Link(innerNext, innerJoin, sideLeft, sideLeft);
   s.LinkFalse(inner, endLine);
-  s.Link(endLine, outerNext);
-  s.Link(outerNext, outerJoin, sideRight, sideRight);
+  s.Link(endLine, outerNext, sideRight, sideLeft);
+  s.Link(outerNext, outerJoin, sideTop, sideRight);
   s.LinkFalse(outer, stop);
 }
 
-bool WriteAll(const std::vector<Example>& examples, const std::string& folder) {
+// Writes each diagram; the examples are arranged on their grid, the end-to-end cases keep the
+// places they were drawn at.
+bool WriteAll(const std::vector<Example>& examples, const std::string& folder, bool arrange) {
   test::RecordingHost host;
   for (const Example& example : examples) {
     ExampleSheet sheet;
     example.draw(sheet);
-    sheet.Diagram().LayoutAll(FixedWidthMeasurer());
+    if (arrange)
+      sheet.Arrange(FixedWidthMeasurer());
+    else
+      sheet.Diagram().LayoutAll(FixedWidthMeasurer());
     const std::string file = folder + "/" + example.name + ".bin";
     if (!WriteProjectFile(file, sheet.Diagram(), host)) {
       std::fprintf(stderr, "cannot write %s\n", file.c_str());
@@ -182,7 +187,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: zuvar-make-examples EXAMPLES_DIR [CASES_DIR]\n");
     return 64;
   }
-  const std::vector<Example> examples{
+  std::vector<Example> examples{
       {"factorial", Factorial},
       {"sum_average", SumAverage},
       {"gcd", Gcd},
@@ -192,7 +197,8 @@ int main(int argc, char** argv) {
       {"continuation", Continuation},
       {"nested_loops", NestedLoops},
   };
-  if (!WriteAll(examples, argv[1])) return 1;
-  if (argc == 3 && !WriteAll(CaseDiagrams(), argv[2])) return 1;
+  for (Example& example : TeachingExamples()) examples.push_back(std::move(example));
+  if (!WriteAll(examples, argv[1], true)) return 1;
+  if (argc == 3 && !WriteAll(CaseDiagrams(), argv[2], false)) return 1;
   return 0;
 }
