@@ -82,6 +82,10 @@ void TSchematView::ShowExistingBlocks() {
 void TSchematView::BuildScene() {
   Sheet = scene_->addRect(0, 0, 0, 0, Qt::NoPen, QBrush(Qt::white));
   Sheet->setPos(SheetLeft, SheetTop);
+  // Blocks, links, markers and letters are parts of the sheet: whatever lies past its edge
+  // (a block placed near a corner, a group pushed over the edge) is neither drawn on the grey
+  // margin nor hit there.
+  Sheet->setFlag(QGraphicsItem::ItemClipsChildrenToShape);
   TitleLabel = scene_->addSimpleText(QString::fromStdString(document_.Title));
   QFont titleFont = TBlockFont::Font();
   titleFont.setPixelSize(16);  // a 12-point caption

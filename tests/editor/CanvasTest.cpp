@@ -32,6 +32,7 @@ class CanvasTest : public QObject {
   void ItemsFollowTheDocumentWithoutBeingRecreated();
   void SheetSizeAndTitleCentring();
   void CanvasMadeForAFilledDocumentShowsItAndLetsItGo();
+  void NothingIsDrawnOutsideTheSheet();
 };
 
 void CanvasTest::NewCanvasHasWhiteSheetTitleAndRanges() {
@@ -341,6 +342,52 @@ void CanvasTest::CanvasMadeForAFilledDocumentShowsItAndLetsItGo() {
   QCOMPARE(doc.Observer(), nullptr);
   doc.DeleteBlock(calc);
   QCOMPARE(choice->OutLink, nullptr);
+}
+
+// Blocks that reach past the sheet's edges (placed by a corner, or pushed over with a group)
+// with their links and markers: the grey margin around the sheet stays grey, on the screen and
+// in what the scene renders for printing and export.
+void CanvasTest::NothingIsDrawnOutsideTheSheet() {
+  CanvasFixture f;
+  f.view->SetSheetSize(300, 200);
+  TNewShape* right = f.Add(nstCalc, 270, 20, "a = 1;");
+  TNewShape* corner = f.Add(nstChoice, 280, 185, "a > 0;");
+  TNewShape* left = f.Add(nstCalc, -25, 100, "b = 2;");
+  TNewShape* top = f.Add(nstNode, 120, -8);
+  for (TNewShape* block : {right, corner, left, top}) TSchematView::MarkSelected(*block);
+  f.view->SetActiveBlock(corner);
+  CanvasFixture::Connect(right, left, 3, 2);
+  f.view->ShowSideMarker(*right, 3);
+  QCoreApplication::processEvents();
+  const QRectF scene = f.view->scene()->sceneRect();
+  QImage image(scene.size().toSize(), QImage::Format_RGB32);
+  const QColor margin = f.view->scene()->backgroundBrush().color();
+  image.fill(Qt::magenta);
+  {
+    QPainter painter(&image);
+    f.view->scene()->render(&painter, QRectF(QPointF(0, 0), scene.size()), scene);
+  }
+  const QRect sheet(TSchematView::SheetLeft, TSchematView::SheetTop, 300, 200);
+  int inside = 0, outside = 0;
+  // The title lies above the sheet's top edge; the rows from the sheet's top down are checked.
+  for (int y = TSchematView::SheetTop; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor pixel = image.pixel(x, y);
+      if (sheet.contains(x, y)) inside += pixel == QColor(Qt::yellow) || pixel == QColor(0, 255, 0);
+      else outside += pixel != margin;
+    }
+  QVERIFY(inside > 100);  // the blocks are there, inside
+  QCOMPARE(outside, 0);
+  // Nor can the parts past the edge be hit in the margin.
+  const QPoint beyond = f.view->ViewportOfSheet(-10, 110);
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(beyond), f.view->viewport()->mapToGlobal(QPointF(beyond)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(f.view->viewport(), &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(beyond),
+                      f.view->viewport()->mapToGlobal(QPointF(beyond)), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(f.view->viewport(), &release);
+  QVERIFY(f.Doc().ActiveBlock != left);
 }
 
 QTEST_MAIN(CanvasTest)
