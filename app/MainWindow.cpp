@@ -252,6 +252,7 @@ void TZUVAR::ApplyDiagramState(bool hasDiagram) {
   for (QMenu* menu : Menu.DiagramMenus()) menu->menuAction()->setEnabled(hasDiagram);
   for (QAction* action : Menu.DiagramItems()) action->setEnabled(hasDiagram);
   if (TForm2* source = app_.SourceWindow()) source->SetEditorEnabled(hasDiagram);
+  if (TForm3* simulation = app_.SimulationWindow()) simulation->SetDiagramExists(hasDiagram);
 }
 
 // ---- menus opening --------------------------------------------------------------------------

@@ -2,12 +2,15 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QLayout>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "app/MainWindow.h"
 #include "editor/SchematView.h"
@@ -36,6 +39,7 @@ TForm3::TForm3(TZUVAR& window, TSimulationCommands& commands)
   resize(220, 190);
   move(539, 278);
   FormCreate();
+  SetDiagramExists(window_.Schemat() != nullptr);
   TSimulationRun& run = commands_.Controller();
   ApplyControls(run.Controls());
   run.AddObserver(*this);
@@ -55,7 +59,7 @@ QToolButton* TForm3::AddButton(const char* name, const QString& hint,
   button->setToolTip(hint);
   button->setAutoRaise(true);
   button->setIcon(TToolGlyphs::StandardIcon(glyph));
-  button->setFixedSize(33, 24);
+  button->setFixedSize(DesignButtonWidth, ButtonHeight);
   button->setFocusPolicy(Qt::NoFocus);
   ToolBar1->addWidget(button);
   return button;
@@ -83,6 +87,7 @@ void TForm3::BuildToolBar() {
   ToolBar1->addSeparator();  // ToolButton1
   SpeedButton1 = AddButton("SpeedButton1", QStringLiteral("Pokaż/ukryj zmienne"),
                            QStyle::SP_TitleBarShadeButton);
+  FitButtonsToMinimumWidth();
   connect(SpeedButton6, &QToolButton::clicked, this, &TForm3::SpeedButton6Click);
   connect(SpeedButton7, &QToolButton::clicked, this, &TForm3::SpeedButton7Click);
   connect(SpeedButton8, &QToolButton::clicked, this, &TForm3::SpeedButton8Click);
@@ -90,6 +95,19 @@ void TForm3::BuildToolBar() {
   connect(SpeedButton10, &QToolButton::clicked, this, &TForm3::SpeedButton10Click);
   connect(SpeedButton3, &QToolButton::clicked, this, &TForm3::SpeedButton3Click);
   connect(SpeedButton1, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
+}
+
+// Every button stays on the tool bar at the window's minimum width, so none of them hides
+// behind the tool bar's overflow arrow and the fold button can always unfold the window: the
+// buttons narrow from their design width until the tool bar fits.
+void TForm3::FitButtonsToMinimumWidth() {
+  const QList<QToolButton*> buttons{SpeedButton6, SpeedButton7,  SpeedButton8, SpeedButton9,
+                                    SpeedButton10, SpeedButton3, SpeedButton1};
+  for (int width = DesignButtonWidth; width >= MinimumButtonWidth; --width) {
+    for (QToolButton* button : buttons) button->setFixedSize(width, ButtonHeight);
+    ToolBar1->layout()->invalidate();
+    if (ToolBar1->layout()->sizeHint().width() <= MinimumWidth) return;
+  }
 }
 
 void TForm3::BuildGrid() {
@@ -108,8 +126,15 @@ void TForm3::BuildGrid() {
   StringGrid1->verticalHeader()->hide();
   StringGrid1->verticalHeader()->setDefaultSectionSize(16);
   StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  // Row 0 of the model is the grid's fixed title row, so the view's own header is not shown.
-  StringGrid1->horizontalHeader()->hide();
+  // The model's titles are the grid's fixed first row: the view's column header, as high as a
+  // row where the bold font fits in it.
+  QHeaderView* titles = StringGrid1->horizontalHeader();
+  titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  titles->setSectionsClickable(false);
+  titles->setHighlightSections(false);
+  titles->setStretchLastSection(false);
+  titles->setFixedHeight(std::max(16, QFontMetrics(bold).height() + 2));
+  titles->show();
   StringGrid1->setColumnWidth(0, 130);
   StringGrid1->setColumnWidth(1, 667);
   StringGrid1->viewport()->installEventFilter(this);
@@ -145,6 +170,10 @@ void TForm3::Focus() {
 // ---- run states -----------------------------------------------------------------------------
 
 void TForm3::StateChanged(TRunState state) { ApplyControls(TRunControls::For(state)); }
+
+// Without a diagram there is nothing to run: the whole tool bar is disabled, and the buttons
+// keep the states of the run for the next diagram.
+void TForm3::SetDiagramExists(bool exists) { ToolBar1->setEnabled(exists); }
 
 void TForm3::ApplyControls(const TRunControls& controls) {
   SpeedButton6->setEnabled(controls.Start);

@@ -53,9 +53,14 @@ class TForm3 : public QWidget, public TRunObserver {
 
   // Gives this window the focus if it is shown.
   void Focus();
+  // The tool bar is enabled only while a diagram exists.
+  void SetDiagramExists(bool exists);
 
   static constexpr int MinimumWidth = 220;
   static constexpr int MinimumHeight = 54;
+  static constexpr int DesignButtonWidth = 33;
+  static constexpr int MinimumButtonWidth = 22;
+  static constexpr int ButtonHeight = 24;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -67,6 +72,7 @@ class TForm3 : public QWidget, public TRunObserver {
   void ApplyControls(const TRunControls& controls);
   QToolButton* AddButton(const char* name, const QString& hint, QStyle::StandardPixmap glyph);
   void BuildToolBar();
+  void FitButtonsToMinimumWidth();
   void BuildGrid();
   void FormShow();
   bool GridWheel(QWheelEvent& event);

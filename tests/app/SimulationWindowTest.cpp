@@ -1,10 +1,13 @@
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolBar>
 #include <QtTest>
+#include <algorithm>
 
 #include "tests/support/DiagramBuilder.h"
 #include "tests/app/AppTestSupport.h"
@@ -88,6 +91,9 @@ class SimulationWindowTest : public QObject {
   void RealTimeRunToTheEnd();
   void PasswordDialogRefusesAnEmptyEntry();
   void FoldAndUnfoldRestoreTheSize();
+  void TitleRowIsDrawnAboveTheVariables();
+  void EveryButtonIsOnTheToolBarAtDesignAndMinimumWidth();
+  void ToolBarIsDisabledWithoutADiagram();
   void TypingChangesTheBlockAndReroutesItsLinks();
 };
 
@@ -97,10 +103,12 @@ void SimulationWindowTest::DesignState() {
   QVERIFY(form != nullptr);
   QCOMPARE(form->windowTitle(), QStringLiteral("ZUVAR 32 Pro - Symulacja"));
   QCOMPARE(form->SpeedButton6->toolTip(), QStringLiteral("Uruchom  symulację"));
-  QVERIFY(form->SpeedButton6->isEnabled() && form->SpeedButton3->isEnabled());
+  // The buttons hold the idle states; the tool bar itself waits for a diagram.
+  QVERIFY(form->SpeedButton6->isEnabledTo(form->ToolBar1) &&
+          form->SpeedButton3->isEnabledTo(form->ToolBar1));
   for (QToolButton* b : {form->SpeedButton7, form->SpeedButton8, form->SpeedButton9,
                          form->SpeedButton10})
-    QVERIFY(!b->isEnabled());
+    QVERIFY(!b->isEnabledTo(form->ToolBar1));
   QCOMPARE(form->Variables->Rows()[0].Name, std::string("Nazwa zmiennej"));
   QCOMPARE(form->Variables->Rows()[0].Value, std::string("Wartość"));
 }
@@ -207,6 +215,7 @@ void SimulationWindowTest::PasswordDialogRefusesAnEmptyEntry() {
 
 void SimulationWindowTest::FoldAndUnfoldRestoreTheSize() {
   AppFixture f;
+  f.NewDiagram();
   TForm3* form = f.app->SimulationWindow();
   form->show();
   QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -266,6 +275,97 @@ void SimulationWindowTest::TypingChangesTheBlockAndReroutesItsLinks() {
   f.app->Options.Simulation.RealTime = true;
   f.Menu().Wykonanie1->trigger();
   QVERIFY(!f.Window()->Simulation().Exists() || source->RichEdit1->isReadOnly());
+}
+
+// The window as the user sees it: "Nazwa zmiennej" and "Wartość" drawn in the grid's first row,
+// the first variable under them.
+void SimulationWindowTest::TitleRowIsDrawnAboveTheVariables() {
+  AppFixture f;
+  ReadAndDecide(f);
+  AnswerReads(f, QStringLiteral("5"));
+  TForm3* form = f.app->SimulationWindow();
+  form->SpeedButton3->click();
+  QVERIFY(GridHas(*form, "x", "5"));
+  form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(form));
+  QHeaderView* titles = form->StringGrid1->horizontalHeader();
+  QVERIFY(titles->isVisible());
+  QVERIFY(titles->height() >= 16);
+  QCOMPARE(titles->model()->headerData(0, Qt::Horizontal).toString(),
+           QStringLiteral("Nazwa zmiennej"));
+  QCOMPARE(titles->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Wartość"));
+  // The title row is the top of the grid; the first variable is drawn below it.
+  const QPoint titlesTop = titles->mapTo(form->StringGrid1, QPoint(0, 0));
+  const QModelIndex first = form->Variables->index(0, 0);
+  const QPoint firstTop = form->StringGrid1->viewport()->mapTo(
+      form->StringGrid1, form->StringGrid1->visualRect(first).topLeft());
+  QVERIFY(titlesTop.y() < firstTop.y());
+  QVERIFY(titlesTop.y() + titles->height() <= firstTop.y());
+  QCOMPARE(form->Variables->data(first).toString(), QStringLiteral("x"));
+  // Both titles leave ink inside their cells (the cell borders are left out).
+  const QImage drawn = titles->grab().toImage();
+  for (int column : {0, 1}) {
+    const int left = titles->sectionViewportPosition(column);
+    const int width = std::min(titles->sectionSize(column), drawn.width() - left);
+    int ink = 0;
+    for (int y = 3; y < drawn.height() - 3; ++y)
+      for (int x = left + 3; x < left + width - 3; ++x)
+        if (qGray(drawn.pixel(x, y)) < 110) ++ink;
+    QVERIFY2(ink >= 15, qPrintable(QStringLiteral("column %1: %2 dark pixels").arg(column).arg(ink)));
+  }
+}
+
+// The design width is also the minimum width: every button is on the tool bar, none behind an
+// overflow arrow, and fold and unfold both work by the button.
+void SimulationWindowTest::EveryButtonIsOnTheToolBarAtDesignAndMinimumWidth() {
+  AppFixture f;
+  f.NewDiagram();
+  TForm3* form = f.app->SimulationWindow();
+  QCOMPARE(form->minimumSize(), QSize(TForm3::MinimumWidth, TForm3::MinimumHeight));
+  form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(form));
+  const auto checkButtons = [form](const char* when) {
+    QCoreApplication::processEvents();
+    const QRect bar = form->ToolBar1->geometry();
+    QVERIFY2(bar.bottom() < form->height(), when);
+    for (QToolButton* b : {form->SpeedButton6, form->SpeedButton7, form->SpeedButton8,
+                           form->SpeedButton9, form->SpeedButton10, form->SpeedButton3,
+                           form->SpeedButton1}) {
+      QVERIFY2(b->isVisible(), qPrintable(b->objectName() + QLatin1String(" ") + when));
+      QVERIFY2(QRect(QPoint(0, 0), bar.size()).contains(b->geometry()),
+               qPrintable(b->objectName() + QLatin1String(" ") + when));
+      QVERIFY(b->width() >= TForm3::MinimumButtonWidth);
+    }
+    for (QToolButton* b : form->ToolBar1->findChildren<QToolButton*>())
+      if (b->objectName() == QLatin1String("qt_toolbar_ext_button"))
+        QVERIFY2(!b->isVisible(), when);
+  };
+  QCOMPARE(form->size(), QSize(220, 190));
+  checkButtons("at the design size");
+  form->SpeedButton1->click();
+  QCOMPARE(form->size(), QSize(TForm3::MinimumWidth, TForm3::MinimumHeight));
+  checkButtons("folded");
+  form->SpeedButton1->click();
+  QCOMPARE(form->size(), QSize(220, 190));
+}
+
+void SimulationWindowTest::ToolBarIsDisabledWithoutADiagram() {
+  AppFixture f;
+  TForm3* form = f.app->SimulationWindow();
+  form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(form));
+  QVERIFY(!form->ToolBar1->isEnabled());
+  form->SpeedButton6->click();
+  form->SpeedButton3->click();
+  QVERIFY(f.dialogs.messages.empty());
+  QVERIFY(!f.Logged("Uruchomienie symulacji"));
+  f.NewDiagram();
+  QVERIFY(form->ToolBar1->isEnabled());
+  QVERIFY(form->SpeedButton6->isEnabled() && !form->SpeedButton7->isEnabled());
+  f.Canvas()->Document().Saved = true;
+  f.Menu().Usu1->trigger();
+  QVERIFY(f.Canvas() == nullptr);
+  QVERIFY(!form->ToolBar1->isEnabled());
 }
 
 QTEST_MAIN(SimulationWindowTest)
