@@ -86,6 +86,12 @@ void TMainMenu::BuildFileMenu(QMainWindow& window) {
 
 void TMainMenu::BuildEditMenu(QMainWindow& window) {
   Edycja1 = AddMenu(window.menuBar(), "Edycja1", QStringLiteral("Edycja"));
+  Cofnij1 = AddItem(Edycja1, "Cofnij1", QStringLiteral("Cofnij"), QKeySequence("Ctrl+Z"));
+  Ponw1 = AddItem(Edycja1, "Ponw1", QStringLiteral("Ponów"), QKeySequence("Ctrl+Y"));
+  Ponw1->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+  Cofnij1->setEnabled(false);
+  Ponw1->setEnabled(false);
+  Edycja1->addSeparator();
   Wstaw1 = AddSubmenu(Edycja1, "Wstaw1", QStringLiteral("Wstaw"));
   Start1 = AddItem(Wstaw1, "Start1", QStringLiteral("Start"));
   Stop1 = AddItem(Wstaw1, "Stop1", QStringLiteral("Stop"));
@@ -183,6 +189,9 @@ void TMainMenu::BuildToolBar(QMainWindow& window) {
   SpeedButton6 = AddButton(b, "SpeedButton6", QStringLiteral("Otwórz schemat"), G::Open, true);
   SpeedButton7 = AddButton(b, "SpeedButton7", QStringLiteral("Zapisz schemat"), G::Save, false);
   SpeedButton8 = AddButton(b, "SpeedButton8", QStringLiteral("Usuń schemat"), G::Delete, false);
+  b->addSeparator();
+  SpeedButtonCofnij = AddButton(b, "SpeedButtonCofnij", QStringLiteral("Cofnij"), G::Undo, false);
+  SpeedButtonPonw = AddButton(b, "SpeedButtonPonw", QStringLiteral("Ponów"), G::Redo, false);
   b->addSeparator();
   SpeedButton10 = AddButton(b, "SpeedButton10", QStringLiteral("Blok początkowy"), G::StartBlock, false);
   SpeedButton11 = AddButton(b, "SpeedButton11", QStringLiteral("Blok końcowy"), G::StopBlock, false);

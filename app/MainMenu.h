@@ -28,6 +28,8 @@ struct TMainMenu {
   QAction* Zakoczprogram1 = nullptr;
   // "Edycja"
   QMenu* Edycja1 = nullptr;
+  QAction* Cofnij1 = nullptr;
+  QAction* Ponw1 = nullptr;
   QMenu* Wstaw1 = nullptr;
   QAction* Start1 = nullptr;
   QAction* Stop1 = nullptr;
@@ -83,6 +85,8 @@ struct TMainMenu {
   QAction* SpeedButton6 = nullptr;
   QAction* SpeedButton7 = nullptr;
   QAction* SpeedButton8 = nullptr;
+  QAction* SpeedButtonCofnij = nullptr;
+  QAction* SpeedButtonPonw = nullptr;
   QAction* SpeedButton10 = nullptr;
   QAction* SpeedButton11 = nullptr;
   QAction* SpeedButton12 = nullptr;

@@ -133,6 +133,43 @@ void TZUVAR::ConnectEditCommands() {
     connect(a, &QAction::triggered, this, &TZUVAR::Usuzaznaczoneelementy1Click);
   for (QAction* a : {m.Zaznaczwszystkieelementy1, m.SpeedButton1})
     connect(a, &QAction::triggered, this, &TZUVAR::Zaznaczwszystkieelementy1Click);
+  ConnectHistory();
+}
+
+// Undo and redo act while the diagram may be edited (the edit menu is on: a diagram is open and
+// no run holds it) and the history has a step to take.
+void TZUVAR::ConnectHistory() {
+  TMainMenu& m = Menu;
+  for (QAction* a : {m.Cofnij1, m.SpeedButtonCofnij})
+    connect(a, &QAction::triggered, this, &TZUVAR::Cofnij1Click);
+  for (QAction* a : {m.Ponw1, m.SpeedButtonPonw})
+    connect(a, &QAction::triggered, this, &TZUVAR::Ponw1Click);
+  connect(undoStack_.get(), &QUndoStack::canUndoChanged, this, &TZUVAR::UpdateHistoryActions);
+  connect(undoStack_.get(), &QUndoStack::canRedoChanged, this, &TZUVAR::UpdateHistoryActions);
+  connect(m.Edycja1->menuAction(), &QAction::changed, this, &TZUVAR::UpdateHistoryActions);
+  connect(undoStack_.get(), &QUndoStack::indexChanged, this, &TZUVAR::FollowCleanState);
+}
+
+void TZUVAR::UpdateHistoryActions() {
+  const bool editing = EditingAllowed();
+  const bool undo = editing && undoStack_->canUndo();
+  const bool redo = editing && undoStack_->canRedo();
+  for (QAction* a : {Menu.Cofnij1, Menu.SpeedButtonCofnij}) a->setEnabled(undo);
+  for (QAction* a : {Menu.Ponw1, Menu.SpeedButtonPonw}) a->setEnabled(redo);
+}
+
+// The history's clean step is the diagram as last saved or opened: reaching it again by undo or
+// redo marks the diagram saved, leaving it marks it modified.
+void TZUVAR::FollowCleanState() {
+  if (document_ != nullptr) document_->Saved = undoStack_->isClean();
+}
+
+void TZUVAR::Cofnij1Click() {
+  if (EditingAllowed() && undoStack_->canUndo()) undoStack_->undo();
+}
+
+void TZUVAR::Ponw1Click() {
+  if (EditingAllowed() && undoStack_->canRedo()) undoStack_->redo();
 }
 
 void TZUVAR::ConnectViewCommands() {
@@ -228,6 +265,9 @@ TSchematView& TZUVAR::ShowDocument(std::unique_ptr<TSchemat> document) {
   DestroyCanvas();
   document_ = std::move(document);
   canvas_ = std::make_unique<TSchematView>(*this, *document_, *undoStack_, canvasArea_);
+  // The history starts clean only for a diagram that has nothing to save.
+  if (document_->Saved) undoStack_->setClean();
+  else undoStack_->resetClean();
   canvasArea_->layout()->addWidget(canvas_.get());
   canvas_->show();
   ApplyDiagramState(true);

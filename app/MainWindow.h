@@ -69,6 +69,8 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   void Usu2Click();
   void Usuzaznaczoneelementy1Click();
   void Zaznaczwszystkieelementy1Click();
+  void Cofnij1Click();
+  void Ponw1Click();
   void SelectTool(int tool);
   void Interpretator1Click();
   void Standardowewyjcie1Click();
@@ -103,6 +105,9 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   void ConnectOptions();
   void ConnectSheetCommands();
   void KeepShortcutWhenHidden(QAction* action);
+  void ConnectHistory();
+  void UpdateHistoryActions();
+  void FollowCleanState();
   void ApplyDiagramState(bool hasDiagram);
   void PlaceToolWindows();
   void FileMenuOpened();

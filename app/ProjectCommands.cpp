@@ -4,6 +4,7 @@
 #include <QGraphicsSimpleTextItem>
 #include <QLineEdit>
 #include <QMenu>
+#include <QUndoStack>
 
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
@@ -139,6 +140,7 @@ void TProjectCommands::Save(bool saveAs) {
   }
   TProjectWriter writer(window_.App().AppHost());
   if (writer.Write(fileName_.toStdString(), canvas->Document()) != TWriteResult::Ok) return;
+  window_.UndoStack().setClean();
   window_.AskFileName = false;
   canvas->SetTitle(fileName_.toStdString());
   canvas->CenterTitle();

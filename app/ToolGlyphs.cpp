@@ -115,6 +115,10 @@ void TToolGlyphs::Draw(QPainter& painter, TGlyph glyph, const QColor& outline) {
       painter.drawLine(QPointF(2.5, 8), QPointF(17.5, 8));
       painter.drawLine(QPointF(2.5, 12.25), QPointF(17.5, 12.25));
       break;
+    case Undo:
+    case Redo:
+      DrawHistoryGlyph(painter, glyph, outline);
+      break;
     default:
       DrawRunGlyph(painter, glyph, outline);
       break;
@@ -196,6 +200,24 @@ void TToolGlyphs::DrawRunGlyph(QPainter& painter, TGlyph glyph, const QColor& ou
       painter.drawRect(QRectF(11.5, 4, 4, 12));
       break;
   }
+}
+
+// Undo: a blue arrow bending back to the left; redo: its mirror image.
+void TToolGlyphs::DrawHistoryGlyph(QPainter& painter, TGlyph glyph, const QColor& outline) {
+  painter.save();
+  if (glyph == Redo) {
+    painter.translate(20, 0);
+    painter.scale(-1, 1);
+  }
+  QPainterPath arc(QPointF(6, 8));
+  arc.lineTo(11, 8);
+  arc.cubicTo(QPointF(19, 8), QPointF(19, 17), QPointF(11, 17));
+  arc.lineTo(8, 17);
+  StrokeWithEdge(painter, arc, QColor(40, 110, 220), outline, 2.2);
+  painter.setBrush(QColor(40, 110, 220));
+  painter.setPen(QPen(outline, kOutlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.drawPolygon(QPolygonF({QPointF(1.5, 8), QPointF(7.5, 3), QPointF(7.5, 13)}));
+  painter.restore();
 }
 
 }  // namespace zuvar

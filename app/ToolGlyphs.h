@@ -39,7 +39,9 @@ class TToolGlyphs {
     Step,
     RunAll,
     Pause,
-    Variables
+    Variables,
+    Undo,
+    Redo
   };
   static QIcon Icon(TGlyph glyph);
   // The program's own glyph for one of the style's standard pictures that the simulation
@@ -54,6 +56,7 @@ class TToolGlyphs {
   static void DrawFileGlyph(QPainter& painter, TGlyph glyph);
   static void DrawDeleteGlyph(QPainter& painter, TGlyph glyph, const QColor& outline);
   static void DrawRunGlyph(QPainter& painter, TGlyph glyph, const QColor& outline);
+  static void DrawHistoryGlyph(QPainter& painter, TGlyph glyph, const QColor& outline);
 };
 
 }  // namespace zuvar

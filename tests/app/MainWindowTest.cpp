@@ -95,7 +95,8 @@ void MainWindowTest::MenusAndToolBarAtStart() {
     enabled << a->isEnabled();
   }
   QCOMPARE(hints, QStringList({"Nowy schemat", QStringLiteral("Otwórz schemat"), "Zapisz schemat",
-                               QStringLiteral("Usuń schemat"), QStringLiteral("Blok początkowy"),
+                               QStringLiteral("Usuń schemat"), "Cofnij", QStringLiteral("Ponów"),
+                               QStringLiteral("Blok początkowy"),
                                QStringLiteral("Blok końcowy"), "Blok obliczeniowy",
                                QStringLiteral("Blok wejścia/wyjścia"), "Blok wyboru", "Blok kontynuacji",
                                QStringLiteral("Blok węzłowy"), QStringLiteral("Usuń aktywny blok"),
@@ -105,8 +106,8 @@ void MainWindowTest::MenusAndToolBarAtStart() {
                                QStringLiteral("Uruchom i wykonaj symulację w czasie rzeczywistym!"),
                                QStringLiteral("Zakończ program")}));
   QCOMPARE(enabled, QList<bool>({true, true, false, false, false, false, false, false, false, false,
-                                 false, false, false, false, true, true, true, true}));
-  QCOMPARE(dividers, 3);
+                                 false, false, false, false, false, false, true, true, true, true}));
+  QCOMPARE(dividers, 4);
 }
 
 void MainWindowTest::DiagramStatesSwitchTheCommands() {

@@ -62,6 +62,9 @@ class UndoCommandsTest : public QObject {
   void SheetSizesAreUndoneAndRedoneExactly_data();
   void SheetSizesAreUndoneAndRedoneExactly();
   void NewOpenAndDeleteEmptyTheStack();
+  void MenuAndButtonsFollowTheHistoryAndTheRun();
+  void ReachingTheSavedStepMarksTheDiagramSaved();
+  void KeysUndoTheDiagramButTheEditorKeepsItsOwn();
 };
 
 void UndoCommandsTest::TypingIsOneEditPerBlockAndUndoingItRestoresTheEditor() {
@@ -158,6 +161,117 @@ void UndoCommandsTest::NewOpenAndDeleteEmptyTheStack() {
   QCOMPARE(stack.count(), 1);
   f.NewDiagram();
   QCOMPARE(stack.count(), 0);
+}
+
+void UndoCommandsTest::MenuAndButtonsFollowTheHistoryAndTheRun() {
+  AppFixture f;
+  TSample s = BuildSample(f);
+  TMainMenu& m = f.Menu();
+  TSchemat& doc = f.Canvas()->Document();
+  QCOMPARE(m.Edycja1->actions().at(0), m.Cofnij1);
+  QCOMPARE(m.Edycja1->actions().at(1), m.Ponw1);
+  QCOMPARE(m.Ponw1->shortcuts(),
+           QList<QKeySequence>({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+  QVERIFY(!m.Cofnij1->isEnabled() && !m.SpeedButtonCofnij->isEnabled());
+  const QByteArray before = DocumentSnapshot(doc);
+  f.Canvas()->SetActiveBlock(s.calc);
+  f.Canvas()->Usu2Click();
+  const QByteArray after = DocumentSnapshot(doc);
+  QVERIFY(m.Cofnij1->isEnabled() && m.SpeedButtonCofnij->isEnabled());
+  QVERIFY(!m.Ponw1->isEnabled() && !m.SpeedButtonPonw->isEnabled());
+  m.SpeedButtonCofnij->trigger();
+  QCOMPARE(DocumentSnapshot(doc), before);
+  QVERIFY(!m.Cofnij1->isEnabled() && m.Ponw1->isEnabled());
+  m.Ponw1->trigger();
+  QCOMPARE(DocumentSnapshot(doc), after);
+  // A run switches the edit menu off for as long as it holds the diagram: neither step can be
+  // taken meanwhile.
+  m.Edycja1->menuAction()->setEnabled(false);
+  QVERIFY(!m.Cofnij1->isEnabled() && !m.Ponw1->isEnabled());
+  m.Cofnij1->setEnabled(true);  // even a forced trigger does nothing meanwhile
+  m.Cofnij1->trigger();
+  QCOMPARE(DocumentSnapshot(doc), after);
+  m.Edycja1->menuAction()->setEnabled(true);
+  QVERIFY(m.Cofnij1->isEnabled() && !m.Ponw1->isEnabled());
+  m.Cofnij1->trigger();
+  QCOMPARE(DocumentSnapshot(doc), before);
+  m.Usu1->trigger();
+  QVERIFY(!m.Cofnij1->isEnabled() && !m.Ponw1->isEnabled());
+}
+
+void UndoCommandsTest::ReachingTheSavedStepMarksTheDiagramSaved() {
+  AppFixture f;
+  TSample s = BuildSample(f);
+  TSchemat& doc = f.Canvas()->Document();
+  QUndoStack& stack = f.Window()->UndoStack();
+  f.Canvas()->SetActiveBlock(s.calc);
+  f.Canvas()->Usu2Click();
+  QVERIFY(!doc.Saved);
+  f.dialogs.saveNames.push_back(f.Path("b.bin"));
+  f.Menu().Zapiszdopliku1->trigger();
+  QVERIFY(doc.Saved);
+  stack.undo();  // the block back: no longer what the file holds
+  QVERIFY(!doc.Saved);
+  stack.redo();
+  QVERIFY(doc.Saved);
+  const uint32_t stop = s.stop->Id;
+  f.Canvas()->SetActiveBlock(s.stop);
+  f.Canvas()->Usu2Click();
+  QVERIFY(!doc.Saved);
+  stack.undo();
+  QVERIFY(doc.Saved);
+  stack.undo();
+  QVERIFY(!doc.Saved);
+  // A branch off an earlier step leaves the saved step behind for good.
+  f.Canvas()->SetActiveBlock(doc.FindBlockById(stop));
+  f.Canvas()->Usu2Click();
+  stack.undo();
+  QVERIFY(!doc.Saved);
+  // An opened diagram is saved until edited, and again when undone to where it was opened.
+  f.dialogs.answers.push_back(TMsgResult::Yes);
+  f.dialogs.openNames.push_back(f.Path("b.bin"));
+  f.Menu().Wczytajzpliku1->trigger();
+  TSchemat& opened = f.Canvas()->Document();
+  QVERIFY(opened.Saved);
+  f.Canvas()->SetActiveBlock(opened.FirstBlock);
+  f.Canvas()->Usu2Click();
+  QVERIFY(!opened.Saved);
+  f.Window()->UndoStack().undo();
+  QVERIFY(opened.Saved);
+}
+
+// The program's keys act in every window, but the source editor keeps its own text undo.
+void UndoCommandsTest::KeysUndoTheDiagramButTheEditorKeepsItsOwn() {
+  AppFixture f;
+  TSample s = BuildSample(f);
+  TSchemat& doc = f.Canvas()->Document();
+  QUndoStack& stack = f.Window()->UndoStack();
+  const QByteArray before = DocumentSnapshot(doc);
+  const uint32_t calc = s.calc->Id;
+  f.Canvas()->SetActiveBlock(s.calc);
+  f.Canvas()->Usu2Click();
+  const QByteArray after = DocumentSnapshot(doc);
+  f.Window()->activateWindow();
+  f.Canvas()->setFocus();
+  QTest::keyClick(f.Canvas(), Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(DocumentSnapshot(doc), before);
+  QTest::keyClick(f.Canvas(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(DocumentSnapshot(doc), after);
+  QTest::keyClick(f.Canvas(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(f.Canvas(), Qt::Key_Y, Qt::ControlModifier);
+  QCOMPARE(DocumentSnapshot(doc), after);
+  TForm2* source = f.app->SourceWindow();
+  f.Window()->ShowSourceWindow();
+  f.Canvas()->SetActiveBlock(s.test);
+  QCoreApplication::processEvents();
+  source->RichEdit1->setFocus();
+  source->RichEdit1->moveCursor(QTextCursor::End);
+  QTest::keyClicks(source->RichEdit1, QStringLiteral("a"));
+  const int steps = stack.index();
+  QTest::keyClick(source->RichEdit1, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(source->RichEdit1->toPlainText(), QStringLiteral("x > 0;"));
+  QVERIFY(stack.index() >= steps);  // the editor's own undo, not a step back of the diagram
+  QVERIFY(doc.FindBlockById(calc) == nullptr);
 }
 
 QTEST_MAIN(UndoCommandsTest)
