@@ -2,6 +2,8 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
+#include <cstdio>
+#include <cstring>
 #include <exception>
 
 #include "app/MainWindow.h"
@@ -34,11 +36,37 @@ QString StartFile(const QApplication& application) {
   parser.setApplicationDescription(
       QStringLiteral("ZUVAR 32 Pro - edytor graficzny i symulator schematów blokowych algorytmów"));
   parser.addHelpOption();
-  parser.addPositionalArgument(QStringLiteral("plik"), QStringLiteral("Schemat blokowy do otwarcia (*.bin)."),
+  parser.addPositionalArgument(QStringLiteral("plik"),
+                               QStringLiteral("Schemat blokowy do otwarcia (*.bin)."),
                                QStringLiteral("[plik]"));
   parser.process(application);
   const QStringList files = parser.positionalArguments();
   return files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
+}
+
+// --help and --version are answered on standard output before the application object exists,
+// so that they need no display. True when one of them was given.
+bool AnswerWithoutDisplay(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--") == 0) return false;
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("zuvar %s\n", ZUVAR_VERSION);
+      return true;
+    }
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::fputs(
+          "Użycie: zuvar [opcje] [plik]\n"
+          "ZUVAR 32 Pro - edytor graficzny i symulator schematów blokowych algorytmów\n\n"
+          "Opcje:\n"
+          "  -h, --help  Wyświetla tę pomoc.\n"
+          "  --version   Wyświetla wersję programu.\n\n"
+          "Argumenty:\n"
+          "  plik        Schemat blokowy do otwarcia (*.bin).\n",
+          stdout);
+      return true;
+    }
+  }
+  return false;
 }
 
 // The program's icon at the sizes built into it, for every window.
@@ -52,6 +80,7 @@ QIcon ProgramIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (AnswerWithoutDisplay(argc, argv)) return std::fflush(stdout) == 0 ? 0 : 1;
   TZuvarApplication application(argc, argv);
   QApplication::setWindowIcon(ProgramIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("zuvar"));

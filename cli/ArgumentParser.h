@@ -19,6 +19,8 @@ class ArgumentParser {
 
  private:
   bool ParseOption(const std::vector<std::string>& args, std::size_t& i, TRunArguments& out);
+  bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string& value);
+  bool CheckCombination(const TRunArguments& out, bool jobsGiven);
   bool Fail(std::string message);
 
   std::string error_;

@@ -1,15 +1,19 @@
 #include "cli/Runner.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "cli/ExitStatus.h"
-#include "model/FixedWidthMeasurer.h"
-#include "interpreter/Interpreter.h"
 #include "cli/InterruptFlag.h"
-#include "model/OutputLines.h"
+#include "cli/OutputComparison.h"
 #include "cli/OutputStreamer.h"
-#include "project/ProjectFile.h"
+#include "cli/RunPlace.h"
+#include "cli/TextFile.h"
+#include "interpreter/Interpreter.h"
+#include "model/FixedWidthMeasurer.h"
+#include "model/OutputLines.h"
 #include "model/Schemat.h"
+#include "project/ProjectFile.h"
 #include "simulation/SimulationRun.h"
 
 namespace zuvar {
@@ -51,6 +55,14 @@ int Runner::Check(TSchemat& diagram) {
 }
 
 int Runner::Execute(TSchemat& diagram) {
+  std::optional<std::string> expected;
+  if (!arguments_.ExpectFile.empty()) {
+    expected = TextFile::Read(arguments_.ExpectFile);
+    if (!expected) {
+      Tell("Nie można odczytać pliku \"" + arguments_.ExpectFile + "\".");
+      return kExitNotStarted;
+    }
+  }
   TOutputLines output;
   if (!run_->Start(&diagram, &output)) {
     if (arguments_.PrintVariables) host_.PrintGrid();
@@ -61,21 +73,71 @@ int Runner::Execute(TSchemat& diagram) {
 
   options_.RealTime = true;
   steps_ = 0;
+  timedOut_ = false;
+  deadline_ = std::chrono::steady_clock::now() +
+              std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                  std::chrono::duration<double>(arguments_.TimeoutSeconds));
   const auto end = run_->RunToEnd([this] { return KeepGoing(); });
-  const int status = StatusOf(end, *run_->Interpreter());
+  int status = StatusOf(end, *run_->Interpreter());
+  TellWhere(status, *run_->Interpreter());
 
   host_.RefreshGrid();
   run_->End();
   output.SetListener(nullptr);
   streamer.Finish();
+  if (status == kExitStopReached && expected) status = Compare(*expected, output);
   if (arguments_.PrintVariables) host_.PrintGrid();
   return status;
+}
+
+int Runner::Compare(const std::string& expected, const TOutputLines& output) const {
+  const auto difference = OutputComparison::FirstDifference(
+      expected, OutputComparison::TextOf(output), arguments_.IgnoreTrailingSpace);
+  if (!difference) return kExitStopReached;
+  Tell("Wynik różni się od oczekiwanego, " + *difference);
+  return kExitOutputDiffers;
+}
+
+// After a run that ended before its stop block, one line says why and where it stood.
+void Runner::TellWhere(int status, const TInterpreter& interpreter) const {
+  std::string why;
+  switch (status) {
+    case kExitStepFailed:
+      why = "Błąd wykonania";
+      break;
+    case kExitStepLimit:
+      why = timedOut_ ? "Przekroczony limit czasu (" + SecondsText() + " s)"
+                      : "Przekroczony limit kroków (" + std::to_string(arguments_.MaxSteps) + ")";
+      break;
+    case kExitInputEnded:
+      why = "Zabrakło danych wejściowych";
+      break;
+    default:
+      return;
+  }
+  Tell(why + " " + RunPlace::Describe(interpreter));
+}
+
+std::string Runner::SecondsText() const {
+  std::string text = std::to_string(arguments_.TimeoutSeconds);
+  text.erase(text.find_last_not_of('0') + 1);
+  if (!text.empty() && text.back() == '.') text.pop_back();
+  return text;
+}
+
+void Runner::Tell(const std::string& line) const {
+  std::fprintf(stderr, "zuvar-run: %s\n", line.c_str());
+  std::fflush(stderr);
 }
 
 // Asked before every step of the run to the end.
 bool Runner::KeepGoing() {
   if (InterruptFlag::Raised()) return false;
   if (arguments_.MaxSteps != 0 && steps_ == arguments_.MaxSteps) return false;
+  if (arguments_.TimeoutSeconds > 0 && std::chrono::steady_clock::now() >= deadline_) {
+    timedOut_ = true;
+    return false;
+  }
   ++steps_;
   return true;
 }

@@ -1,17 +1,20 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "cli/LineReader.h"
 #include "cli/RunArguments.h"
-#include "simulation/SimulationOptions.h"
 #include "cli/TerminalHost.h"
+#include "simulation/SimulationOptions.h"
 #include "simulation/SimulationRun.h"
 
 namespace zuvar {
 
 class TInterpreter;
+class TOutputLines;
 class TSchemat;
 
 // zuvar-run's commands: run a diagram as the real-time run does (the Run command's start, every
@@ -30,6 +33,10 @@ class Runner {
   int Execute(TSchemat& diagram);
   bool KeepGoing();
   int StatusOf(TSimulationRun::TRunEnd end, const TInterpreter& interpreter) const;
+  int Compare(const std::string& expected, const TOutputLines& output) const;
+  void TellWhere(int status, const TInterpreter& interpreter) const;
+  std::string SecondsText() const;
+  void Tell(const std::string& line) const;
 
   TRunArguments arguments_;
   TSimulationOptions options_;
@@ -38,6 +45,9 @@ class Runner {
   std::unique_ptr<TSimulationRun> run_;
   // Steps begun by the run to the end.
   std::uint64_t steps_ = 0;
+  // The wall-clock end of the run (--timeout), and whether the run went past it.
+  std::chrono::steady_clock::time_point deadline_;
+  bool timedOut_ = false;
 };
 
 }  // namespace zuvar

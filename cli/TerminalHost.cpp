@@ -1,8 +1,8 @@
 #include "cli/TerminalHost.h"
 
-#include "simulation/ActiveBlockHighlight.h"
-#include "interpreter/Interpreter.h"
 #include "cli/LineReader.h"
+#include "interpreter/Interpreter.h"
+#include "simulation/ActiveBlockHighlight.h"
 
 namespace zuvar {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "interpreter/VariablesGrid.h"
 #include "model/Host.h"
 #include "simulation/RunObserver.h"
 #include "simulation/SimulationHost.h"
-#include "interpreter/VariablesGrid.h"
 
 namespace zuvar {
 
