@@ -149,6 +149,8 @@ void TMainMenu::BuildSimulationMenu(QMainWindow& window) {
               QStringLiteral("Uruchom i wykonaj w czasie rzeczywistym!"), QKeySequence("Ctrl+F9"));
   Steep1 = AddItem(Symulacja1, "Steep1", QStringLiteral("Steep"), QKeySequence(Qt::Key_F8));
   Steep1->setVisible(false);
+  Punktzatrzymania1 = AddItem(Symulacja1, "Punktzatrzymania1", QStringLiteral("Punkt zatrzymania"),
+                              QKeySequence(Qt::Key_F5));
   Symulacja1->menuAction()->setEnabled(false);
 }
 
@@ -169,7 +171,6 @@ void TMainMenu::BuildOptionsMenu(QMainWindow& window) {
   Sprawdskadnikoduprzeduruchomieniemsymulatora1 =
       AddCheck(Opcje1, "Sprawdskadnikoduprzeduruchomieniemsymulatora1",
                QStringLiteral("Sprawdź składnię kodu przed wykonaniem algorytmu"), false);
-  Sprawdskadnikoduprzeduruchomieniemsymulatora1->setVisible(false);
 }
 
 void TMainMenu::BuildHelpMenu(QMainWindow& window) {

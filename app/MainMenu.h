@@ -65,6 +65,8 @@ struct TMainMenu {
   QAction* Zatrzymaj1 = nullptr;
   QAction* Uruchomiwykonajwczasierzeczywistym1 = nullptr;
   QAction* Steep1 = nullptr;
+  // Sets or takes off the breakpoint of the active block.
+  QAction* Punktzatrzymania1 = nullptr;
   // "Opcje"
   QMenu* Opcje1 = nullptr;
   QMenu* Animacja1 = nullptr;

@@ -109,6 +109,7 @@ void TZUVAR::ConnectCommands() {
   connect(m.Zakocz1, &QAction::triggered, s, &TSimulationCommands::Zakocz1Click);
   connect(m.Zatrzymaj1, &QAction::triggered, s, &TSimulationCommands::Zatrzymaj1Click);
   connect(m.Steep1, &QAction::triggered, s, &TSimulationCommands::Steep1Click);
+  connect(m.Punktzatrzymania1, &QAction::triggered, this, &TZUVAR::Punktzatrzymania1Click);
   for (QAction* a : {m.Wykonanie1, m.Zakocz1, m.Zatrzymaj1, m.Uruchomiwykonajwczasierzeczywistym1,
                      m.Steep1})
     KeepShortcutWhenHidden(a);
@@ -253,6 +254,19 @@ void TZUVAR::Zaznaczwszystkieelementy1Click() {
   if (EditingAllowed()) canvas_->Zaznaczwszystkieelementy1Click();
 }
 
+// ---- breakpoints ----------------------------------------------------------------------------
+
+void TZUVAR::ToggleBreakpoint(TNewShape& block) {
+  if (canvas_ == nullptr) return;
+  const bool on = simulation_->Controller().Breakpoints().Toggle(block.Id);
+  canvas_->SetBreakpointMark(&block, on);
+}
+
+void TZUVAR::Punktzatrzymania1Click() {
+  if (document_ != nullptr && document_->ActiveBlock != nullptr)
+    ToggleBreakpoint(*document_->ActiveBlock);
+}
+
 // ---- canvas ---------------------------------------------------------------------------------
 
 TSchematView& TZUVAR::CreateCanvas() {
@@ -282,6 +296,7 @@ void TZUVAR::ClearLogForNewDiagram() {
 void TZUVAR::DestroyCanvas() {
   if (canvas_ == nullptr) return;
   undoStack_->clear();
+  simulation_->Controller().Breakpoints().Clear();
   canvas_.reset();
   document_.reset();
   ApplyDiagramState(false);

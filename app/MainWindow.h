@@ -89,6 +89,9 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   void ShowSourceWindow() override;
   void SetSourceEditorEnabled(bool enabled) override;
   void SourceLinesChanged() override;
+  void ToggleBreakpoint(TNewShape& block) override;
+  // F5: sets or takes off the breakpoint of the active block.
+  void Punktzatrzymania1Click();
 
   void AppendLog(const char* line);
 

@@ -7,6 +7,7 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -55,6 +56,12 @@ TFrame1::TFrame1(QWidget* parent) : QFrame(parent) {
   dropZone_->setMinimumHeight(24);
   dropZone_->hide();
   layout_->addWidget(dropZone_);
+  PopupMenu1 = new QMenu(Memo1);
+  Wyczysc1 = PopupMenu1->addAction(QStringLiteral("Wyczyść"));
+  connect(Wyczysc1, &QAction::triggered, this, [this] { lines_.Clear(); });
+  Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(Memo1, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& pos) { PopupMenu1->popup(Memo1->mapToGlobal(pos)); });
   Memo1->installEventFilter(this);
   Memo1->viewport()->installEventFilter(this);
   lines_.SetListener(this);

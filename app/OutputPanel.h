@@ -7,7 +7,9 @@
 
 #include "model/OutputLines.h"
 
+class QAction;
 class QLabel;
+class QMenu;
 class QMimeData;
 class QPlainTextEdit;
 class QVBoxLayout;
@@ -31,6 +33,9 @@ class TFrame1 : public QFrame, private TOutputLines::Listener {
 
   TOutputLines& Lines() { return lines_; }
   QPlainTextEdit* Memo1;
+  // The memo's context menu, with "Wyczyść", which empties the output.
+  QMenu* PopupMenu1;
+  QAction* Wyczysc1;
 
   // Puts the output written since the last pass of the event loop into the memo now.
   void Flush();

@@ -24,11 +24,24 @@ std::vector<QGraphicsItem*> TSheetRenderer::HidePassingMarks() {
   for (QGraphicsItem* item : canvas_.Sheet->childItems()) {
     const bool passing = item->type() == QGraphicsEllipseItem::Type || item == canvas_.Band ||
                          item == canvas_.RubberLine;
-    if (!passing || !item->isVisible()) continue;
+    if (!passing || !item->isVisible()) {
+      HideScreenOnlyChildren(item, hidden);
+      continue;
+    }
     item->hide();
     hidden.push_back(item);
   }
   return hidden;
+}
+
+// Marks drawn on a block for the screen only, such as the breakpoint dot.
+void TSheetRenderer::HideScreenOnlyChildren(QGraphicsItem* item,
+                                            std::vector<QGraphicsItem*>& hidden) {
+  for (QGraphicsItem* child : item->childItems()) {
+    if (!TSchematView::ScreenOnly(child) || !child->isVisible()) continue;
+    child->hide();
+    hidden.push_back(child);
+  }
 }
 
 void TSheetRenderer::Render(QPainter& painter) {

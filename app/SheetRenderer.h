@@ -41,6 +41,7 @@ class TSheetRenderer {
 
  private:
   std::vector<QGraphicsItem*> HidePassingMarks();
+  static void HideScreenOnlyChildren(QGraphicsItem* item, std::vector<QGraphicsItem*>& hidden);
 
   TSchematView& canvas_;
 };

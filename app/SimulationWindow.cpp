@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLayout>
+#include <QSlider>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -17,6 +20,7 @@
 #include "app/SimulationCommands.h"
 #include "app/ToolGlyphs.h"
 #include "app/VariablesModel.h"
+#include "app/ZuvarApp.h"
 
 namespace zuvar {
 
@@ -34,7 +38,9 @@ TForm3::TForm3(TZUVAR& window, TSimulationCommands& commands)
   layout->setSizeConstraint(QLayout::SetNoConstraint);
   BuildToolBar();
   BuildGrid();
+  BuildSpeedRow();
   layout->addWidget(ToolBar1);
+  layout->addWidget(SpeedRow);
   layout->addWidget(StringGrid1, 1);
   resize(220, 190);
   move(539, 278);
@@ -108,6 +114,37 @@ void TForm3::FitButtonsToMinimumWidth() {
     ToolBar1->layout()->invalidate();
     if (ToolBar1->layout()->sizeHint().width() <= MinimumWidth) return;
   }
+}
+
+void TForm3::BuildSpeedRow() {
+  SpeedRow = new QWidget(this);
+  SpeedRow->setObjectName(QStringLiteral("SpeedRow"));
+  auto* row = new QHBoxLayout(SpeedRow);
+  row->setContentsMargins(4, 1, 4, 1);
+  row->setSpacing(4);
+  auto* caption = new QLabel(QStringLiteral("Tempo:"), SpeedRow);
+  Tempo1 = new QSlider(Qt::Horizontal, SpeedRow);
+  Tempo1->setObjectName(QStringLiteral("Tempo1"));
+  Tempo1->setRange(TSimulationOptions::kSlowest, TSimulationOptions::kFastest);
+  Tempo1->setPageStep(1);
+  Tempo1->setTickPosition(QSlider::TicksBelow);
+  Tempo1->setFocusPolicy(Qt::NoFocus);
+  Tempo1->setToolTip(QStringLiteral("Tempo animacji (nie dotyczy trybu czasu rzeczywistego)"));
+  TempoLabel1 = new QLabel(SpeedRow);
+  TempoLabel1->setMinimumWidth(TempoLabel1->fontMetrics().horizontalAdvance(QStringLiteral("×1/4")));
+  row->addWidget(caption);
+  row->addWidget(Tempo1, 1);
+  row->addWidget(TempoLabel1);
+  Tempo1->setValue(window_.App().Options.Simulation.Speed);
+  SpeedChanged(Tempo1->value());
+  connect(Tempo1, &QSlider::valueChanged, this, &TForm3::SpeedChanged);
+}
+
+// The engine reads the option at every wait, so a change during a run takes effect at once.
+void TForm3::SpeedChanged(int speed) {
+  window_.App().Options.Simulation.Speed = speed;
+  TempoLabel1->setText(speed < 0 ? QStringLiteral("×1/%1").arg(1 << -speed)
+                                 : QStringLiteral("×%1").arg(1 << speed));
 }
 
 void TForm3::BuildGrid() {

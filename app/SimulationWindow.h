@@ -8,6 +8,8 @@
 
 class QTableView;
 class QToolBar;
+class QLabel;
+class QSlider;
 class QToolButton;
 
 namespace zuvar {
@@ -37,6 +39,11 @@ class TForm3 : public QWidget, public TRunObserver {
   QToolButton* SpeedButton1;   // "Pokaż/ukryj zmienne"
   QTableView* StringGrid1;
   TVariablesModel* Variables;
+  // The pace of the animation, in a row of its own under the tool bar: from four times slower
+  // to sixteen times faster than the normal pace, in steps of two.
+  QWidget* SpeedRow;
+  QSlider* Tempo1;
+  QLabel* TempoLabel1;
 
   // The unfolded size (the form's Tag and SpeedButton1's Tag).
   int UnfoldedHeight = 0;
@@ -74,6 +81,8 @@ class TForm3 : public QWidget, public TRunObserver {
   void BuildToolBar();
   void FitButtonsToMinimumWidth();
   void BuildGrid();
+  void BuildSpeedRow();
+  void SpeedChanged(int speed);
   void FormShow();
   bool GridWheel(QWheelEvent& event);
 

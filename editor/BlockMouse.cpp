@@ -288,6 +288,7 @@ void TBlockMouse::ShowContextMenu(TNewShape& block, const QPoint& globalPos) {
     menu.addAction(QStringLiteral("Zerwij połaczenia przychodzące!"))->setObjectName("MIDelLinkIn");
     menu.addAction(QStringLiteral("Usuń element!"))->setObjectName("MIDelGraf");
     menu.addAction(QStringLiteral("Usuń zaznaczone elementy!"))->setObjectName("MIDelGrafS");
+    menu.addAction(QStringLiteral("Punkt zatrzymania"))->setObjectName("MIBreakpoint");
   }
   QAction* chosen = view_.Host().Popup(menu, globalPos);
   if (chosen == nullptr) return;
@@ -296,6 +297,7 @@ void TBlockMouse::ShowContextMenu(TNewShape& block, const QPoint& globalPos) {
   else if (chosen == items[1]) MIDelLinkInClick(block);
   else if (chosen == items[2]) MIDelGrafClick(block);
   else if (chosen == items[3]) MIDelGrafSClick(block);
+  else if (chosen->objectName() == QLatin1String("MIBreakpoint")) view_.Host().ToggleBreakpoint(block);
 }
 
 void TBlockMouse::MIDelLinkOutClick(TNewShape& block) {

@@ -10,6 +10,8 @@ class QMenu;
 
 namespace zuvar {
 
+class TNewShape;
+
 // What the canvas needs from the window that holds it: questions, the block's context menu,
 // the option read while blocks are dragged, and the source code window.
 class TCanvasHost {
@@ -27,6 +29,8 @@ class TCanvasHost {
   virtual void SetSourceEditorEnabled(bool enabled) = 0;
   // An undone or redone edit changed the code that the source code window's lines hold.
   virtual void SourceLinesChanged() {}
+  // The block's context menu asked to set or take off the block's breakpoint.
+  virtual void ToggleBreakpoint(TNewShape& /*block*/) {}
 };
 
 }  // namespace zuvar

@@ -583,3 +583,49 @@ void TSchematView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 }  // namespace zuvar
+
+namespace zuvar {
+
+namespace {
+
+// The item data key that marks an item drawn on the screen only.
+constexpr int kScreenOnlyKey = 0x5a17;
+constexpr int kBreakpointDot = 9;
+
+QGraphicsEllipseItem* BreakpointDotOf(const QGraphicsItem* item) {
+  if (item == nullptr) return nullptr;
+  for (QGraphicsItem* child : item->childItems()) {
+    if (TSchematView::ScreenOnly(child) && child->type() == QGraphicsEllipseItem::Type)
+      return static_cast<QGraphicsEllipseItem*>(child);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool TSchematView::ScreenOnly(const QGraphicsItem* item) {
+  return item->data(kScreenOnlyKey).toBool();
+}
+
+void TSchematView::SetBreakpointMark(const TNewShape* block, bool on) {
+  TBlockItem* item = ItemOf(block);
+  if (item == nullptr) return;
+  QGraphicsEllipseItem* dot = BreakpointDotOf(item);
+  if (!on) {
+    delete dot;
+    return;
+  }
+  if (dot != nullptr) return;
+  dot = new QGraphicsEllipseItem(-kBreakpointDot / 2, -kBreakpointDot / 2, kBreakpointDot,
+                                 kBreakpointDot, item);
+  dot->setData(kScreenOnlyKey, true);
+  dot->setPen(QPen(Qt::black));
+  dot->setBrush(QColor(255, 0, 0));
+  dot->setAcceptedMouseButtons(Qt::NoButton);
+}
+
+bool TSchematView::HasBreakpointMark(const TNewShape* block) const {
+  return BreakpointDotOf(ItemOf(block)) != nullptr;
+}
+
+}  // namespace zuvar

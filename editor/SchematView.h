@@ -127,6 +127,13 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   TBlockItem* ItemOf(const TNewShape* block) const;
   TLinkItem* ItemOf(const TLink* link) const;
   QGraphicsSimpleTextItem* LetterOf(const TNewShape* block, bool trueLetter) const;
+
+  // The red dot at a block's top-left corner that marks its breakpoint. It is a mark for the
+  // screen only: printing, the preview and the export hide it (see ScreenOnly).
+  void SetBreakpointMark(const TNewShape* block, bool on);
+  bool HasBreakpointMark(const TNewShape* block) const;
+  // Whether an item is drawn on the screen only, never on paper or in a picture.
+  static bool ScreenOnly(const QGraphicsItem* item);
   const TToolCursors& Cursors() const { return cursors_; }
   const QCursor& SheetCursor() const { return sheetCursor_; }
 

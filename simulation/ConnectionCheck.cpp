@@ -14,7 +14,8 @@ void TConnectionCheck::Log(std::string_view message) {
   host_.ScrollLogPage();
 }
 
-bool TConnectionCheck::Fail(std::string_view message) {
+bool TConnectionCheck::Fail(std::string_view message, TNewShape* at) {
+  fault_ = at;
   Log(message);
   return false;
 }
@@ -32,8 +33,10 @@ bool TConnectionCheck::CheckConnections() {
 bool TConnectionCheck::CountStartAndStop(TNewShape*& start) {
   int starts = 0;
   int stops = 0;
+  TNewShape* second = nullptr;
   for (TNewShape* b = diagram_.FirstBlock; b; b = b->Next) {
     if (b->Shape == nstStart) {
+      if (starts == 1) second = b;
       if (starts++ == 0) start = b;
     } else if (b->Shape == nstStop) {
       ++stops;
@@ -41,24 +44,24 @@ bool TConnectionCheck::CountStartAndStop(TNewShape*& start) {
   }
   interpreter_.CurrentBlock = start;
   if (starts == 0) return Fail("Brak bloku start!");
-  if (starts > 1) return Fail("W schemacie moze byc tylko jeden blok start!");
+  if (starts > 1) return Fail("W schemacie moze byc tylko jeden blok start!", second);
   if (stops == 0) return Fail("Brak bloku stop!");
   return true;
 }
 
 bool TConnectionCheck::CheckStartHasNoInputs(const TNewShape* start) {
-  for (const TNewShape* b = diagram_.FirstBlock; b; b = b->Next) {
+  for (TNewShape* b = diagram_.FirstBlock; b; b = b->Next) {
     if (b->BlockLink == start || b->BlockLinkFalse == start)
-      return Fail("Blok startowy nie może mieć żadnych wejść!");
+      return Fail("Blok startowy nie może mieć żadnych wejść!", b);
   }
   return true;
 }
 
 bool TConnectionCheck::CheckReachedStops() {
   int reached = 0;
-  for (const TNewShape* b = diagram_.FirstBlock; b; b = b->Next) {
+  for (TNewShape* b = diagram_.FirstBlock; b; b = b->Next) {
     if (b->Shape != nstStop || b->Tag <= 0) continue;
-    if (b->BlockLink) return Fail("Od kończącego bloku stop nie może być dalszych połączeń!");
+    if (b->BlockLink) return Fail("Od kończącego bloku stop nie może być dalszych połączeń!", b);
     ++reached;
   }
   if (reached == 0)
@@ -70,13 +73,13 @@ bool TConnectionCheck::CheckReachedStops() {
 bool TConnectionCheck::CheckAllExits() {
   constexpr std::string_view hanging =
       "Ostrzeżenie: Istnieją wiszące połączone ze schematem bloki!";
-  for (const TNewShape* b = diagram_.FirstBlock; b; b = b->Next) {
+  for (TNewShape* b = diagram_.FirstBlock; b; b = b->Next) {
     if (b->Tag != 0) {
       if (b->Shape == nstChoice) {
         if ((b->BlockLink == nullptr) != (b->BlockLinkFalse == nullptr))
           Log("Ostrzeżenie: blok warunkowy ma tylko jedno wyjście!");
       } else if (!b->BlockLink && b->Shape != nstStop && b->Shape != nstContinuum) {
-        return Fail("Brak wyjścia w jednym z bloków w schemacie!");
+        return Fail("Brak wyjścia w jednym z bloków w schemacie!", b);
       }
     } else {
       if (b->BlockLink && b->BlockLink->Tag != 0) Log(hanging);
@@ -118,19 +121,19 @@ TConnectionCheck::TVisit TConnectionCheck::Enter(TNewShape* block) {
   switch (block->Shape) {
     case nstStart:
       if (!block->BlockLink) {
-        Log("Brak połączeń wyjściowych od bloku start!");
+        Fail("Brak połączeń wyjściowych od bloku start!", block);
         return TVisit::Failed;
       }
       break;
     case nstStop:
       if (block->BlockLink) {
-        Log("Od kończącego bloku stop nie może być dalszych połączeń!");
+        Fail("Od kończącego bloku stop nie może być dalszych połączeń!", block);
         return TVisit::Failed;
       }
       break;
     case nstChoice:
       if (!block->BlockLink || !block->BlockLinkFalse) {
-        Log("Blok wyboru musi mieć powiązane oba wyjścia!");
+        Fail("Blok wyboru musi mieć powiązane oba wyjścia!", block);
         return TVisit::Failed;
       }
       break;
@@ -138,7 +141,7 @@ TConnectionCheck::TVisit TConnectionCheck::Enter(TNewShape* block) {
     case nstInOut:
     case nstNode:
       if (!block->BlockLink) {
-        Log("Brak wszystkich wymaganych wyjść w połaczonych blokach schematu!");
+        Fail("Brak wszystkich wymaganych wyjść w połaczonych blokach schematu!", block);
         return TVisit::Failed;
       }
       break;
@@ -175,11 +178,12 @@ bool TConnectionCheck::FindPartner(TNewShape* block, TNewShape*& partner) {
     if (other->BlockLink == block)
       return Fail(
           "Drugi blok kontynuacji ma bezpośrednie połączenie do pierwszego bloku co powoduje "
-          "nieskończoną pętle!!!");
+          "nieskończoną pętle!!!",
+          other);
   }
-  if (others == 0) return Fail("Brak drugiego bloku kontynuacji!");
-  if (others > 1) return Fail("Mogą być tylko dwa bloki kontynuacji o identycznej nazwie!");
-  if (lastWithoutExit) return Fail("Brak wyjścia w drugim bloku kontynuacji!");
+  if (others == 0) return Fail("Brak drugiego bloku kontynuacji!", block);
+  if (others > 1) return Fail("Mogą być tylko dwa bloki kontynuacji o identycznej nazwie!", block);
+  if (lastWithoutExit) return Fail("Brak wyjścia w drugim bloku kontynuacji!", partner);
   return true;
 }
 

@@ -30,6 +30,10 @@ class TConnectionCheck {
   // cannot exhaust the call stack.
   bool WalkBlock(TNewShape* block);
 
+  // The block an error was found at (none: the error concerns the diagram as a whole), so the
+  // user can be shown where it is.
+  TNewShape* FaultBlock() const { return fault_; }
+
  private:
   enum class TVisit { Failed, First, Again };
 
@@ -41,7 +45,7 @@ class TConnectionCheck {
   bool Leave(TNewShape* block, TNewShape*& next);
   bool FindPartner(TNewShape* block, TNewShape*& partner);
   void IndexContinuations();
-  bool Fail(std::string_view message);
+  bool Fail(std::string_view message, TNewShape* at = nullptr);
   void Log(std::string_view message);
 
   TInterpreter& interpreter_;
@@ -49,6 +53,7 @@ class TConnectionCheck {
   Host& host_;
   // Continuation blocks by name, each list in list order.
   std::unordered_map<std::string, std::vector<TNewShape*>> continuations_;
+  TNewShape* fault_ = nullptr;
 };
 
 }  // namespace zuvar

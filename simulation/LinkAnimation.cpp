@@ -1,5 +1,6 @@
 #include "simulation/LinkAnimation.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "interpreter/Interpreter.h"
@@ -10,12 +11,26 @@
 namespace zuvar {
 
 TLinkAnimation::TLinkAnimation(TInterpreter& interpreter, TLink& link, SimulationHost& ui,
-                               bool bubble)
+                               bool bubble, const int& speed)
     : interpreter_(interpreter),
       link_(link),
       ui_(ui),
       bubble_(bubble),
+      speed_(speed),
       savedColour_(link.Pen.Color) {}
+
+std::uint64_t TLinkAnimation::ScaledMicroseconds(unsigned milliseconds, int speed) {
+  const std::uint64_t normal = std::uint64_t{milliseconds} * 1000;
+  if (speed < 0) return normal << std::min(-speed, 8);
+  return normal >> std::min(speed, 8);
+}
+
+unsigned TLinkAnimation::Scaled(unsigned milliseconds) {
+  owedMicroseconds_ += ScaledMicroseconds(milliseconds, speed_);
+  const std::uint64_t whole = owedMicroseconds_ / 1000;
+  owedMicroseconds_ %= 1000;
+  return static_cast<unsigned>(whole);
+}
 
 void TLinkAnimation::SetColour(TColor colour) {
   TPen pen = link_.Pen;
@@ -27,9 +42,9 @@ void TLinkAnimation::Blink() {
   const unsigned pause = 7 * interpreter_.AnimationDelay;
   for (int i = 0; i < 3; ++i) {
     SetColour(clLime);
-    ui_.Sleep(pause);
+    ui_.Sleep(Scaled(pause));
     SetColour(clBlack);
-    ui_.Sleep(pause);
+    ui_.Sleep(Scaled(pause));
   }
   SetColour(clLime);
 }
@@ -84,7 +99,7 @@ bool TLinkAnimation::Tick() {
   const TRect bounds = BallBounds();
   ui_.ShowBall(bounds);
   ui_.ScrollIntoView(bounds);
-  ui_.BusyWait(kTickMilliseconds);
+  ui_.BusyWait(Scaled(kTickMilliseconds));
   ui_.ProcessMessages();
   return interpreter_.StepInterrupt != 1;
 }

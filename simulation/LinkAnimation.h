@@ -17,7 +17,13 @@ class TLink;
 // link's own colour is put back in every case.
 class TLinkAnimation {
  public:
-  TLinkAnimation(TInterpreter& interpreter, TLink& link, SimulationHost& ui, bool bubble);
+  // speed is read at every wait, so a change during the travel takes effect at once (see
+  // TSimulationOptions::Speed).
+  TLinkAnimation(TInterpreter& interpreter, TLink& link, SimulationHost& ui, bool bubble,
+                 const int& speed);
+
+  // The wait in microseconds that a pause of the normal pace takes at a speed.
+  static std::uint64_t ScaledMicroseconds(unsigned milliseconds, int speed);
   void Run();
 
  private:
@@ -31,11 +37,16 @@ class TLinkAnimation {
   bool TravelAlong(const TLine& segment);
   bool Tick();
   TRect BallBounds() const;
+  // The whole milliseconds of a scaled pause to wait now; the fraction is carried over to the
+  // next pause, so that fast paces keep their average.
+  unsigned Scaled(unsigned milliseconds);
 
   TInterpreter& interpreter_;
   TLink& link_;
   SimulationHost& ui_;
   bool bubble_;
+  const int& speed_;
+  std::uint64_t owedMicroseconds_ = 0;
   TColor savedColour_;
   int32_t baseSize_ = 0;
   int32_t size_ = 0;

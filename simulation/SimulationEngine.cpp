@@ -95,6 +95,7 @@ void TSimulationEngine::PrepareSimulation(TInterpreter& interpreter, TSchemat* d
   ResetInterpreter(interpreter);
   jumpedTo_ = nullptr;
   shown_ = nullptr;
+  faultBlock_ = nullptr;
   forwarder_.Run = &interpreter;
   interpreter.VariablesListener = &forwarder_;
   interpreter.ShowArrayIndexesSeparately = options_.ShowArrayIndices;
@@ -112,12 +113,16 @@ void TSimulationEngine::PrepareSimulation(TInterpreter& interpreter, TSchemat* d
 }
 
 void TSimulationEngine::ValidateDiagram(TInterpreter& interpreter, TSchemat& diagram) {
-  if (!TConnectionCheck(interpreter, diagram, host_).CheckConnections()) {
+  TConnectionCheck connections(interpreter, diagram, host_);
+  if (!connections.CheckConnections()) {
+    faultBlock_ = connections.FaultBlock();
     ReportStartError(interpreter, 2);
     return;
   }
   TNewShape* start = interpreter.CurrentBlock;
   if (!TCodeCheck(interpreter, diagram, host_, options_).CheckCode()) {
+    // The pass stops at the block whose line it refused.
+    faultBlock_ = interpreter.CurrentBlock;
     ReportStartError(interpreter, 3);
     return;
   }
@@ -128,6 +133,11 @@ void TSimulationEngine::ValidateDiagram(TInterpreter& interpreter, TSchemat& dia
     interpreter.CurrentBlock = start;
     interpreter.Line = 0;
   }
+}
+
+void TSimulationEngine::PointAtBlock(TSchemat& diagram, TNewShape& block) {
+  ui_.SetActiveBlock(diagram, &block);
+  ui_.ScrollIntoView(TRect{block.Left, block.Top, block.Width, block.Height});
 }
 
 void TSimulationEngine::ReportStartError(TInterpreter& interpreter, int error) {
@@ -153,6 +163,7 @@ int TSimulationEngine::Step(TInterpreter& interpreter) {
     return 1;
   }
   StepGuard guard(stepping_);
+  stoppedAtBreak_ = false;
   interpreter.ShowArrayIndexesSeparately = options_.ShowArrayIndices;
   return RunStep(interpreter);
 }
@@ -176,7 +187,9 @@ int TSimulationEngine::RunStep(TInterpreter& interpreter) {
     ++interpreter.Line;
     if (interpreter.Line > static_cast<int32_t>(interpreter.CurrentBlock->Code.size())) {
       interpreter.Line = 1;
-      if (LeaveBlock(interpreter) == TMove::Failed) return 0;
+      const TMove move = LeaveBlock(interpreter);
+      if (move == TMove::Failed) return 0;
+      if (move == TMove::Moved && BreakAtCurrentBlock(interpreter)) return 1;
     }
   }
   if (!interpreter.CurrentBlock) {
@@ -187,6 +200,18 @@ int TSimulationEngine::RunStep(TInterpreter& interpreter) {
   }
   ShowCurrentBlock(interpreter);
   return ExecuteCurrentLine(interpreter);
+}
+
+// A stop on entering a block: the block is shown as executing, but a block that runs code is
+// put before its first line, so that the next step runs that line instead of moving on.
+bool TSimulationEngine::BreakAtCurrentBlock(TInterpreter& interpreter) {
+  TNewShape& block = *interpreter.CurrentBlock;
+  if (!breakTest_ || !breakTest_(block)) return false;
+  const bool runsCode = block.Shape == nstCalc || block.Shape == nstInOut || block.Shape == nstChoice;
+  if (runsCode) interpreter.Line = 0;
+  ShowCurrentBlock(interpreter);
+  stoppedAtBreak_ = true;
+  return true;
 }
 
 TSimulationEngine::TMove TSimulationEngine::LeaveBlock(TInterpreter& interpreter) {
@@ -280,7 +305,7 @@ void TSimulationEngine::ReportFinished(TInterpreter& interpreter) {
 
 void TSimulationEngine::AnimateLink(TInterpreter& interpreter, TLink* link) {
   if (options_.RealTime || !link) return;
-  TLinkAnimation(interpreter, *link, ui_, options_.Bubble).Run();
+  TLinkAnimation(interpreter, *link, ui_, options_.Bubble, options_.Speed).Run();
 }
 
 void TSimulationEngine::RestoreHighlight(TInterpreter& interpreter) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -50,6 +51,20 @@ class TSimulationEngine {
   // True while a step is in progress.
   bool Stepping() const { return stepping_; }
 
+  // Asked whenever a step moves the execution into another block (none: never): true stops
+  // the step there, with the block shown but its first line not yet run, so that the next step
+  // runs that line.
+  void SetBreakTest(std::function<bool(TNewShape&)> test) { breakTest_ = std::move(test); }
+  // Whether the last step stopped at a block because the break test said so.
+  bool StoppedAtBreak() const { return stoppedAtBreak_; }
+
+  // The block at which the last start that failed validation found its error (a faulty
+  // connection, or the line of code the check pass refused); none when the error concerns the
+  // diagram as a whole or the start did not fail.
+  TNewShape* FaultBlock() const { return faultBlock_; }
+  // Makes the block the canvas's active block and scrolls it into view.
+  void PointAtBlock(TSchemat& diagram, TNewShape& block);
+
  private:
   class VariablesForwarder : public TVariablesListener {
    public:
@@ -66,6 +81,7 @@ class TSimulationEngine {
   void ValidateDiagram(TInterpreter& interpreter, TSchemat& diagram);
   int RunStep(TInterpreter& interpreter);
   TMove LeaveBlock(TInterpreter& interpreter);
+  bool BreakAtCurrentBlock(TInterpreter& interpreter);
   TMove JumpToPartner(TInterpreter& interpreter, TNewShape& block);
   void EnterBlock(TInterpreter& interpreter, TNewShape* block, bool byJump);
   void ShowCurrentBlock(TInterpreter& interpreter);
@@ -87,6 +103,9 @@ class TSimulationEngine {
   TNewShape* jumpedTo_ = nullptr;
   // The block whose execution the observer was last told of.
   TNewShape* shown_ = nullptr;
+  TNewShape* faultBlock_ = nullptr;
+  std::function<bool(TNewShape&)> breakTest_;
+  bool stoppedAtBreak_ = false;
   std::string logLine_;
 };
 

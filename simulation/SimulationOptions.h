@@ -14,6 +14,11 @@ struct TSimulationOptions {
   bool CheckCodeBeforeRun = false;
   // "Pokazuj indeksy tablic w osobnych polach": one grid row per array element.
   bool ShowArrayIndices = true;
+  // The pace of the link animation as a power of two: 0 is the normal pace, -2 four times
+  // slower, 4 sixteen times faster. Scales the blink pauses and the ball's time per pixel.
+  int Speed = 0;
+  static constexpr int kSlowest = -2;
+  static constexpr int kFastest = 4;
 };
 
 }  // namespace zuvar

@@ -4,6 +4,7 @@
 
 #include "interpreter/Interpreter.h"
 #include "model/Host.h"
+#include "model/Schemat.h"
 #include "simulation/SimulationOptions.h"
 
 namespace zuvar {
@@ -86,6 +87,7 @@ bool TSimulationRun::Start(TSchemat* diagram, TOutputLines* output) {
   if (!Prepare(diagram)) {
     Log("Uruchomienie symulacji anulowano");
     Free();
+    PointAtFault(diagram);
     return false;
   }
   interpreter_->OutputLines = output;
@@ -124,9 +126,19 @@ TSimulationRun::TRunEnd TSimulationRun::RunToEnd(const std::function<bool()>& ke
   failed_ = false;
   SetState(TRunState::RunningToEnd);
   TRunEnd end = TRunEnd::Halted;
+  engine_.SetBreakTest([this](TNewShape& block) { return breakpoints_.Has(block.Id); });
+  struct BreakTestReset {
+    TSimulationEngine& engine;
+    ~BreakTestReset() { engine.SetBreakTest({}); }
+  } reset{engine_};
   for (;;) {
     if (keepGoing && !keepGoing()) break;
     if (StepOnce(run) == 0) break;
+    if (engine_.StoppedAtBreak()) {
+      Log("Zatrzymanie wykonywania algorytmu w punkcie zatrzymania");
+      end = TRunEnd::Breakpoint;
+      break;
+    }
     if (betweenSteps) {
       betweenSteps();
       if (serial != serial_) return TRunEnd::Ended;
@@ -192,7 +204,21 @@ bool TSimulationRun::Check(TSchemat* diagram) {
     Inform("Schemat blokowy wydaje się być poprawnie zaprojektowany!");
   }
   Free();
+  PointAtFault(diagram);
   return valid;
+}
+
+// After a start or check that validation refused, once the diagram has been given back: the
+// block where the error was found becomes the active block, in view, so the user sees where.
+void TSimulationRun::PointAtFault(TSchemat* diagram) {
+  TNewShape* block = engine_.FaultBlock();
+  if (!diagram || !block) return;
+  for (TNewShape* b = diagram->FirstBlock; b; b = b->Next) {
+    if (b == block) {
+      engine_.PointAtBlock(*diagram, *block);
+      return;
+    }
+  }
 }
 
 }  // namespace zuvar

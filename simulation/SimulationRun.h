@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "simulation/Breakpoints.h"
 #include "simulation/RunControls.h"
 #include "simulation/RunObserver.h"
 #include "simulation/RunState.h"
@@ -33,6 +34,9 @@ class TSimulationRun {
     StepFailed,
     // A stop request ended the loop: the state is Ready.
     Stopped,
+    // The run entered a block with a breakpoint: the state is Ready, the block's first line
+    // not yet run.
+    Breakpoint,
     // The keep-going test said no: the state is Ready.
     Halted,
     // The run was ended (and perhaps another one started) while the loop let the front end
@@ -58,6 +62,9 @@ class TSimulationRun {
   bool Exists() const { return interpreter_ != nullptr; }
   TInterpreter* Interpreter() const { return interpreter_.get(); }
   TSimulationEngine& Engine() { return engine_; }
+  // The diagram's breakpoints: a run to the end stops on entering a block that has one, as a
+  // stop request stops it. They outlast the runs; the front end clears them with the diagram.
+  TBreakpoints& Breakpoints() { return breakpoints_; }
 
   // Starts a run of the diagram (null: no diagram open) whose `write` goes to the given lines.
   // Nothing happens while a context exists. A diagram that may not run is reported, the run is
@@ -107,6 +114,7 @@ class TSimulationRun {
 
   bool Prepare(TSchemat* diagram);
   void Free();
+  void PointAtFault(TSchemat* diagram);
   void SetState(TRunState state);
   int StepOnce(TInterpreter& run);
   void Log(const char* line);
@@ -116,6 +124,7 @@ class TSimulationRun {
   TSimulationOptions& options_;
   Observers observers_;
   TSimulationEngine engine_;
+  TBreakpoints breakpoints_;
   std::unique_ptr<TInterpreter> interpreter_;
   TRunState state_ = TRunState::Idle;
   // Counts the contexts made, so that a loop can tell that its run has gone.

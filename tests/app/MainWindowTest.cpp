@@ -72,9 +72,11 @@ void MainWindowTest::MenusAndToolBarAtStart() {
   QCOMPARE(m.Usu2->shortcut(), QKeySequence(Qt::Key_Delete));
   QCOMPARE(m.Uruchomiwykonajwczasierzeczywistym1->shortcut(), QKeySequence("Ctrl+F9"));
   QCOMPARE(m.Sprawdpoprawnopoprawnopoczeikodurdowego1->shortcut(), QKeySequence(Qt::Key_F10));
-  for (QAction* hidden : {m.Kopiuj1, m.Wklej1, m.Poka1, m.Zakocz1, m.Steep1,
-                          m.Sprawdskadnikoduprzeduruchomieniemsymulatora1})
+  for (QAction* hidden : {m.Kopiuj1, m.Wklej1, m.Poka1, m.Zakocz1, m.Steep1})
     QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
+  // The code check option is offered, unchecked.
+  QVERIFY(m.Sprawdskadnikoduprzeduruchomieniemsymulatora1->isVisible());
+  QVERIFY(!m.Sprawdskadnikoduprzeduruchomieniemsymulatora1->isChecked());
   for (QMenu* off : {m.Edycja1, m.Projekt1, m.Symulacja1}) QVERIFY(!off->menuAction()->isEnabled());
   for (QAction* off : {m.Zapisz1, m.Zapiszdopliku1, m.Usu1, m.Ustawieniadrukarki1,
                        m.DrukujSchematblokowy1, m.ExportujSchematblokowy1})

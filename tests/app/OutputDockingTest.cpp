@@ -49,6 +49,7 @@ class OutputDockingTest : public QObject {
   void DragOfTheMemoThatEndsOutsideFloatsIt();
   void FloatingMemoReturnsWhenItsWindowClosesOrOnDoubleClick();
   void FloatingMemoFitsTheScreenAndLeavesADropStrip();
+  void ContextMenuClearsTheOutput();
 };
 
 void OutputDockingTest::FloatingShrinksThePanelAndDockingFillsItAgain() {
@@ -231,6 +232,25 @@ void OutputDockingTest::FloatingMemoFitsTheScreenAndLeavesADropStrip() {
   QCoreApplication::processEvents();
   QVERIFY(!strip->isVisible());
   QCOMPARE(f.Window()->OutputHeight(), 82);
+}
+
+void OutputDockingTest::ContextMenuClearsTheOutput() {
+  AppFixture f;
+  ShowOutput(f);
+  TFrame1* panel = f.Window()->Frame1;
+  QCOMPARE(panel->Memo1->contextMenuPolicy(), Qt::CustomContextMenu);
+  QCOMPARE(panel->Wyczysc1->text(), QStringLiteral("Wyczyść"));
+  panel->Lines().AppendText("1 2 3");
+  panel->Lines().AddLine();
+  panel->Lines().AppendText("4");
+  panel->Flush();
+  QVERIFY(!panel->Memo1->toPlainText().isEmpty());
+  panel->Wyczysc1->trigger();
+  QVERIFY(panel->Lines().Lines().empty());
+  QVERIFY(panel->Memo1->toPlainText().isEmpty());
+  panel->Lines().AppendText("5");  // output goes on after clearing
+  panel->Flush();
+  QCOMPARE(panel->Memo1->toPlainText(), QStringLiteral("5"));
 }
 
 QTEST_MAIN(OutputDockingTest)

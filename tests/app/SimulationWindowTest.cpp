@@ -1,5 +1,6 @@
 #include <QHeaderView>
 #include <QLabel>
+#include <QSlider>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -15,11 +16,13 @@
 #include "app/OutputPanel.h"
 #include "app/PasswordDlg.h"
 #include "app/SimulationCommands.h"
+#include "app/SheetRenderer.h"
 #include "app/SimulationWindow.h"
 #include "app/SourceWindow.h"
 #include "model/Link.h"
 #include <QPlainTextEdit>
 #include "app/VariablesModel.h"
+#include "simulation/SimulationOptions.h"
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
@@ -95,6 +98,8 @@ class SimulationWindowTest : public QObject {
   void EveryButtonIsOnTheToolBarAtDesignAndMinimumWidth();
   void ToolBarIsDisabledWithoutADiagram();
   void TypingChangesTheBlockAndReroutesItsLinks();
+  void F5SetsABreakpointShownOnTheScreenOnlyAndARunStopsThere();
+  void TheSpeedRowSetsThePace();
 };
 
 void SimulationWindowTest::DesignState() {
@@ -366,6 +371,56 @@ void SimulationWindowTest::ToolBarIsDisabledWithoutADiagram() {
   f.Menu().Usu1->trigger();
   QVERIFY(f.Canvas() == nullptr);
   QVERIFY(!form->ToolBar1->isEnabled());
+}
+
+void SimulationWindowTest::F5SetsABreakpointShownOnTheScreenOnlyAndARunStopsThere() {
+  AppFixture f;
+  Endless(f);
+  TSchemat& diagram = f.Canvas()->Document();
+  TNewShape* loop = diagram.FirstBlock->Next->Next;
+  diagram.SetActiveBlock(loop);
+  QCOMPARE(f.Menu().Punktzatrzymania1->shortcut(), QKeySequence(Qt::Key_F5));
+  f.Menu().Punktzatrzymania1->trigger();
+  QVERIFY(f.Canvas()->HasBreakpointMark(loop));
+  // Not in a picture of the sheet: the corner stays as the block paints it.
+  const QImage picture = TSheetRenderer(*f.Canvas()).ToImage();
+  QVERIFY(!picture.isNull());
+  const QRgb corner = picture.pixel(loop->Left + 1, loop->Top + 1);
+  QVERIFY2(!(qRed(corner) > 200 && qGreen(corner) < 60), "the breakpoint dot was rendered");
+
+  TSimulationCommands& s = f.Window()->Simulation();
+  f.app->Options.Simulation.RealTime = true;
+  s.Wykonanie1Click();
+  s.RunToEnd();
+  QVERIFY(s.Exists());
+  QCOMPARE(s.Run()->CurrentBlock, loop);
+  QCOMPARE(s.Controller().State(), TRunState::Ready);
+  s.RunToEnd();  // goes on to the next pass
+  QCOMPARE(s.Run()->FindVariable("i")->Values[0], std::string("1"));
+  s.Zakocz1Click();
+
+  // F5 again takes it off; a new diagram has none.
+  f.Menu().Punktzatrzymania1->trigger();
+  QVERIFY(!f.Canvas()->HasBreakpointMark(loop));
+  f.Menu().Punktzatrzymania1->trigger();
+  QVERIFY(s.Controller().Breakpoints().Has(loop->Id));
+  f.NewDiagram();
+  QVERIFY(s.Controller().Breakpoints().Empty());
+}
+
+void SimulationWindowTest::TheSpeedRowSetsThePace() {
+  AppFixture f;
+  TForm3* form = f.app->SimulationWindow();
+  QCOMPARE(form->Tempo1->minimum(), TSimulationOptions::kSlowest);
+  QCOMPARE(form->Tempo1->maximum(), TSimulationOptions::kFastest);
+  QCOMPARE(form->Tempo1->value(), 0);
+  QCOMPARE(form->TempoLabel1->text(), QStringLiteral("×1"));
+  form->Tempo1->setValue(4);
+  QCOMPARE(f.app->Options.Simulation.Speed, 4);
+  QCOMPARE(form->TempoLabel1->text(), QStringLiteral("×16"));
+  form->Tempo1->setValue(-2);
+  QCOMPARE(form->TempoLabel1->text(), QStringLiteral("×1/4"));
+  QCOMPARE(f.app->Options.Simulation.Speed, -2);
 }
 
 QTEST_MAIN(SimulationWindowTest)
