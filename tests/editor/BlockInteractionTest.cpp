@@ -270,7 +270,8 @@ void BlockInteractionTest::ContextMenuBreaksLinksAndDeletes() {
   QCOMPARE(f.host.menuCaptions,
            QStringList({QStringLiteral("Zerwij połączenia wychodzące!"),
                         QStringLiteral("Zerwij połaczenia przychodzące!"),
-                        QStringLiteral("Usuń element!"), QStringLiteral("Usuń zaznaczone elementy!")}));
+                        QStringLiteral("Usuń element!"), QStringLiteral("Usuń zaznaczone elementy!"),
+                        QStringLiteral("Punkt zatrzymania")}));
   QCOMPARE(f.host.questions.back().text, QStringLiteral("Kasować połączenie dla PRAWDY?"));
   QCOMPARE(choice->BlockLink, a);
   QCOMPARE(choice->BlockLinkFalse, nullptr);
