@@ -11,9 +11,9 @@ class TForm5;
 class TPasswordDlg;
 class TLogLines;
 
-// The program's Host: message boxes through the dialogs seam, log lines into the log window's
+// The program's THost: message boxes through the dialogs seam, log lines into the log window's
 // list, the system beep, and values asked for in a small dialog.
-class TAppHost : public Host {
+class TAppHost : public THost {
  public:
   TAppHost(TDialogs& dialogs, TLogLines& log) : dialogs_(dialogs), log_(log) {}
 

@@ -14,11 +14,11 @@ class TZUVAR;
 // are processed during a run. As an observer of the run it decides what a run locks: while a
 // run exists the editing menus and the sheet are disabled and the source editor is read-only,
 // and once it has started the main tool bar is hidden.
-class TAppSimulationHost : public SimulationHost, public TRunObserver {
+class TAppSimulationHost : public TSimulationHost, public TRunObserver {
  public:
   explicit TAppSimulationHost(TZUVAR& window) : window_(window) {}
 
-  // SimulationHost
+  // TSimulationHost
   void SetActiveBlock(TSchemat& diagram, TNewShape* block) override;
   void ScrollIntoView(const TRect& area) override;
   void Sleep(unsigned milliseconds) override;

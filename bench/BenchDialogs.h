@@ -8,7 +8,7 @@ namespace zuvar::bench {
 
 // Answers every dialog of the program without a person: message boxes with `answer`, modal
 // dialogs accepted, the open dialog with `openName`, every other file dialog cancelled.
-class BenchDialogs : public TDialogs {
+class TBenchDialogs : public TDialogs {
  public:
   TMsgResult Message(QWidget*, const QString&, const QString&, TMsgIcon, TMsgButtons) override {
     return answer;

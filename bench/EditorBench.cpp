@@ -20,7 +20,7 @@
 #include "app/ZuvarApp.h"
 
 using namespace zuvar;
-using zuvar::bench::BenchDialogs;
+using zuvar::bench::TBenchDialogs;
 
 namespace {
 
@@ -36,7 +36,7 @@ class BenchCanvasHost : public TCanvasHost {
 };
 
 // A chain of blocks in a grid of columns, each linked to the next.
-void BuildChain(TSchemat& doc, int count, int columns, const TextMeasurer& measurer) {
+void BuildChain(TSchemat& doc, int count, int columns, const TTextMeasurer& measurer) {
   doc.SheetWidth = columns * 120 + 100;
   doc.SheetHeight = (count / columns + 1) * 70 + 100;
   TNewShape* previous = nullptr;
@@ -76,12 +76,12 @@ void EditorBench::OpenAndShow2000Blocks() {
   const QString name = dir.filePath("bench2000.bin");
   {
     TSchemat doc;
-    FixedWidthMeasurer measurer;
+    TFixedWidthMeasurer measurer;
     BuildChain(doc, 2000, 10, measurer);
-    test::RecordingHost host;
+    test::TRecordingHost host;
     QVERIFY(TProjectWriter(host).Write(name.toStdString(), doc) == TWriteResult::Ok);
   }
-  BenchDialogs dialogs;
+  TBenchDialogs dialogs;
   dialogs.openName = name;
   TZuvarApp::PrepareProcess();
   TZuvarApp app(dialogs);
@@ -108,7 +108,7 @@ void EditorBench::DragStepOf500SelectedBlocksWithLiveLinks() {
   view.resize(1200, 900);
   view.show();
   QVERIFY(QTest::qWaitForWindowExposed(&view));
-  BuildChain(view.Document(), 500, 20, FixedWidthMeasurer());
+  BuildChain(view.Document(), 500, 20, TFixedWidthMeasurer());
   view.SetSheetSize(view.Document().SheetWidth, view.Document().SheetHeight);
   view.Zaznaczwszystkieelementy1Click();
   TNewShape* grabbed = view.Document().FirstBlock;

@@ -19,7 +19,7 @@ namespace zuvar {
 namespace {
 
 void BuildCountingLoop(TSchemat& diagram, int iterations) {
-  test::DiagramBuilder build(diagram);
+  test::TDiagramBuilder build(diagram);
   TNewShape* start = build.Add(nstStart);
   TNewShape* init = build.Add(nstCalc, {"long i = 0;"});
   TNewShape* test = build.Add(nstChoice, {"i < " + std::to_string(iterations) + ";"});
@@ -34,8 +34,8 @@ void BM_CountingLoop(benchmark::State& state) {
   const int iterations = static_cast<int>(state.range(0));
   TSchemat diagram;
   BuildCountingLoop(diagram, iterations);
-  LineReader input(0);
-  TerminalHost host(input, stderr, false);
+  TLineReader input(0);
+  TTerminalHost host(input, stderr, false);
   TSimulationOptions options;
   options.RealTime = true;
   TSimulationEngine engine(host, host, options);

@@ -13,7 +13,7 @@ namespace {
 
 using namespace zuvar;
 
-class QuietHost : public Host {
+class QuietHost : public THost {
  public:
   TMsgResult ShowMessage(std::string_view, std::string_view, TMsgIcon, TMsgButtons) override {
     return TMsgResult::Ok;

@@ -33,7 +33,7 @@ double Repaint(TLogListBox& list) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qt(argc, argv);
-  bench::BenchDialogs dialogs;
+  bench::TBenchDialogs dialogs;
   TLogLines lines;
   TForm5 window(lines, dialogs);
   window.resize(356, 141);

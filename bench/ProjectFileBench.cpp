@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kBlocks = 100000;
 
-class SilentHost : public Host {
+class SilentHost : public THost {
  public:
   TMsgResult ShowMessage(std::string_view, std::string_view, TMsgIcon, TMsgButtons) override {
     return TMsgResult::Ok;

@@ -38,7 +38,7 @@ class BenchCanvasHost : public TCanvasHost {
 };
 
 // A chain of blocks in a grid of columns, each linked to the next.
-void BuildChain(TSchemat& doc, int count, int columns, const TextMeasurer& measurer) {
+void BuildChain(TSchemat& doc, int count, int columns, const TTextMeasurer& measurer) {
   doc.SheetWidth = columns * 120 + 100;
   doc.SheetHeight = (count / columns + 1) * 70 + 100;
   TNewShape* previous = nullptr;
@@ -103,7 +103,7 @@ void UndoBench::init() {
   view_->resize(1200, 900);
   view_->show();
   QVERIFY(QTest::qWaitForWindowExposed(view_.get()));
-  BuildChain(*document_, 2000, 20, FixedWidthMeasurer());
+  BuildChain(*document_, 2000, 20, TFixedWidthMeasurer());
   view_->SetSheetSize(document_->SheetWidth, document_->SheetHeight);
 }
 

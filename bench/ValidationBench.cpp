@@ -14,7 +14,7 @@ namespace zuvar {
 namespace {
 
 void BuildLargeDiagram(TSchemat& diagram, int blocks) {
-  test::DiagramBuilder build(diagram);
+  test::TDiagramBuilder build(diagram);
   TNewShape* previous = build.Add(nstStart);
   TNewShape* stop = build.Add(nstStop);
   int made = 2;
@@ -52,7 +52,7 @@ void BuildLargeDiagram(TSchemat& diagram, int blocks) {
 void BM_CheckConnections(benchmark::State& state) {
   TSchemat diagram;
   BuildLargeDiagram(diagram, static_cast<int>(state.range(0)));
-  test::RecordingHost host;
+  test::TRecordingHost host;
   TInterpreter interpreter(host);
   bool valid = false;
   for (auto _ : state) {

@@ -38,7 +38,7 @@ int kElements = 300;
 
 // The bubble sort of the examples, with the array filled in descending order by the diagram.
 void DrawBubbleSort(TSchemat& diagram) {
-  examples::ExampleSheet sheet(diagram);
+  examples::TExampleSheet sheet(diagram);
   examples::DrawBubbleSort(sheet, kElements);
 }
 
@@ -86,7 +86,7 @@ void PrintComparison(const Seconds& terminal, const Seconds& windows) {
 
 // start -> "long i = 0;" -> a decision whose TRUE exit leads back to itself (FALSE: stop).
 void DrawEndlessLoop(TSchemat& diagram) {
-  test::DiagramBuilder build(diagram);
+  test::TDiagramBuilder build(diagram);
   build.StartColumn(100, 40);
   TNewShape* start = build.Add(nstStart);
   TNewShape* init = build.Add(nstCalc, {"long i = 0;"});
@@ -173,7 +173,7 @@ int main(int argc, char** argv) {
     DrawBubbleSort(diagram);
     TSchemat loop;
     DrawEndlessLoop(loop);
-    test::RecordingHost host;
+    test::TRecordingHost host;
     if (!WriteProjectFile(project.toStdString(), diagram, host) ||
         !WriteProjectFile(loopProject.toStdString(), loop, host)) {
       std::printf("could not write %s\n", dir.path().toLocal8Bit().constData());
@@ -185,7 +185,7 @@ int main(int argc, char** argv) {
   const QStringList loopArguments = {QStringLiteral("--max-steps"),
                                      QString::number(kLoopSteps), loopProject};
   const Seconds terminalLoop = BestOfThree([&] { return TerminalSeconds(runner, loopArguments); });
-  bench::BenchDialogs dialogs;
+  bench::TBenchDialogs dialogs;
   dialogs.answer = TMsgResult::Ok;
   TZuvarApp::PrepareProcess();
   TZuvarApp app(dialogs);

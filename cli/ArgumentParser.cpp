@@ -23,7 +23,7 @@ bool ParseSeconds(const std::string& text, double& value) {
 
 }  // namespace
 
-std::string_view ArgumentParser::Usage() {
+std::string_view TArgumentParser::Usage() {
   return "usage: zuvar-run [OPTIONS] FILE\n"
          "       zuvar-run --tests CASES [OPTIONS] FILE...\n"
          "  --check           validate only, as the Check command (F10) does\n"
@@ -45,19 +45,19 @@ std::string_view ArgumentParser::Usage() {
          "  --version         print the version\n";
 }
 
-bool ArgumentParser::Fail(std::string message) {
+bool TArgumentParser::Fail(std::string message) {
   error_ = std::move(message);
   return false;
 }
 
-bool ArgumentParser::TakeValue(const std::vector<std::string>& args, std::size_t& i,
+bool TArgumentParser::TakeValue(const std::vector<std::string>& args, std::size_t& i,
                                std::string& value) {
   if (i + 1 >= args.size()) return Fail(args[i] + " needs a value");
   value = args[++i];
   return true;
 }
 
-bool ArgumentParser::ParseOption(const std::vector<std::string>& args, std::size_t& i,
+bool TArgumentParser::ParseOption(const std::vector<std::string>& args, std::size_t& i,
                                  TRunArguments& out) {
   const std::string& arg = args[i];
   std::string value;
@@ -107,7 +107,7 @@ bool ArgumentParser::ParseOption(const std::vector<std::string>& args, std::size
 }
 
 // Options that only make sense in one mode are refused in the others.
-bool ArgumentParser::CheckCombination(const TRunArguments& out, bool jobsGiven) {
+bool TArgumentParser::CheckCombination(const TRunArguments& out, bool jobsGiven) {
   const bool grading = !out.TestsFile.empty();
   if (grading) {
     if (out.CheckOnly || out.Resave || out.PrintLog || out.PrintVariables ||
@@ -120,7 +120,7 @@ bool ArgumentParser::CheckCombination(const TRunArguments& out, bool jobsGiven) 
   return true;
 }
 
-std::optional<TRunArguments> ArgumentParser::Parse(const std::vector<std::string>& args) {
+std::optional<TRunArguments> TArgumentParser::Parse(const std::vector<std::string>& args) {
   TRunArguments out;
   bool optionsEnded = false;
   bool jobsGiven = false;

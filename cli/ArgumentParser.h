@@ -11,7 +11,7 @@ namespace zuvar {
 
 // Parses the command line of zuvar-run. A bad command line yields no arguments and an error
 // text; the caller prints it with the usage text and exits with status 64.
-class ArgumentParser {
+class TArgumentParser {
  public:
   std::optional<TRunArguments> Parse(const std::vector<std::string>& args);
   const std::string& Error() const { return error_; }

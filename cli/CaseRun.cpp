@@ -61,7 +61,7 @@ TCaseResult TCaseRun::Run(const std::string& projectFile) {
   const auto started = std::chrono::steady_clock::now();
   TSchemat diagram;
   if (ReadProjectFile(projectFile, diagram, *this)) {
-    diagram.LayoutAll(FixedWidthMeasurer());
+    diagram.LayoutAll(TFixedWidthMeasurer());
     Execute(diagram, result);
   } else {
     result.Status = TCaseStatus::Unreadable;

@@ -23,13 +23,13 @@ class TSchemat;
 // user interface too: message boxes are kept for the report, log lines and the canvas are
 // ignored, and `read` takes the case's entries one after another (empty ones are refused as
 // the value dialog does) until there are none left.
-class TCaseRun : public Host, public SimulationHost {
+class TCaseRun : public THost, public TSimulationHost {
  public:
   TCaseRun(const TRunArguments& arguments, const TTestCase& test);
 
   TCaseResult Run(const std::string& projectFile);
 
-  // Host
+  // THost
   TMsgResult ShowMessage(std::string_view text, std::string_view caption, TMsgIcon icon,
                          TMsgButtons buttons) override;
   void AppendLog(std::string_view) override {}
@@ -37,7 +37,7 @@ class TCaseRun : public Host, public SimulationHost {
   void Beep() override {}
   std::optional<std::string> ReadValue(std::string_view prompt) override;
 
-  // SimulationHost
+  // TSimulationHost
   void SetActiveBlock(TSchemat& diagram, TNewShape* block) override;
   void ScrollIntoView(const TRect&) override {}
   void Sleep(unsigned) override {}

@@ -8,7 +8,7 @@
 
 namespace zuvar {
 
-bool LineReader::Fill() {
+bool TLineReader::Fill() {
   char chunk[4096];
   for (;;) {
     if (InterruptFlag::Raised()) return false;
@@ -23,7 +23,7 @@ bool LineReader::Fill() {
   }
 }
 
-std::optional<std::string> LineReader::ReadLine() {
+std::optional<std::string> TLineReader::ReadLine() {
   for (;;) {
     const std::size_t end = buffer_.find('\n');
     if (end != std::string::npos) {

@@ -7,9 +7,9 @@ namespace zuvar {
 
 // Reads lines from a file descriptor without stdio buffering, so that an interrupt arriving
 // while it waits ends the wait. A line ends at LF; a CR before it is dropped.
-class LineReader {
+class TLineReader {
  public:
-  explicit LineReader(int fd) : fd_(fd) {}
+  explicit TLineReader(int fd) : fd_(fd) {}
 
   // The next line without its end, or std::nullopt at the end of input or on an interrupt.
   std::optional<std::string> ReadLine();

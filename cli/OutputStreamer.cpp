@@ -27,23 +27,23 @@ std::string CauseOf(int error) {
 
 }  // namespace
 
-void OutputStreamer::OnTextAppended(std::string_view text) { Put(text); }
+void TOutputStreamer::OnTextAppended(std::string_view text) { Put(text); }
 
-void OutputStreamer::OnLineAdded() {
+void TOutputStreamer::OnLineAdded() {
   // The very first line of an empty panel is not a line break: it is the line being written.
   if (lines_.Lines().size() <= 1) return;
   Put("\n");
 }
 
-void OutputStreamer::OnCleared() {}
+void TOutputStreamer::OnCleared() {}
 
-void OutputStreamer::Finish() {
+void TOutputStreamer::Finish() {
   const auto& lines = lines_.Lines();
   if (!lines.empty() && !lines.back().empty()) Put("\n");
   Put({});
 }
 
-void OutputStreamer::Put(std::string_view bytes) {
+void TOutputStreamer::Put(std::string_view bytes) {
   if (failed_) return;
   errno = 0;
   const bool written =
@@ -51,7 +51,7 @@ void OutputStreamer::Put(std::string_view bytes) {
   if (!written) ReportFailure(errno);
 }
 
-void OutputStreamer::ReportFailure(int error) {
+void TOutputStreamer::ReportFailure(int error) {
   failed_ = true;
   std::fprintf(err_, "zuvar-run: Błąd zapisu na standardowe wyjście (%s)! Symulacja przerwana.\n",
                CauseOf(error).c_str());

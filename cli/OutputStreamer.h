@@ -11,9 +11,9 @@ namespace zuvar {
 // line that is not empty. When the stream cannot be written (a full disk, a closed pipe) the
 // failure is told once on `err`, nothing more is written, and the run is asked to stop
 // (InterruptFlag).
-class OutputStreamer : public TOutputLines::Listener {
+class TOutputStreamer : public TOutputLines::Listener {
  public:
-  OutputStreamer(const TOutputLines& lines, std::FILE* out, std::FILE* err = stderr)
+  TOutputStreamer(const TOutputLines& lines, std::FILE* out, std::FILE* err = stderr)
       : lines_(lines), out_(out), err_(err) {}
 
   void OnTextAppended(std::string_view text) override;

@@ -18,7 +18,7 @@
 
 namespace zuvar {
 
-Runner::Runner(const TRunArguments& arguments)
+TRunner::TRunner(const TRunArguments& arguments)
     : arguments_(arguments), input_(0), host_(input_, stderr, arguments.PrintLog) {
   options_.CheckCodeBeforeRun = arguments.CheckCode;
   options_.ShowArrayIndices = arguments.ArrayIndices;
@@ -26,35 +26,35 @@ Runner::Runner(const TRunArguments& arguments)
   run_->AddObserver(host_);
 }
 
-Runner::~Runner() = default;
+TRunner::~TRunner() = default;
 
-int Runner::Run() {
+int TRunner::Run() {
   if (arguments_.Resave) return Resave();
   TSchemat diagram;
   if (!Load(diagram)) return kExitNotStarted;
   return arguments_.CheckOnly ? Check(diagram) : Execute(diagram);
 }
 
-int Runner::Resave() {
+int TRunner::Resave() {
   TSchemat diagram;
   if (!ReadProjectFile(arguments_.File, diagram, host_)) return kExitNotStarted;
   return WriteProjectFile(arguments_.ResaveTarget, diagram, host_) ? kExitStopReached
                                                                    : kExitNotStarted;
 }
 
-bool Runner::Load(TSchemat& diagram) {
+bool TRunner::Load(TSchemat& diagram) {
   if (!ReadProjectFile(arguments_.File, diagram, host_)) return false;
   // Painting brings every caption up to date from the block's code before anything is run in
   // the desktop program; continuation blocks are paired by these captions.
-  diagram.LayoutAll(FixedWidthMeasurer());
+  diagram.LayoutAll(TFixedWidthMeasurer());
   return true;
 }
 
-int Runner::Check(TSchemat& diagram) {
+int TRunner::Check(TSchemat& diagram) {
   return run_->Check(&diagram) ? kExitStopReached : kExitNotStarted;
 }
 
-int Runner::Execute(TSchemat& diagram) {
+int TRunner::Execute(TSchemat& diagram) {
   std::optional<std::string> expected;
   if (!arguments_.ExpectFile.empty()) {
     expected = TextFile::Read(arguments_.ExpectFile);
@@ -68,7 +68,7 @@ int Runner::Execute(TSchemat& diagram) {
     if (arguments_.PrintVariables) host_.PrintGrid();
     return kExitNotStarted;
   }
-  OutputStreamer streamer(output, stdout);
+  TOutputStreamer streamer(output, stdout);
   output.SetListener(&streamer);
 
   options_.RealTime = true;
@@ -90,7 +90,7 @@ int Runner::Execute(TSchemat& diagram) {
   return status;
 }
 
-int Runner::Compare(const std::string& expected, const TOutputLines& output) const {
+int TRunner::Compare(const std::string& expected, const TOutputLines& output) const {
   const auto difference = OutputComparison::FirstDifference(
       expected, OutputComparison::TextOf(output), arguments_.IgnoreTrailingSpace);
   if (!difference) return kExitStopReached;
@@ -99,7 +99,7 @@ int Runner::Compare(const std::string& expected, const TOutputLines& output) con
 }
 
 // After a run that ended before its stop block, one line says why and where it stood.
-void Runner::TellWhere(int status, const TInterpreter& interpreter) const {
+void TRunner::TellWhere(int status, const TInterpreter& interpreter) const {
   std::string why;
   switch (status) {
     case kExitStepFailed:
@@ -118,20 +118,20 @@ void Runner::TellWhere(int status, const TInterpreter& interpreter) const {
   Tell(why + " " + RunPlace::Describe(interpreter));
 }
 
-std::string Runner::SecondsText() const {
+std::string TRunner::SecondsText() const {
   std::string text = std::to_string(arguments_.TimeoutSeconds);
   text.erase(text.find_last_not_of('0') + 1);
   if (!text.empty() && text.back() == '.') text.pop_back();
   return text;
 }
 
-void Runner::Tell(const std::string& line) const {
+void TRunner::Tell(const std::string& line) const {
   std::fprintf(stderr, "zuvar-run: %s\n", line.c_str());
   std::fflush(stderr);
 }
 
 // Asked before every step of the run to the end.
-bool Runner::KeepGoing() {
+bool TRunner::KeepGoing() {
   if (InterruptFlag::Raised()) return false;
   if (arguments_.MaxSteps != 0 && steps_ == arguments_.MaxSteps) return false;
   if (arguments_.TimeoutSeconds > 0 && std::chrono::steady_clock::now() >= deadline_) {
@@ -142,7 +142,7 @@ bool Runner::KeepGoing() {
   return true;
 }
 
-int Runner::StatusOf(TSimulationRun::TRunEnd end, const TInterpreter& interpreter) const {
+int TRunner::StatusOf(TSimulationRun::TRunEnd end, const TInterpreter& interpreter) const {
   if (InterruptFlag::Raised()) return InterruptFlag::ExitStatus();
   switch (end) {
     case TSimulationRun::TRunEnd::Finished:

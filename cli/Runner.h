@@ -20,10 +20,10 @@ class TSchemat;
 // zuvar-run's commands: run a diagram as the real-time run does (the Run command's start, every
 // step until the algorithm ends, then the end of the run), check it as the Check command does,
 // or read it and write it back.
-class Runner {
+class TRunner {
  public:
-  explicit Runner(const TRunArguments& arguments);
-  ~Runner();
+  explicit TRunner(const TRunArguments& arguments);
+  ~TRunner();
   int Run();
 
  private:
@@ -40,8 +40,8 @@ class Runner {
 
   TRunArguments arguments_;
   TSimulationOptions options_;
-  LineReader input_;
-  TerminalHost host_;
+  TLineReader input_;
+  TTerminalHost host_;
   std::unique_ptr<TSimulationRun> run_;
   // Steps begun by the run to the end.
   std::uint64_t steps_ = 0;

@@ -6,16 +6,16 @@
 
 namespace zuvar {
 
-TerminalHost::TerminalHost(LineReader& input, std::FILE* err, bool printLog)
+TTerminalHost::TTerminalHost(TLineReader& input, std::FILE* err, bool printLog)
     : input_(input), err_(err), printLog_(printLog) {}
 
-void TerminalHost::WriteLine(std::string_view text) const {
+void TTerminalHost::WriteLine(std::string_view text) const {
   std::fwrite(text.data(), 1, text.size(), err_);
   std::fputc('\n', err_);
   std::fflush(err_);
 }
 
-TMsgResult TerminalHost::ShowMessage(std::string_view text, std::string_view caption, TMsgIcon,
+TMsgResult TTerminalHost::ShowMessage(std::string_view text, std::string_view caption, TMsgIcon,
                                      TMsgButtons buttons) {
   std::string line = "[";
   line += caption;
@@ -26,11 +26,11 @@ TMsgResult TerminalHost::ShowMessage(std::string_view text, std::string_view cap
   return buttons == TMsgButtons::Ok ? TMsgResult::Ok : TMsgResult::No;
 }
 
-void TerminalHost::AppendLog(std::string_view line) {
+void TTerminalHost::AppendLog(std::string_view line) {
   if (printLog_) WriteLine(line);
 }
 
-std::optional<std::string> TerminalHost::ReadValue(std::string_view prompt) {
+std::optional<std::string> TTerminalHost::ReadValue(std::string_view prompt) {
   for (;;) {
     WriteLine(prompt);
     std::optional<std::string> entry = input_.ReadLine();
@@ -39,13 +39,13 @@ std::optional<std::string> TerminalHost::ReadValue(std::string_view prompt) {
   }
 }
 
-void TerminalHost::SetActiveBlock(TSchemat& diagram, TNewShape* block) {
+void TTerminalHost::SetActiveBlock(TSchemat& diagram, TNewShape* block) {
   ActiveBlockHighlight::Apply(diagram, block);
 }
 
-void TerminalHost::VariablesChanged(const TInterpreter& interpreter) { staleRun_ = &interpreter; }
+void TTerminalHost::VariablesChanged(const TInterpreter& interpreter) { staleRun_ = &interpreter; }
 
-void TerminalHost::RefreshGrid() {
+void TTerminalHost::RefreshGrid() {
   if (!staleRun_) return;
   grid_ = VariablesGrid::Rows(*staleRun_);
   if (!grid_.empty()) grid_.erase(grid_.begin());  // the titles
@@ -54,7 +54,7 @@ void TerminalHost::RefreshGrid() {
   staleRun_ = nullptr;
 }
 
-void TerminalHost::PrintGrid() const {
+void TTerminalHost::PrintGrid() const {
   WriteLine("Nazwa zmiennej\tWartość");
   for (const TGridRow& entry : grid_) {
     std::string row = entry.Name;

@@ -11,18 +11,18 @@
 
 namespace zuvar {
 
-class LineReader;
+class TLineReader;
 
 // zuvar-run's user interface on the terminal. Every message box is one line on stderr,
 // "[caption] text"; log lines go to stderr only when asked for; `read` prints its prompt on
 // stderr and takes a line of standard input, refusing empty lines as the value dialog does.
 // Nothing of the canvas is shown and the animation never waits. The variables grid is built
 // only on request, from the last run that changed it.
-class TerminalHost : public Host, public SimulationHost, public TRunObserver {
+class TTerminalHost : public THost, public TSimulationHost, public TRunObserver {
  public:
-  TerminalHost(LineReader& input, std::FILE* err, bool printLog);
+  TTerminalHost(TLineReader& input, std::FILE* err, bool printLog);
 
-  // Host
+  // THost
   TMsgResult ShowMessage(std::string_view text, std::string_view caption, TMsgIcon icon,
                          TMsgButtons buttons) override;
   void AppendLog(std::string_view line) override;
@@ -30,7 +30,7 @@ class TerminalHost : public Host, public SimulationHost, public TRunObserver {
   void Beep() override {}
   std::optional<std::string> ReadValue(std::string_view prompt) override;
 
-  // SimulationHost
+  // TSimulationHost
   void SetActiveBlock(TSchemat& diagram, TNewShape* block) override;
   void ScrollIntoView(const TRect&) override {}
   void Sleep(unsigned) override {}
@@ -51,7 +51,7 @@ class TerminalHost : public Host, public SimulationHost, public TRunObserver {
  private:
   void WriteLine(std::string_view text) const;
 
-  LineReader& input_;
+  TLineReader& input_;
   std::FILE* err_;
   bool printLog_;
   const TInterpreter* staleRun_ = nullptr;

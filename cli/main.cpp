@@ -30,15 +30,15 @@ bool UseAsStandardInput(const std::string& fileName) {
 int main(int argc, char** argv) {
   using namespace zuvar;
   const std::vector<std::string> args(argv + 1, argv + argc);
-  ArgumentParser parser;
+  TArgumentParser parser;
   const auto arguments = parser.Parse(args);
   if (!arguments) {
     std::fprintf(stderr, "zuvar-run: %s\n%.*s", parser.Error().c_str(),
-                 static_cast<int>(ArgumentParser::Usage().size()), ArgumentParser::Usage().data());
+                 static_cast<int>(TArgumentParser::Usage().size()), TArgumentParser::Usage().data());
     return kExitUsage;
   }
   if (arguments->Help) {
-    std::fwrite(ArgumentParser::Usage().data(), 1, ArgumentParser::Usage().size(), stdout);
+    std::fwrite(TArgumentParser::Usage().data(), 1, TArgumentParser::Usage().size(), stdout);
     return std::fflush(stdout) == 0 ? kExitStopReached : kExitOutputFailed;
   }
   if (arguments->Version) {
@@ -54,5 +54,5 @@ int main(int argc, char** argv) {
   // A file-size limit makes a write fail (and be reported) instead of ending the process.
   std::signal(SIGXFSZ, SIG_IGN);
   if (!arguments->TestsFile.empty()) return GradingCommand::Run(*arguments);
-  return Runner(*arguments).Run();
+  return TRunner(*arguments).Run();
 }

@@ -6,9 +6,9 @@
 
 namespace zuvar {
 
-QtTextMeasurer::QtTextMeasurer() : metrics_(TBlockFont::Font()) {}
+TQtTextMeasurer::TQtTextMeasurer() : metrics_(TBlockFont::Font()) {}
 
-int QtTextMeasurer::TextWidth(std::string_view utf8Text) const {
+int TQtTextMeasurer::TextWidth(std::string_view utf8Text) const {
   const QString text = QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
   return metrics_.horizontalAdvance(text);
 }

@@ -8,9 +8,9 @@ namespace zuvar {
 
 // Measures texts with the real metrics of the block font, so that a block's layout matches
 // what its painting draws.
-class QtTextMeasurer : public TextMeasurer {
+class TQtTextMeasurer : public TTextMeasurer {
  public:
-  QtTextMeasurer();
+  TQtTextMeasurer();
   int TextWidth(std::string_view utf8Text) const override;
 
  private:

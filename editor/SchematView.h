@@ -34,7 +34,7 @@ class TSheetMouse;
 // canvas. It shows the blocks the document already has, then observes the document and updates
 // only the items of what changed; mouse input is passed to the sheet, a block, a link segment or the
 // connection grip under the pointer, which keeps the pointer until its buttons are released.
-class TSchematView : public QGraphicsView, private SchematObserver {
+class TSchematView : public QGraphicsView, private TSchematObserver {
   Q_OBJECT
  public:
   static constexpr int SheetLeft = 50;
@@ -171,7 +171,7 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   void PlaceLetter(QGraphicsSimpleTextItem* letter, TNewShape& block, TLink* link);
   qreal NextZ() { return ++topZ_; }
 
-  // SchematObserver
+  // TSchematObserver
   void SheetResized() override;
   void TitleChanged() override;
   void BlockAdded(TNewShape& block) override;
@@ -188,7 +188,7 @@ class TSchematView : public QGraphicsView, private SchematObserver {
   void LinkHidden(TLink& link) override;
 
   TCanvasHost& host_;
-  QtTextMeasurer measurer_;
+  TQtTextMeasurer measurer_;
   TToolCursors cursors_;
   QCursor sheetCursor_;
   std::unique_ptr<QGraphicsScene> scene_;

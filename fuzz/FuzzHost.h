@@ -12,7 +12,7 @@ namespace zuvar::fuzz {
 
 // A silent host for the fuzz targets: message boxes are answered "No" (or OK), every `read`
 // gets the same entry until a fixed number of entries is used up, and nothing ever waits.
-class FuzzHost : public Host, public SimulationHost {
+class TFuzzHost : public THost, public TSimulationHost {
  public:
   static constexpr int kMaxEntries = 64;
 

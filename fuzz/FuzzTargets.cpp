@@ -34,20 +34,20 @@ int RunLine(TInterpreter& interpreter, TNewShape& block, TNewShapeType shape,
   return check ? CheckLine(interpreter) : ExecuteLine(interpreter);
 }
 
-bool Load(const ScratchFile& file, const std::uint8_t* data, std::size_t size, TSchemat& doc,
-          Host& host) {
+bool Load(const TScratchFile& file, const std::uint8_t* data, std::size_t size, TSchemat& doc,
+          THost& host) {
   return file.Write(data, size) && ReadProjectFile(file.Path(), doc, host);
 }
 
 }  // namespace
 
 void FuzzTargets::ReadProject(const std::uint8_t* data, std::size_t size) {
-  static const ScratchFile input("reader-in");
-  static const ScratchFile output("reader-out");
-  FuzzHost host;
+  static const TScratchFile input("reader-in");
+  static const TScratchFile output("reader-out");
+  TFuzzHost host;
   TSchemat doc;
   if (!Load(input, data, size, doc, host)) return;
-  doc.LayoutAll(FixedWidthMeasurer());
+  doc.LayoutAll(TFixedWidthMeasurer());
   if (!WriteProjectFile(output.Path(), doc, host)) return;
   TSchemat again;
   ReadProjectFile(output.Path(), again, host);
@@ -55,7 +55,7 @@ void FuzzTargets::ReadProject(const std::uint8_t* data, std::size_t size) {
 
 void FuzzTargets::InterpretLine(const std::uint8_t* data, std::size_t size) {
   const std::string line(reinterpret_cast<const char*>(data), size);
-  FuzzHost host;
+  TFuzzHost host;
   TOutputLines output;
   TNewShape block;
   TInterpreter interpreter(host);
@@ -69,11 +69,11 @@ void FuzzTargets::InterpretLine(const std::uint8_t* data, std::size_t size) {
 }
 
 void FuzzTargets::RunDiagram(const std::uint8_t* data, std::size_t size) {
-  static const ScratchFile input("diagram");
-  FuzzHost host;
+  static const TScratchFile input("diagram");
+  TFuzzHost host;
   TSchemat doc;
   if (!Load(input, data, size, doc, host)) return;
-  doc.LayoutAll(FixedWidthMeasurer());
+  doc.LayoutAll(TFixedWidthMeasurer());
 
   TSimulationOptions options;
   options.RealTime = true;

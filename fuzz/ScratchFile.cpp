@@ -7,7 +7,7 @@
 
 namespace zuvar::fuzz {
 
-ScratchFile::ScratchFile(const char* tag) {
+TScratchFile::TScratchFile(const char* tag) {
   std::error_code error;
   const std::filesystem::path shm("/dev/shm");
   const std::filesystem::path folder = std::filesystem::is_directory(shm, error)
@@ -17,9 +17,9 @@ ScratchFile::ScratchFile(const char* tag) {
               .string();
 }
 
-ScratchFile::~ScratchFile() { std::remove(path_.c_str()); }
+TScratchFile::~TScratchFile() { std::remove(path_.c_str()); }
 
-bool ScratchFile::Write(const std::uint8_t* data, std::size_t size) const {
+bool TScratchFile::Write(const std::uint8_t* data, std::size_t size) const {
   std::FILE* file = std::fopen(path_.c_str(), "wb");
   if (file == nullptr) return false;
   const bool written = size == 0 || std::fwrite(data, 1, size, file) == size;

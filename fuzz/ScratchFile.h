@@ -8,12 +8,12 @@ namespace zuvar::fuzz {
 
 // A file of this process in shared memory (or the temporary folder) that holds the input of
 // one fuzz iteration, for entry points that read files by name. Removed on destruction.
-class ScratchFile {
+class TScratchFile {
  public:
-  explicit ScratchFile(const char* tag);
-  ~ScratchFile();
-  ScratchFile(const ScratchFile&) = delete;
-  ScratchFile& operator=(const ScratchFile&) = delete;
+  explicit TScratchFile(const char* tag);
+  ~TScratchFile();
+  TScratchFile(const TScratchFile&) = delete;
+  TScratchFile& operator=(const TScratchFile&) = delete;
 
   // Replaces the file's content; false when it could not be written.
   bool Write(const std::uint8_t* data, std::size_t size) const;

@@ -5,7 +5,7 @@
 
 namespace zuvar {
 
-TInterpreter::TInterpreter(Host& hostRef) : host(hostRef) { Builtins::FillBuiltinFunctions(*this); }
+TInterpreter::TInterpreter(THost& hostRef) : host(hostRef) { Builtins::FillBuiltinFunctions(*this); }
 
 TInterpreter::~TInterpreter() = default;
 

@@ -38,7 +38,7 @@ class TInterpreter {
     variables* Prev = nullptr;
   };
 
-  explicit TInterpreter(Host& host);
+  explicit TInterpreter(THost& host);
   ~TInterpreter();
   TInterpreter(const TInterpreter&) = delete;
   TInterpreter& operator=(const TInterpreter&) = delete;
@@ -63,7 +63,7 @@ class TInterpreter {
   uint32_t BlockStatementCount = 0;
 
   // Where messages, log lines, beeps and `read` entries go.
-  Host& host;
+  THost& host;
   // The option "Pokazuj indeksy tablic w osobnych polach": each array element on a row of its
   // own in the variables grid.
   bool ShowArrayIndexesSeparately = true;

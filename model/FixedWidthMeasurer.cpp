@@ -4,7 +4,7 @@
 
 namespace zuvar {
 
-int FixedWidthMeasurer::TextWidth(std::string_view utf8Text) const {
+int TFixedWidthMeasurer::TextWidth(std::string_view utf8Text) const {
   int codePoints = 0;
   std::size_t pos = 0;
   while (pos < utf8Text.size()) {

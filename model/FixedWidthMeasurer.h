@@ -11,7 +11,7 @@ namespace zuvar {
 // the average character width of the 8-point sans-serif font the desktop program draws blocks
 // with, so laid-out diagrams have plausible sizes, and every width is easy to compute by hand:
 // "?x?" is 18 pixels, so a new calculation block lays out to 38 pixels.
-class FixedWidthMeasurer : public TextMeasurer {
+class TFixedWidthMeasurer : public TTextMeasurer {
  public:
   static constexpr int CharWidth = 6;
   int TextWidth(std::string_view utf8Text) const override;

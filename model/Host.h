@@ -19,9 +19,9 @@ enum class TMsgResult { Ok, Yes, No };
 // request of the model, the interpreter, the project files and the engine goes through this
 // interface. The desktop program implements it with widgets, zuvar-run on the terminal, and the
 // tests with a recorder.
-class Host {
+class THost {
  public:
-  virtual ~Host() = default;
+  virtual ~THost() = default;
 
   // Shows a modal message box and returns the button pressed (TMsgResult::Ok for an OK box).
   virtual TMsgResult ShowMessage(std::string_view text, std::string_view caption, TMsgIcon icon,

@@ -11,7 +11,7 @@
 namespace zuvar {
 
 class TNewShape;
-class SchematObserver;
+class TSchematObserver;
 
 // The drawn form of one block exit: an orthogonal chain of two or three segments from the
 // source block's connection point to the target's, a 5 x 5 start marker and an arrow head.
@@ -40,7 +40,7 @@ class TLink {
   // The block whose exit this link draws (not owned); set by the block.
   TNewShape* Source = nullptr;
   // Told of re-routing, pen changes, showing and hiding (not owned); may be null.
-  SchematObserver* Observer = nullptr;
+  TSchematObserver* Observer = nullptr;
 
   // Builds the segments, the start marker and the arrow from scratch.
   void EDraw(TPoint end, TPoint start);

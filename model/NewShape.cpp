@@ -44,7 +44,7 @@ const std::string& CaptionFor(const std::vector<std::string>& code) {
 
 }  // namespace
 
-TNewShape::TNewShape(SchematObserver* observer) : observer_(observer) {}
+TNewShape::TNewShape(TSchematObserver* observer) : observer_(observer) {}
 
 TNewShape::~TNewShape() { UnlinkAll(); }
 
@@ -130,7 +130,7 @@ TPoint TNewShape::ConnectionPoint(int32_t side) const {
   }
 }
 
-bool TNewShape::UpdateLayout(const TextMeasurer& measurer) {
+bool TNewShape::UpdateLayout(const TTextMeasurer& measurer) {
   SetCaption(CaptionFor(Code));
   const int64_t fitted = int64_t{measurer.TextWidth(Caption)} + 20;
   const int32_t oldWidth = Width;
@@ -223,7 +223,7 @@ void TNewShape::UnlinkAll() {
   SetBlockLinkFalse(nullptr);
 }
 
-void TNewShape::SetObserver(SchematObserver* observer) {
+void TNewShape::SetObserver(TSchematObserver* observer) {
   observer_ = observer;
   if (OutLink != nullptr) OutLink->Observer = observer;
   if (OutLinkFalse != nullptr) OutLinkFalse->Observer = observer;

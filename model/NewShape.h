@@ -10,8 +10,8 @@
 
 namespace zuvar {
 
-class SchematObserver;
-class TextMeasurer;
+class TSchematObserver;
+class TTextMeasurer;
 class TSchemat;
 
 // The type of a block. A stored value outside 0..7 is kept as it is: such a block has no figure
@@ -38,7 +38,7 @@ inline constexpr int32_t sideBottom = 4;
 class TNewShape {
  public:
   // A block of 50 x 50 with the defaults of a new block.
-  explicit TNewShape(SchematObserver* observer = nullptr);
+  explicit TNewShape(TSchematObserver* observer = nullptr);
   // Clears every exit of the other blocks that points at this block (walking the list backward
   // from Prev, then forward from Next), then both own exits.
   ~TNewShape();
@@ -97,7 +97,7 @@ class TNewShape {
 
   // Recomputes Caption from Code and the size from the caption's width by type. Returns true
   // when the size changed (the caller then re-routes the links touching the block).
-  bool UpdateLayout(const TextMeasurer& measurer);
+  bool UpdateLayout(const TTextMeasurer& measurer);
 
   // Moves the block and tells the observer; the links are not re-routed here.
   void MoveTo(int32_t left, int32_t top);
@@ -120,9 +120,9 @@ class TNewShape {
   // Number of exits of other blocks that point at this block.
   int32_t IncomingCount() const { return incoming_; }
 
-  SchematObserver* Observer() const { return observer_; }
+  TSchematObserver* Observer() const { return observer_; }
   // Sets the observer of this block and of its links.
-  void SetObserver(SchematObserver* observer);
+  void SetObserver(TSchematObserver* observer);
 
  private:
   friend class TSchemat;
@@ -132,7 +132,7 @@ class TNewShape {
   int ClearExitsOf(TNewShape& other);
   void RedrawLink(TLink* link, const TNewShape* target);
 
-  SchematObserver* observer_ = nullptr;
+  TSchematObserver* observer_ = nullptr;
   int32_t incoming_ = 0;
   std::size_t slot_ = 0;
 };

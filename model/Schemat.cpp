@@ -195,19 +195,19 @@ void TSchemat::RedrawLinksTouching(TNewShape* block) {
   }
 }
 
-bool TSchemat::LayoutBlock(TNewShape* block, const TextMeasurer& measurer) {
+bool TSchemat::LayoutBlock(TNewShape* block, const TTextMeasurer& measurer) {
   if (block == nullptr) return false;
   const bool resized = block->UpdateLayout(measurer);
   if (resized) RedrawLinksTouching(block);
   return resized;
 }
 
-void TSchemat::LayoutAll(const TextMeasurer& measurer) {
+void TSchemat::LayoutAll(const TTextMeasurer& measurer) {
   for (TNewShape* b = FirstBlock; b != nullptr; b = b->Next) b->UpdateLayout(measurer);
   for (TNewShape* b = FirstBlock; b != nullptr; b = b->Next) b->LinksRedraw();
 }
 
-void TSchemat::SetObserver(SchematObserver* observer) {
+void TSchemat::SetObserver(TSchematObserver* observer) {
   observer_ = observer;
   for (const auto& block : blocks_) block->SetObserver(observer);
 }

@@ -10,8 +10,8 @@
 
 namespace zuvar {
 
-class SchematObserver;
-class TextMeasurer;
+class TSchematObserver;
+class TTextMeasurer;
 
 // The diagram document: the ordered list of blocks (creation, saving and loading order), the
 // identifiers it hands out, whether it has unsaved changes, the sheet size, the title and the
@@ -79,17 +79,17 @@ class TSchemat {
   void RedrawLinksTouching(TNewShape* block);
   // Lays the block out (caption and size); when its size changed, re-routes the links touching
   // it. Returns true when the size changed.
-  bool LayoutBlock(TNewShape* block, const TextMeasurer& measurer);
+  bool LayoutBlock(TNewShape* block, const TTextMeasurer& measurer);
   // Lays out every block, then re-routes every link once.
-  void LayoutAll(const TextMeasurer& measurer);
+  void LayoutAll(const TTextMeasurer& measurer);
 
   std::size_t BlockCount() const { return blocks_.size(); }
   // True when the block is one of this document's blocks.
   bool Owns(const TNewShape* block) const;
 
-  SchematObserver* Observer() const { return observer_; }
+  TSchematObserver* Observer() const { return observer_; }
   // Sets the observer of the document, its blocks and their links (null: nobody is told).
-  void SetObserver(SchematObserver* observer);
+  void SetObserver(TSchematObserver* observer);
 
  private:
   TNewShape* CreateBlock();
@@ -98,7 +98,7 @@ class TSchemat {
   void Release(TNewShape* block);
 
   std::vector<std::unique_ptr<TNewShape>> blocks_;
-  SchematObserver* observer_ = nullptr;
+  TSchematObserver* observer_ = nullptr;
 };
 
 }  // namespace zuvar

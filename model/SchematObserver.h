@@ -8,9 +8,9 @@ class TLink;
 // Told of every change of the diagram that a view has to show. A canvas keeps one item per block
 // and per link and updates only what it is told about. Every call has an empty default, so an
 // observer overrides only what it needs. The object passed is alive for the whole call.
-class SchematObserver {
+class TSchematObserver {
  public:
-  virtual ~SchematObserver() = default;
+  virtual ~TSchematObserver() = default;
 
   // A block was added to the document (its type and size are already set).
   virtual void BlockAdded(TNewShape& /*block*/) {}

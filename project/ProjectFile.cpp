@@ -5,11 +5,11 @@
 
 namespace zuvar {
 
-bool ReadProjectFile(const std::string& fileName, TSchemat& doc, Host& host) {
+bool ReadProjectFile(const std::string& fileName, TSchemat& doc, THost& host) {
   return IsLoaded(TProjectReader(host).Read(fileName, doc));
 }
 
-bool WriteProjectFile(const std::string& fileName, TSchemat& doc, Host& host) {
+bool WriteProjectFile(const std::string& fileName, TSchemat& doc, THost& host) {
   return TProjectWriter(host).Write(fileName, doc) == TWriteResult::Ok;
 }
 

@@ -71,7 +71,7 @@ struct TProjectReader::TRecord {
   std::int32_t linkCode = 0, linkFalseCode = 0;
 };
 
-TProjectReader::TProjectReader(Host& host) : host_(host) {}
+TProjectReader::TProjectReader(THost& host) : host_(host) {}
 
 TProjectReader::~TProjectReader() = default;
 

@@ -6,7 +6,7 @@
 
 namespace zuvar {
 
-class Host;
+class THost;
 class TNewFileStream;
 class TNewShape;
 class TSchemat;
@@ -44,7 +44,7 @@ inline bool IsLoaded(TReadResult result) {
 // "ZUVAR 32 Pro".
 class TProjectReader {
  public:
-  explicit TProjectReader(Host& host);
+  explicit TProjectReader(THost& host);
   ~TProjectReader();
   TProjectReader(const TProjectReader&) = delete;
   TProjectReader& operator=(const TProjectReader&) = delete;
@@ -73,7 +73,7 @@ class TProjectReader {
   TReadResult RepairDuplicateIds(TSchemat& doc);
   void ReportGeneralError(const std::string& text);
 
-  Host& host_;
+  THost& host_;
   std::string fileName_;
   std::unique_ptr<TNewFileStream> stream_;
 };

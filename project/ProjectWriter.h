@@ -7,7 +7,7 @@
 
 namespace zuvar {
 
-class Host;
+class THost;
 class TNewFileStream;
 class TNewShape;
 class TSchemat;
@@ -28,7 +28,7 @@ enum class TWriteResult {
 class TProjectWriter {
  public:
   // fault: for tests, makes the writing fail after that many bytes.
-  explicit TProjectWriter(Host& host, TWriteFault fault = {}) : host_(host), fault_(fault) {}
+  explicit TProjectWriter(THost& host, TWriteFault fault = {}) : host_(host), fault_(fault) {}
 
   // Writes the document into a new file that replaces the old one only when it is complete
   // (TSafeFile). On success the document is Saved, its Title is the file name and the log has
@@ -43,7 +43,7 @@ class TProjectWriter {
   void WriteNumber(TNewFileStream& stream, long long value);
   void ReportFailure(const std::string& fileName);
 
-  Host& host_;
+  THost& host_;
   TWriteFault fault_;
   // Reused for every line, so writing allocates nothing per line.
   std::string line_;

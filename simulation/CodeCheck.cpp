@@ -19,7 +19,7 @@ bool HasCheckedCode(const TNewShape& block) {
 
 }  // namespace
 
-TCodeCheck::TCodeCheck(TInterpreter& interpreter, TSchemat& diagram, Host& host,
+TCodeCheck::TCodeCheck(TInterpreter& interpreter, TSchemat& diagram, THost& host,
                        const TSimulationOptions& options)
     : interpreter_(interpreter), diagram_(diagram), host_(host), options_(options) {}
 

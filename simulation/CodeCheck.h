@@ -2,7 +2,7 @@
 
 namespace zuvar {
 
-class Host;
+class THost;
 class TInterpreter;
 class TSchemat;
 struct TSimulationOptions;
@@ -12,7 +12,7 @@ struct TSimulationOptions;
 // checked by the statement interpreter in check mode, in list order.
 class TCodeCheck {
  public:
-  TCodeCheck(TInterpreter& interpreter, TSchemat& diagram, Host& host,
+  TCodeCheck(TInterpreter& interpreter, TSchemat& diagram, THost& host,
              const TSimulationOptions& options);
 
   // True if all code is valid or the pass is switched off. A statement error has been reported
@@ -25,7 +25,7 @@ class TCodeCheck {
 
   TInterpreter& interpreter_;
   TSchemat& diagram_;
-  Host& host_;
+  THost& host_;
   const TSimulationOptions& options_;
 };
 

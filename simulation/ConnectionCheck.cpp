@@ -6,7 +6,7 @@
 
 namespace zuvar {
 
-TConnectionCheck::TConnectionCheck(TInterpreter& interpreter, TSchemat& diagram, Host& host)
+TConnectionCheck::TConnectionCheck(TInterpreter& interpreter, TSchemat& diagram, THost& host)
     : interpreter_(interpreter), diagram_(diagram), host_(host) {}
 
 void TConnectionCheck::Log(std::string_view message) {

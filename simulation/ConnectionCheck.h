@@ -7,7 +7,7 @@
 
 namespace zuvar {
 
-class Host;
+class THost;
 class TInterpreter;
 class TNewShape;
 class TSchemat;
@@ -18,7 +18,7 @@ class TSchemat;
 // scrolling the log down one page; errors end the check at the first one, warnings never do.
 class TConnectionCheck {
  public:
-  TConnectionCheck(TInterpreter& interpreter, TSchemat& diagram, Host& host);
+  TConnectionCheck(TInterpreter& interpreter, TSchemat& diagram, THost& host);
 
   // True if the connections are valid. Leaves CurrentBlock on the start block and in every
   // block's Tag the number of times the walk reached it.
@@ -50,7 +50,7 @@ class TConnectionCheck {
 
   TInterpreter& interpreter_;
   TSchemat& diagram_;
-  Host& host_;
+  THost& host_;
   // Continuation blocks by name, each list in list order.
   std::unordered_map<std::string, std::vector<TNewShape*>> continuations_;
   TNewShape* fault_ = nullptr;

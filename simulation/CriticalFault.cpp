@@ -6,7 +6,7 @@
 
 namespace zuvar {
 
-void CriticalFault::Report(Host& host, bool scrollEachLine) {
+void CriticalFault::Report(THost& host, bool scrollEachLine) {
   static constexpr std::string_view lines[] = {
       "BŁĄD: Najprawdopodobniej wykonano w założeniach teoretycznych instrukcje,",
       "      które w rzeczywistości nie zostały jeszcze w pełni poprawnie zaimplementowane",

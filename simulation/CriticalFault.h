@@ -2,15 +2,16 @@
 
 namespace zuvar {
 
-class Host;
+class THost;
 
 // The report of an exception that escaped the interpretation of a code line: a message box,
 // then five log lines advising the user to restart the program.
-class CriticalFault {
- public:
-  // scrollEachLine: scroll the log down one page after every line (the simulation step) rather
-  // than once after the last one (the code check pass).
-  static void Report(Host& host, bool scrollEachLine);
-};
+namespace CriticalFault {
+
+ // scrollEachLine: scroll the log down one page after every line (the simulation step) rather
+ // than once after the last one (the code check pass).
+ void Report(THost& host, bool scrollEachLine);
+
+}  // namespace CriticalFault
 
 }  // namespace zuvar

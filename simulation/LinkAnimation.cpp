@@ -10,7 +10,7 @@
 
 namespace zuvar {
 
-TLinkAnimation::TLinkAnimation(TInterpreter& interpreter, TLink& link, SimulationHost& ui,
+TLinkAnimation::TLinkAnimation(TInterpreter& interpreter, TLink& link, TSimulationHost& ui,
                                bool bubble, const int& speed)
     : interpreter_(interpreter),
       link_(link),

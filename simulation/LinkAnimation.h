@@ -6,7 +6,7 @@
 
 namespace zuvar {
 
-class SimulationHost;
+class TSimulationHost;
 class TInterpreter;
 class TLine;
 class TLink;
@@ -19,7 +19,7 @@ class TLinkAnimation {
  public:
   // speed is read at every wait, so a change during the travel takes effect at once (see
   // TSimulationOptions::Speed).
-  TLinkAnimation(TInterpreter& interpreter, TLink& link, SimulationHost& ui, bool bubble,
+  TLinkAnimation(TInterpreter& interpreter, TLink& link, TSimulationHost& ui, bool bubble,
                  const int& speed);
 
   // The wait in microseconds that a pause of the normal pace takes at a speed.
@@ -43,7 +43,7 @@ class TLinkAnimation {
 
   TInterpreter& interpreter_;
   TLink& link_;
-  SimulationHost& ui_;
+  TSimulationHost& ui_;
   bool bubble_;
   const int& speed_;
   std::uint64_t owedMicroseconds_ = 0;

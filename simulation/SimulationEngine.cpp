@@ -21,12 +21,12 @@ namespace zuvar {
 namespace {
 
 // Clears the step-in-progress flag on every way out of a step.
-class StepGuard {
+class TStepGuard {
  public:
-  explicit StepGuard(bool& flag) : flag_(flag) { flag_ = true; }
-  ~StepGuard() { flag_ = false; }
-  StepGuard(const StepGuard&) = delete;
-  StepGuard& operator=(const StepGuard&) = delete;
+  explicit TStepGuard(bool& flag) : flag_(flag) { flag_ = true; }
+  ~TStepGuard() { flag_ = false; }
+  TStepGuard(const TStepGuard&) = delete;
+  TStepGuard& operator=(const TStepGuard&) = delete;
 
  private:
   bool& flag_;
@@ -49,11 +49,11 @@ constexpr std::string_view kFinished = "Symulacja algorytmu została wykonana";
 
 }  // namespace
 
-void TSimulationEngine::VariablesForwarder::OnVariablesChanged() {
+void TSimulationEngine::TVariablesForwarder::OnVariablesChanged() {
   if (Run && observer_) observer_->VariablesChanged(*Run);
 }
 
-TSimulationEngine::TSimulationEngine(Host& host, SimulationHost& ui,
+TSimulationEngine::TSimulationEngine(THost& host, TSimulationHost& ui,
                                      const TSimulationOptions& options)
     : host_(host), ui_(ui), options_(options), forwarder_(observer_) {}
 
@@ -162,7 +162,7 @@ int TSimulationEngine::Step(TInterpreter& interpreter) {
     interpreter.StepInterrupt = 1;
     return 1;
   }
-  StepGuard guard(stepping_);
+  TStepGuard guard(stepping_);
   stoppedAtBreak_ = false;
   interpreter.ShowArrayIndexesSeparately = options_.ShowArrayIndices;
   return RunStep(interpreter);

@@ -9,8 +9,8 @@
 
 namespace zuvar {
 
-class Host;
-class SimulationHost;
+class THost;
+class TSimulationHost;
 class TInterpreter;
 class TRunObserver;
 class TLink;
@@ -20,13 +20,13 @@ struct TSimulationOptions;
 
 // Runs a diagram as a program: prepares and validates a run, advances it one step at a time
 // (one code line, or the move from a finished block to the next one with the link animation)
-// and ends it. Messages and log lines go through the Host, the canvas's part of a step through
-// the SimulationHost, and the events of the run (started, ended, variables changed, another
+// and ends it. Messages and log lines go through the THost, the canvas's part of a step through
+// the TSimulationHost, and the events of the run (started, ended, variables changed, another
 // block executed) to the observer. One engine serves every run of a front end; at most one run
 // exists at a time.
 class TSimulationEngine {
  public:
-  TSimulationEngine(Host& host, SimulationHost& ui, const TSimulationOptions& options);
+  TSimulationEngine(THost& host, TSimulationHost& ui, const TSimulationOptions& options);
   ~TSimulationEngine();
   TSimulationEngine(const TSimulationEngine&) = delete;
   TSimulationEngine& operator=(const TSimulationEngine&) = delete;
@@ -66,9 +66,9 @@ class TSimulationEngine {
   void PointAtBlock(TSchemat& diagram, TNewShape& block);
 
  private:
-  class VariablesForwarder : public TVariablesListener {
+  class TVariablesForwarder : public TVariablesListener {
    public:
-    explicit VariablesForwarder(TRunObserver*& observer) : observer_(observer) {}
+    explicit TVariablesForwarder(TRunObserver*& observer) : observer_(observer) {}
     void OnVariablesChanged() override;
     const TInterpreter* Run = nullptr;
 
@@ -91,11 +91,11 @@ class TSimulationEngine {
   void LogAndBox(std::string_view logLine, std::string_view boxText);
   void RestoreHighlight(TInterpreter& interpreter);
 
-  Host& host_;
-  SimulationHost& ui_;
+  THost& host_;
+  TSimulationHost& ui_;
   const TSimulationOptions& options_;
   TRunObserver* observer_ = nullptr;
-  VariablesForwarder forwarder_;
+  TVariablesForwarder forwarder_;
   // The step in progress: a nested request only interrupts the running animation.
   bool stepping_ = false;
   // The continuation block that the last move reached by jumping from its partner: it follows

@@ -8,15 +8,15 @@ class TLink;
 class TNewShape;
 class TSchemat;
 
-// How a step reaches the canvas beyond messages and the log (those go through Host): the
+// How a step reaches the canvas beyond messages and the log (those go through THost): the
 // executing block, scrolling, and the link animation with its waits. What a run locks, shows or
 // refreshes elsewhere follows from the run's events (TRunObserver). The desktop program
 // implements it with the canvas; zuvar-run and the tests implement it without any waiting.
 // Changes of a link's pen and of a block's brush are made on the model and reach a view through
 // the document's observer, so they have no calls of their own here.
-class SimulationHost {
+class TSimulationHost {
  public:
-  virtual ~SimulationHost() = default;
+  virtual ~TSimulationHost() = default;
 
   // The canvas's SetActiveBlock: the document side (TSchemat::SetActiveBlock) plus the visual
   // steps (the previous active block's fill back from its SavedBrush, the new block's fill

@@ -11,28 +11,28 @@ namespace zuvar {
 
 // ---- observers ------------------------------------------------------------------------------
 
-void TSimulationRun::Observers::RunStarting(const TInterpreter& run) {
+void TSimulationRun::TObservers::RunStarting(const TInterpreter& run) {
   Tell([&](TRunObserver& o) { o.RunStarting(run); });
 }
-void TSimulationRun::Observers::RunStarted(const TInterpreter& run) {
+void TSimulationRun::TObservers::RunStarted(const TInterpreter& run) {
   Tell([&](TRunObserver& o) { o.RunStarted(run); });
 }
-void TSimulationRun::Observers::VariablesChanged(const TInterpreter& run) {
+void TSimulationRun::TObservers::VariablesChanged(const TInterpreter& run) {
   Tell([&](TRunObserver& o) { o.VariablesChanged(run); });
 }
-void TSimulationRun::Observers::ActiveBlockChanged(const TInterpreter& run, TNewShape* block) {
+void TSimulationRun::TObservers::ActiveBlockChanged(const TInterpreter& run, TNewShape* block) {
   Tell([&](TRunObserver& o) { o.ActiveBlockChanged(run, block); });
 }
-void TSimulationRun::Observers::RunEnded(const TInterpreter& run) {
+void TSimulationRun::TObservers::RunEnded(const TInterpreter& run) {
   Tell([&](TRunObserver& o) { o.RunEnded(run); });
 }
-void TSimulationRun::Observers::StateChanged(TRunState state) {
+void TSimulationRun::TObservers::StateChanged(TRunState state) {
   Tell([&](TRunObserver& o) { o.StateChanged(state); });
 }
 
 // ---- the run --------------------------------------------------------------------------------
 
-TSimulationRun::TSimulationRun(Host& host, SimulationHost& ui, TSimulationOptions& options)
+TSimulationRun::TSimulationRun(THost& host, TSimulationHost& ui, TSimulationOptions& options)
     : host_(host), options_(options), engine_(host, ui, options) {
   engine_.SetObserver(&observers_);
 }

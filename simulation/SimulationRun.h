@@ -13,8 +13,8 @@
 
 namespace zuvar {
 
-class Host;
-class SimulationHost;
+class THost;
+class TSimulationHost;
 class TInterpreter;
 class TOutputLines;
 class TSchemat;
@@ -22,8 +22,8 @@ struct TSimulationOptions;
 
 // The run of a diagram as every front end drives it: it owns the run's context and the state
 // of the run, and offers start, one step, run to the end, stop and end, the check and the
-// real-time run. Messages and log lines go through the Host, the canvas's part of a step
-// through the SimulationHost, and every event of the run to the observers.
+// real-time run. Messages and log lines go through the THost, the canvas's part of a step
+// through the TSimulationHost, and every event of the run to the observers.
 class TSimulationRun {
  public:
   // How a run to the end came back.
@@ -46,12 +46,12 @@ class TSimulationRun {
     Refused,
   };
 
-  TSimulationRun(Host& host, SimulationHost& ui, TSimulationOptions& options);
+  TSimulationRun(THost& host, TSimulationHost& ui, TSimulationOptions& options);
   ~TSimulationRun();
   TSimulationRun(const TSimulationRun&) = delete;
   TSimulationRun& operator=(const TSimulationRun&) = delete;
 
-  // Observers are told in the order they were added; they must outlive the run or remove
+  // TObservers are told in the order they were added; they must outlive the run or remove
   // themselves.
   void AddObserver(TRunObserver& observer);
   void RemoveObserver(TRunObserver& observer);
@@ -93,7 +93,7 @@ class TSimulationRun {
   bool Check(TSchemat* diagram);
 
  private:
-  class Observers : public TRunObserver {
+  class TObservers : public TRunObserver {
    public:
     std::vector<TRunObserver*> list;
     void RunStarting(const TInterpreter& run) override;
@@ -120,9 +120,9 @@ class TSimulationRun {
   void Log(const char* line);
   void Inform(const char* text);
 
-  Host& host_;
+  THost& host_;
   TSimulationOptions& options_;
-  Observers observers_;
+  TObservers observers_;
   TSimulationEngine engine_;
   TBreakpoints breakpoints_;
   std::unique_ptr<TInterpreter> interpreter_;

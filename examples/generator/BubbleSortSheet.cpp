@@ -7,13 +7,13 @@ namespace zuvar::examples {
 namespace {
 
 // The loop that fills the array: where it is entered, its decision and its last block.
-struct FillLoop {
+struct TFillLoop {
   std::vector<TNewShape*> chain;
   TNewShape* more;
   TNewShape* last;
 };
 
-FillLoop PutReadingLoop(ExampleSheet& s) {
+TFillLoop PutReadingLoop(TExampleSheet& s) {
   auto* init =
       s.Put(nstCalc, 0, 1, {"long n;", "long a[20];", "long i = 0;", "long j;", "long t;"});
   auto* count = s.Put(nstInOut, 0, 2, {"read(n);"});
@@ -23,7 +23,7 @@ FillLoop PutReadingLoop(ExampleSheet& s) {
   return {{init, count, more, readOne, next}, more, next};
 }
 
-FillLoop PutFillingLoop(ExampleSheet& s, int count) {
+TFillLoop PutFillingLoop(TExampleSheet& s, int count) {
   const std::string n = std::to_string(count);
   auto* init = s.Put(nstCalc, 0, 1,
                      {"long n = " + n + ";", "long a[" + n + "];", "long i = 0;", "long j;", "long t;"});
@@ -34,9 +34,9 @@ FillLoop PutFillingLoop(ExampleSheet& s, int count) {
 
 }  // namespace
 
-void DrawBubbleSort(ExampleSheet& s, int fixedCount) {
+void DrawBubbleSort(TExampleSheet& s, int fixedCount) {
   auto* start = s.Put(nstStart, 0, 0);
-  FillLoop fill = fixedCount > 0 ? PutFillingLoop(s, fixedCount) : PutReadingLoop(s);
+  TFillLoop fill = fixedCount > 0 ? PutFillingLoop(s, fixedCount) : PutReadingLoop(s);
   auto* outerInit = s.Put(nstCalc, 2, 3, {"i = 0;"});
   auto* outer = s.Put(nstChoice, 2, 4, {"i + 1 < n;"});
   auto* innerInit = s.Put(nstCalc, 2, 5, {"j = 0;"});

@@ -6,7 +6,7 @@ namespace zuvar::examples {
 namespace {
 
 // start -> the given blocks -> stop, stacked in one column.
-void Straight(ExampleSheet& s, const std::vector<std::vector<std::string>>& calcs,
+void Straight(TExampleSheet& s, const std::vector<std::vector<std::string>>& calcs,
               TNewShapeType shape = nstCalc) {
   std::vector<TNewShape*> chain{s.Put(nstStart, 1, 0)};
   int row = 1;
@@ -15,12 +15,12 @@ void Straight(ExampleSheet& s, const std::vector<std::vector<std::string>>& calc
   s.Chain(chain);
 }
 
-void NoStart(ExampleSheet& s) {
+void NoStart(TExampleSheet& s) {
   auto* calc = s.Put(nstCalc, 1, 1, {"long x;"});
   s.Link(calc, s.Put(nstStop, 1, 2));
 }
 
-void TwoStops(ExampleSheet& s) {
+void TwoStops(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1, {"long x = 2;"});
   auto* test = s.Put(nstChoice, 1, 2, {"x > 1;"});
@@ -31,7 +31,7 @@ void TwoStops(ExampleSheet& s) {
   s.LinkFalse(test, stop2);
 }
 
-void Hanging(ExampleSheet& s) {
+void Hanging(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* calc = s.Put(nstCalc, 1, 1, {"long x = 1;"});
   auto* stop = s.Put(nstStop, 1, 2);
@@ -41,13 +41,13 @@ void Hanging(ExampleSheet& s) {
   s.LinkFalse(loose, stop, sideBottom, sideRight);
 }
 
-void DecisionOneExit(ExampleSheet& s) {
+void DecisionOneExit(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* test = s.Put(nstChoice, 1, 1, {"1;"});
   s.Chain({start, test, s.Put(nstStop, 1, 2)});
 }
 
-void ContinuationMissing(ExampleSheet& s) {
+void ContinuationMissing(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* away = s.Put(nstContinuum, 1, 1, {"A"});
   auto* elsewhere = s.Put(nstContinuum, 3, 0, {"B"});
@@ -55,7 +55,7 @@ void ContinuationMissing(ExampleSheet& s) {
   s.Link(elsewhere, s.Put(nstStop, 3, 1));
 }
 
-void ContinuationThree(ExampleSheet& s) {
+void ContinuationThree(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* away = s.Put(nstContinuum, 1, 1, {"A"});
   auto* second = s.Put(nstContinuum, 3, 0, {"A"});
@@ -66,7 +66,7 @@ void ContinuationThree(ExampleSheet& s) {
   s.Link(third, stop, sideBottom, sideRight);
 }
 
-void ContinuationLoop(ExampleSheet& s) {
+void ContinuationLoop(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* away = s.Put(nstContinuum, 1, 1, {"A"});
   auto* back = s.Put(nstContinuum, 3, 1, {"A"});
@@ -76,7 +76,7 @@ void ContinuationLoop(ExampleSheet& s) {
 }
 
 // The first block of the pair has an exit of its own: it is ignored, the run jumps.
-void ContinuationOwnExit(ExampleSheet& s) {
+void ContinuationOwnExit(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* away = s.Put(nstContinuum, 1, 1, {"A"});
   auto* trap = s.Put(nstInOut, 1, 2, {"write(\"zła droga\\n\");"});
@@ -88,11 +88,11 @@ void ContinuationOwnExit(ExampleSheet& s) {
   s.Chain({arrive, right, stop2});
 }
 
-void UndeclaredVariable(ExampleSheet& s) { Straight(s, {{"long x = 1;", "y = x + 1;"}}); }
+void UndeclaredVariable(TExampleSheet& s) { Straight(s, {{"long x = 1;", "y = x + 1;"}}); }
 
-void WriteInCalc(ExampleSheet& s) { Straight(s, {{"long x = 1;", "write(x);"}}); }
+void WriteInCalc(TExampleSheet& s) { Straight(s, {{"long x = 1;", "write(x);"}}); }
 
-void BadCodeUnreached(ExampleSheet& s) {
+void BadCodeUnreached(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1, {"long x = 1;"});
   auto* test = s.Put(nstChoice, 1, 2, {"x > 0;"});
@@ -104,14 +104,14 @@ void BadCodeUnreached(ExampleSheet& s) {
   s.Link(bad, stop, sideBottom, sideRight);
 }
 
-void CheckedCodeRuns(ExampleSheet& s) {
+void CheckedCodeRuns(TExampleSheet& s) {
   Straight(s, {{"long x = 6;", "double h = x / 4;"}, {"write(h);", "write(\"\\n\");"}});
   // The second block is an input/output block.
   TNewShape* io = s.Diagram().FirstBlock->BlockLink->BlockLink;
   io->SetShape(nstInOut);
 }
 
-void Endless(ExampleSheet& s) {
+void Endless(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1, {"long i = 0;"});
   auto* loop = s.Put(nstNode, 1, 2);
@@ -124,28 +124,28 @@ void Endless(ExampleSheet& s) {
   s.LinkFalse(test, s.Diagram().LastBlock);
 }
 
-void ReadEntry(ExampleSheet& s) {
+void ReadEntry(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1, {"int x;", "int y = 5;"});
   auto* in = s.Put(nstInOut, 1, 2, {"read(x);", "write(x);", "write(\"\\n\");"});
   s.Chain({start, init, in, s.Put(nstStop, 1, 3)});
 }
 
-void Arrays(ExampleSheet& s) {
+void Arrays(TExampleSheet& s) {
   Straight(s, {{"int a[3] = {1,,3};", "char t[3] = \"abc\";", "double d = 1;"}});
 }
 
 // An element indexed by an element takes the inner array and its index off the stack; the
 // operator then lacks its other operand and the step fails.
-void NestedIndexPlus(ExampleSheet& s) { Straight(s, {{"int t[3] = {1,2,3};", "t[t[0]] + ;"}}); }
+void NestedIndexPlus(TExampleSheet& s) { Straight(s, {{"int t[3] = {1,2,3};", "t[t[0]] + ;"}}); }
 
-void NestedIndexAssign(ExampleSheet& s) { Straight(s, {{"int t[3] = {1,2,3};", "t[t[0]] = ;"}}); }
+void NestedIndexAssign(TExampleSheet& s) { Straight(s, {{"int t[3] = {1,2,3};", "t[t[0]] = ;"}}); }
 
-void NestedIndexTimes(ExampleSheet& s) { Straight(s, {{"int t[3] = {1,2,3};", "* t[t[0]];"}}); }
+void NestedIndexTimes(TExampleSheet& s) { Straight(s, {{"int t[3] = {1,2,3};", "* t[t[0]];"}}); }
 
 }  // namespace
 
-std::vector<Example> CaseDiagrams() {
+std::vector<TExample> CaseDiagrams() {
   return {
       {"no_start", NoStart},
       {"two_stops", TwoStops},

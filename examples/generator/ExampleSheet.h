@@ -17,11 +17,11 @@ namespace zuvar::examples {
 // the bottom for the top unless other sides are named. Arrange then sizes the blocks and
 // centres each one on its column's centre line and its row's middle, so links between blocks
 // of one column or one row run straight, and fits the sheet around the drawing.
-class ExampleSheet {
+class TExampleSheet {
  public:
-  ExampleSheet() : diagram_(own_), build_(diagram_) {}
+  TExampleSheet() : diagram_(own_), build_(diagram_) {}
   // Draws into a diagram of someone else's, such as the document of a canvas.
-  explicit ExampleSheet(TSchemat& diagram) : diagram_(diagram), build_(diagram_) {}
+  explicit TExampleSheet(TSchemat& diagram) : diagram_(diagram), build_(diagram_) {}
 
   TNewShape* Put(TNewShapeType shape, int column, int row, std::vector<std::string> code = {}) {
     TNewShape* block = build_.Add(shape, std::move(code));
@@ -33,17 +33,17 @@ class ExampleSheet {
   // Lays out every block with the measurer, then moves it onto its cell: columns are as wide
   // as their widest block and kGap apart (empty columns take no room), rows kRowPitch apart.
   // The sheet grows, never below its default size, to hold the drawing with kMargin around it.
-  void Arrange(const TextMeasurer& measurer) {
+  void Arrange(const TTextMeasurer& measurer) {
     diagram_.LayoutAll(measurer);
     std::map<int, int32_t> widths;
-    for (const Placed& p : placed_) widths[p.column] = std::max(widths[p.column], p.block->Width);
+    for (const TPlaced& p : placed_) widths[p.column] = std::max(widths[p.column], p.block->Width);
     std::map<int, int32_t> centres;
     int32_t x = kMargin;
     for (const auto& [column, width] : widths) {
       centres[column] = x + width / 2;
       x += width + kGap;
     }
-    for (const Placed& p : placed_) {
+    for (const TPlaced& p : placed_) {
       const int32_t middle = kMargin + kRowPitch / 2 + p.row * kRowPitch;
       p.block->MoveTo(centres[p.column] - p.block->Width / 2, middle - p.block->Height / 2);
     }
@@ -66,7 +66,7 @@ class ExampleSheet {
   static constexpr int32_t kGap = 60;
   static constexpr int32_t kRowPitch = 70;
 
-  struct Placed {
+  struct TPlaced {
     TNewShape* block;
     int column;
     int row;
@@ -89,22 +89,22 @@ class ExampleSheet {
     diagram_.SheetHeight = std::max(diagram_.SheetHeight, bottom + kMargin);
   }
 
-  std::vector<Placed> placed_;
+  std::vector<TPlaced> placed_;
   TSchemat own_;
   TSchemat& diagram_;
-  test::DiagramBuilder build_;
+  test::TDiagramBuilder build_;
 };
 
 // A named diagram and the function that draws it.
-struct Example {
+struct TExample {
   const char* name;
-  std::function<void(ExampleSheet&)> draw;
+  std::function<void(TExampleSheet&)> draw;
 };
 
 // The short examples that each teach one idea (hello world, decisions, loops, arrays).
-std::vector<Example> TeachingExamples();
+std::vector<TExample> TeachingExamples();
 
 // The diagrams of the end-to-end cases in tests/data.
-std::vector<Example> CaseDiagrams();
+std::vector<TExample> CaseDiagrams();
 
 }  // namespace zuvar::examples

@@ -15,7 +15,7 @@ namespace {
 
 using Code = std::vector<std::string>;
 
-void Factorial(ExampleSheet& s) {
+void Factorial(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1, {"long n;", "long f = 1;", "long i = 1;"});
   auto* in = s.Put(nstInOut, 1, 2, {"read(n);"});
@@ -29,7 +29,7 @@ void Factorial(ExampleSheet& s) {
   s.Link(out, stop);
 }
 
-void SumAverage(ExampleSheet& s) {
+void SumAverage(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1, {"long n;", "long i = 0;", "double s = 0;", "double x;"});
   auto* count = s.Put(nstInOut, 1, 2, {"write(\"Ile liczb?\\n\");", "read(n);"});
@@ -53,7 +53,7 @@ void SumAverage(ExampleSheet& s) {
   s.Link(join, stop);
 }
 
-void Gcd(ExampleSheet& s) {
+void Gcd(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1, {"long a;", "long b;", "long t;"});
   auto* in = s.Put(nstInOut, 1, 2, {"read(a);", "read(b);"});
@@ -67,7 +67,7 @@ void Gcd(ExampleSheet& s) {
   s.Link(out, stop);
 }
 
-void Prime(ExampleSheet& s) {
+void Prime(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1, {"long n;", "long d = 2;", "long p = 1;"});
   auto* in = s.Put(nstInOut, 1, 2, {"read(n);"});
@@ -101,9 +101,9 @@ void Prime(ExampleSheet& s) {
   s.Link(end, stop);
 }
 
-void BubbleSort(ExampleSheet& s) { DrawBubbleSort(s); }
+void BubbleSort(TExampleSheet& s) { DrawBubbleSort(s); }
 
-void Fibonacci(ExampleSheet& s) {
+void Fibonacci(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init =
       s.Put(nstCalc, 1, 1, {"long n;", "long a = 0;", "long b = 1;", "long t;", "long i = 0;"});
@@ -119,7 +119,7 @@ void Fibonacci(ExampleSheet& s) {
   s.Link(end, stop);
 }
 
-void Continuation(ExampleSheet& s) {
+void Continuation(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 0, 0);
   auto* init = s.Put(nstCalc, 0, 1, {"long k = 3;"});
   auto* left = s.Put(nstInOut, 0, 2, {"write(\"Lewa strona\\n\");"});
@@ -132,7 +132,7 @@ void Continuation(ExampleSheet& s) {
   s.Chain({arrive, right, stop});
 }
 
-void NestedLoops(ExampleSheet& s) {
+void NestedLoops(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1, {"long n;", "long i = 1;", "long j;", "long p;"});
   auto* in = s.Put(nstInOut, 1, 2, {"read(n);"});
@@ -158,15 +158,15 @@ void NestedLoops(ExampleSheet& s) {
 
 // Writes each diagram; the examples are arranged on their grid, the end-to-end cases keep the
 // places they were drawn at.
-bool WriteAll(const std::vector<Example>& examples, const std::string& folder, bool arrange) {
-  test::RecordingHost host;
-  for (const Example& example : examples) {
-    ExampleSheet sheet;
+bool WriteAll(const std::vector<TExample>& examples, const std::string& folder, bool arrange) {
+  test::TRecordingHost host;
+  for (const TExample& example : examples) {
+    TExampleSheet sheet;
     example.draw(sheet);
     if (arrange)
-      sheet.Arrange(FixedWidthMeasurer());
+      sheet.Arrange(TFixedWidthMeasurer());
     else
-      sheet.Diagram().LayoutAll(FixedWidthMeasurer());
+      sheet.Diagram().LayoutAll(TFixedWidthMeasurer());
     const std::string file = folder + "/" + example.name + ".bin";
     if (!WriteProjectFile(file, sheet.Diagram(), host)) {
       std::fprintf(stderr, "cannot write %s\n", file.c_str());
@@ -187,7 +187,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: zuvar-make-examples EXAMPLES_DIR [CASES_DIR]\n");
     return 64;
   }
-  std::vector<Example> examples{
+  std::vector<TExample> examples{
       {"factorial", Factorial},
       {"sum_average", SumAverage},
       {"gcd", Gcd},
@@ -197,7 +197,7 @@ int main(int argc, char** argv) {
       {"continuation", Continuation},
       {"nested_loops", NestedLoops},
   };
-  for (Example& example : TeachingExamples()) examples.push_back(std::move(example));
+  for (TExample& example : TeachingExamples()) examples.push_back(std::move(example));
   if (!WriteAll(examples, argv[1], true)) return 1;
   if (argc == 3 && !WriteAll(CaseDiagrams(), argv[2], false)) return 1;
   return 0;

@@ -8,11 +8,11 @@ namespace {
 
 // A decision whose TRUE branch runs to the left and FALSE branch to the right, both joined again
 // by a node below the decision.
-struct Branches {
+struct TBranches {
   TNewShape* join;
 };
 
-Branches PutBranches(ExampleSheet& s, TNewShape* decision, int column, int row,
+TBranches PutBranches(TExampleSheet& s, TNewShape* decision, int column, int row,
                      std::vector<std::string> whenTrue, std::vector<std::string> whenFalse) {
   auto* yes = s.Put(nstInOut, column - 1, row + 1, std::move(whenTrue));
   auto* no = s.Put(nstInOut, column + 1, row + 1, std::move(whenFalse));
@@ -24,7 +24,7 @@ Branches PutBranches(ExampleSheet& s, TNewShape* decision, int column, int row,
   return {join};
 }
 
-void HelloWorld(ExampleSheet& s) {
+void HelloWorld(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 0, 0);
   auto* note = s.Put(nstCalc, 0, 1, {"// Pierwszy program: write wypisuje tekst"});
   auto* hello = s.Put(nstInOut, 0, 2, {"write(\"Witaj, świecie!\\n\");"});
@@ -32,18 +32,18 @@ void HelloWorld(ExampleSheet& s) {
   s.Chain({start, note, hello, stop});
 }
 
-void EvenOddLeapYear(ExampleSheet& s) {
+void EvenOddLeapYear(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init =
       s.Put(nstCalc, 1, 1,
             {"// Reszta z dzielenia (%): parzystość i rok przestępny", "long n;", "long r;"});
   auto* number = s.Put(nstInOut, 1, 2, {"read(n);"});
   auto* even = s.Put(nstChoice, 1, 3, {"n % 2 == 0;"});
-  Branches parity = PutBranches(s, even, 1, 3, {"write(\"Liczba parzysta\\n\");"},
+  TBranches parity = PutBranches(s, even, 1, 3, {"write(\"Liczba parzysta\\n\");"},
                                 {"write(\"Liczba nieparzysta\\n\");"});
   auto* year = s.Put(nstInOut, 1, 6, {"read(r);"});
   auto* leap = s.Put(nstChoice, 1, 7, {"r % 400 == 0 || r % 4 == 0 && r % 100 != 0;"});
-  Branches verdict =
+  TBranches verdict =
       PutBranches(s, leap, 1, 7, {"write(\"Rok przestępny\\n\");"}, {"write(\"Rok zwykły\\n\");"});
   auto* stop = s.Put(nstStop, 1, 10);
   s.Chain({start, init, number, even});
@@ -51,7 +51,7 @@ void EvenOddLeapYear(ExampleSheet& s) {
   s.Link(verdict.join, stop);
 }
 
-void SumOfDigits(ExampleSheet& s) {
+void SumOfDigits(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init =
       s.Put(nstCalc, 1, 1,
@@ -67,7 +67,7 @@ void SumOfDigits(ExampleSheet& s) {
   s.Link(out, stop);
 }
 
-void DecimalToBinary(ExampleSheet& s) {
+void DecimalToBinary(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1,
                      {"// System dwójkowy: reszty z dzielenia przez 2 w tablicy", "long n;",
@@ -90,7 +90,7 @@ void DecimalToBinary(ExampleSheet& s) {
   s.Link(newline, stop);
 }
 
-void QuadraticEquation(ExampleSheet& s) {
+void QuadraticEquation(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1,
                      {"// Równanie kwadratowe: typ double, sqrt i decyzje", "double a;",
@@ -119,7 +119,7 @@ void QuadraticEquation(ExampleSheet& s) {
   s.Link(join, stop);
 }
 
-void MinMax(ExampleSheet& s) {
+void MinMax(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1,
                      {"// Najmniejsza i największa liczba ciągu: porównania w pętli", "long n;",
@@ -153,7 +153,7 @@ void MinMax(ExampleSheet& s) {
   s.Link(out, stop);
 }
 
-void LinearSearch(ExampleSheet& s) {
+void LinearSearch(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(nstCalc, 1, 1,
                      {"// Wyszukiwanie liniowe: kolejne elementy tablicy", "long n;", "long a[20];",
@@ -191,7 +191,7 @@ void LinearSearch(ExampleSheet& s) {
   s.Link(end, stop);
 }
 
-void CharText(ExampleSheet& s) {
+void CharText(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 1, 0);
   auto* init = s.Put(
       nstCalc, 1, 1,
@@ -216,7 +216,7 @@ void CharText(ExampleSheet& s) {
   s.Link(out, stop);
 }
 
-void SelectionSort(ExampleSheet& s) {
+void SelectionSort(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 0, 0);
   auto* init = s.Put(nstCalc, 0, 1,
                      {"// Sortowanie przez wybór: najmniejszy z reszty na kolejne miejsce",
@@ -261,7 +261,7 @@ void SelectionSort(ExampleSheet& s) {
   s.Link(newline, stop);
 }
 
-void BinarySearch(ExampleSheet& s) {
+void BinarySearch(TExampleSheet& s) {
   auto* start = s.Put(nstStart, 0, 0);
   auto* init = s.Put(nstCalc, 0, 1,
                      {"// Wyszukiwanie binarne: połowienie przedziału w tablicy uporządkowanej",
@@ -310,7 +310,7 @@ void BinarySearch(ExampleSheet& s) {
 
 }  // namespace
 
-std::vector<Example> TeachingExamples() {
+std::vector<TExample> TeachingExamples() {
   return {
       {"hello_world", HelloWorld},
       {"even_odd_leap_year", EvenOddLeapYear},

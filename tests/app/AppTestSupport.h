@@ -26,7 +26,7 @@ inline QByteArray ReadAll(const QString& name) {
 
 // Answers every message box and dialog of the program without a person, and keeps what was
 // shown in order.
-class FakeDialogs : public TDialogs {
+class TFakeDialogs : public TDialogs {
  public:
   struct Shown {
     QString text, caption;
@@ -129,7 +129,7 @@ class AppFixture {
   }
 
   QTemporaryDir dir;
-  FakeDialogs dialogs;
+  TFakeDialogs dialogs;
   std::unique_ptr<TZuvarApp> app;
 };
 

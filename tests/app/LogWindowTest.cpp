@@ -10,7 +10,7 @@
 #include "app/LogWindow.h"
 
 using namespace zuvar;
-using zuvar::test::FakeDialogs;
+using zuvar::test::TFakeDialogs;
 
 class LogWindowTest : public QObject {
   Q_OBJECT
@@ -24,7 +24,7 @@ class LogWindowTest : public QObject {
 };
 
 void LogWindowTest::ListFollowsTheLinesAndScrollsToTheLast() {
-  FakeDialogs dialogs;
+  TFakeDialogs dialogs;
   TLogLines lines;
   TForm5 window(lines, dialogs);
   window.resize(356, 141);
@@ -45,7 +45,7 @@ void LogWindowTest::ListFollowsTheLinesAndScrollsToTheLast() {
 
 void LogWindowTest::SaveClearSaveAsksAgain() {
   QTemporaryDir dir;
-  FakeDialogs dialogs;
+  TFakeDialogs dialogs;
   TLogLines lines;
   TForm5 window(lines, dialogs);
   const QString empty = dir.filePath("pusty.log");
@@ -76,7 +76,7 @@ void LogWindowTest::LoadReplacesAndSavesBackWithoutAsking() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("pierwsza\r\ndruga\r\n");
   }
-  FakeDialogs dialogs;
+  TFakeDialogs dialogs;
   TLogLines lines;
   lines.Append("do zastapienia");
   TForm5 window(lines, dialogs);
@@ -97,7 +97,7 @@ void LogWindowTest::LoadReplacesAndSavesBackWithoutAsking() {
 // A run may log a line per statement: the list must take a million lines, show the last one and
 // still move through them by keys and clear back to nothing.
 void LogWindowTest::AMillionLinesKeepTheLastInSightAndTheKeysWork() {
-  FakeDialogs dialogs;
+  TFakeDialogs dialogs;
   TLogLines lines;
   TForm5 window(lines, dialogs);
   window.resize(356, 141);
@@ -137,7 +137,7 @@ void LogWindowTest::SaveOnAFullDiskKeepsTheOldLog() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("pierwsza\r\n");
   }
-  FakeDialogs dialogs;
+  TFakeDialogs dialogs;
   TLogLines lines;
   TForm5 window(lines, dialogs);
   dialogs.openNames = {name};
@@ -171,7 +171,7 @@ int InkedRows(const QImage& image, int from, int to, QColor background) {
 }  // namespace
 
 void LogWindowTest::RowsAreTallEnoughForTheirDescenders() {
-  FakeDialogs dialogs;
+  TFakeDialogs dialogs;
   TLogLines lines;
   TForm5 window(lines, dialogs);
   TLogListBox& list = *window.ListBox1;

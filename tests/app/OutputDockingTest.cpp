@@ -17,7 +17,7 @@
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
-using zuvar::test::DiagramBuilder;
+using zuvar::test::TDiagramBuilder;
 
 namespace {
 
@@ -131,7 +131,7 @@ void OutputDockingTest::FloatingMemoKeepsShowingTheOutput() {
   panel->FloatMemo(QPoint(40, 60));
   // A run writes into the floating memo and leaves the empty panel shrunk.
   f.NewDiagram();
-  DiagramBuilder b(f.Canvas()->Document());
+  TDiagramBuilder b(f.Canvas()->Document());
   b.StartColumn(100, 40);
   TNewShape* start = b.Add(nstStart);
   TNewShape* declare = b.Add(nstCalc, {"long x = 6 * 7;"});

@@ -26,7 +26,7 @@
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
-using zuvar::test::DiagramBuilder;
+using zuvar::test::TDiagramBuilder;
 
 namespace {
 
@@ -34,7 +34,7 @@ namespace {
 // a stop block.
 void ReadAndDecide(AppFixture& f) {
   f.NewDiagram();
-  DiagramBuilder b(f.Canvas()->Document());
+  TDiagramBuilder b(f.Canvas()->Document());
   b.StartColumn(100, 40);
   TNewShape* start = b.Add(nstStart);
   TNewShape* declare = b.Add(nstCalc, {"long x;"});
@@ -53,7 +53,7 @@ void ReadAndDecide(AppFixture& f) {
 
 void Endless(AppFixture& f) {
   f.NewDiagram();
-  DiagramBuilder b(f.Canvas()->Document());
+  TDiagramBuilder b(f.Canvas()->Document());
   b.StartColumn(100, 40);
   TNewShape* start = b.Add(nstStart);
   TNewShape* init = b.Add(nstCalc, {"long i = 0;"});
@@ -239,7 +239,7 @@ void SimulationWindowTest::FoldAndUnfoldRestoreTheSize() {
 void SimulationWindowTest::TypingChangesTheBlockAndReroutesItsLinks() {
   AppFixture f;
   f.NewDiagram();
-  DiagramBuilder b(f.Canvas()->Document());
+  TDiagramBuilder b(f.Canvas()->Document());
   b.StartColumn(100, 40);
   TNewShape* start = b.Add(nstStart);
   TNewShape* test = b.Add(nstChoice, {"x > 0;"});

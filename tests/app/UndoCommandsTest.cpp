@@ -11,7 +11,7 @@
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
-using zuvar::test::DiagramBuilder;
+using zuvar::test::TDiagramBuilder;
 using zuvar::test::DocumentSnapshot;
 
 namespace {
@@ -23,7 +23,7 @@ struct TSample {
 
 TSample BuildSample(AppFixture& f) {
   f.NewDiagram();
-  DiagramBuilder b(f.Canvas()->Document());
+  TDiagramBuilder b(f.Canvas()->Document());
   b.StartColumn(300, 140);
   TSample s;
   s.start = b.Add(nstStart);

@@ -314,7 +314,7 @@ void CanvasTest::SheetSizeAndTitleCentring() {
 // A document read before any canvas existed: the canvas shows its sheet, title, blocks and links
 // (hidden ones hidden), then follows it; once the canvas is gone the document lives on untold.
 void CanvasTest::CanvasMadeForAFilledDocumentShowsItAndLetsItGo() {
-  zuvar::test::FakeCanvasHost host;
+  zuvar::test::TFakeCanvasHost host;
   QUndoStack stack;
   TSchemat doc;
   doc.SetSheetSize(700, 800);

@@ -17,7 +17,7 @@
 namespace zuvar::test {
 
 // Answers the canvas's questions from a queue and picks context menu items by name.
-class FakeCanvasHost : public TCanvasHost {
+class TFakeCanvasHost : public TCanvasHost {
  public:
   struct Question {
     QString text, caption;
@@ -114,12 +114,12 @@ class CanvasFixture {
   }
   int SceneItems() const { return static_cast<int>(view->scene()->items().size()); }
 
-  FakeCanvasHost host;
+  TFakeCanvasHost host;
   // Declared before the canvas, so that the canvas goes first.
   TSchemat document;
   QUndoStack stack;
   std::unique_ptr<TSchematView> view;
-  QtTextMeasurer measurer;
+  TQtTextMeasurer measurer;
   Qt::MouseButton held = Qt::NoButton;
 };
 

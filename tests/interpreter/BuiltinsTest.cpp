@@ -23,7 +23,7 @@ class BuiltinsTest : public InterpreterFixture {
 constexpr const char* kFine = " : Token poprawny :-)";
 
 TEST(BuiltinTableTest, TwelveNamesInOrder) {
-  RecordingHost host;
+  TRecordingHost host;
   TInterpreter in{host};
   in.BuiltinFunctions.clear();
   Builtins::FillBuiltinFunctions(in);

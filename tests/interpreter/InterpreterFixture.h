@@ -65,7 +65,7 @@ class InterpreterFixture : public ::testing::Test {
     return host.messages.empty() ? std::string("<none>") : host.messages.back().caption;
   }
 
-  RecordingHost host;
+  TRecordingHost host;
   TInterpreter in{host};
   TNewShape block;
   TOutputLines output;

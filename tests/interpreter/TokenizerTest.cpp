@@ -40,7 +40,7 @@ class TokenizerTest : public ::testing::Test {
     return {in.Token, in.TokenKind, next};
   }
 
-  RecordingHost host;
+  TRecordingHost host;
   TInterpreter in{host};
 };
 

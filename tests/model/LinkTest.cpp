@@ -46,7 +46,7 @@ TEST(Link, ReDrawOfAnUnlistedCodeTurnsItsSegmentsWhenTheLongerDistanceChanges) {
 }
 
 TEST(Link, DraggedMiddleSegmentTakesItsNeighboursAlongAndSnapsBackOnReDraw) {
-  test::RecordingObserver observer;
+  test::TRecordingObserver observer;
   TLink link(65, TPoint{225, 230}, TPoint{125, 130});
   link.Observer = &observer;
   TLine& first = *link.FirstLine;
@@ -101,7 +101,7 @@ TEST(Link, EDrawBuildsANewChain) {
 }
 
 TEST(Link, ShowAndHideSetTheFlagAndReportOnlyChanges) {
-  test::RecordingObserver observer;
+  test::TRecordingObserver observer;
   TLink link(65, TPoint{225, 230}, TPoint{125, 130});
   link.Observer = &observer;
   link.Show();

@@ -119,7 +119,7 @@ TEST_F(TwoBlocks, LinksRedrawUsesTheLinksOwnCode) {
 }
 
 TEST_F(TwoBlocks, ReplacingAnExitDestroysTheOldLinkAndTellsTheObserver) {
-  test::RecordingObserver observer;
+  test::TRecordingObserver observer;
   source.Id = 1;
   source.SetObserver(&observer);
   source.ExitSide = sideBottom;
@@ -133,7 +133,7 @@ TEST_F(TwoBlocks, ReplacingAnExitDestroysTheOldLinkAndTellsTheObserver) {
 }
 
 TEST(NewShape, LayoutSetsTheCaptionFromTheFirstLineAndTheWidthByType) {
-  const FixedWidthMeasurer measurer;
+  const TFixedWidthMeasurer measurer;
   struct Case {
     TNewShapeType type;
     std::vector<std::string> code;
@@ -167,8 +167,8 @@ TEST(NewShape, LayoutSetsTheCaptionFromTheFirstLineAndTheWidthByType) {
 }
 
 TEST(NewShape, LayoutReportsOnlyRealChanges) {
-  const FixedWidthMeasurer measurer;
-  test::RecordingObserver observer;
+  const TFixedWidthMeasurer measurer;
+  test::TRecordingObserver observer;
   TNewShape block(&observer);
   block.Id = 4;
   block.SetShape(nstCalc);
@@ -181,7 +181,7 @@ TEST(NewShape, LayoutReportsOnlyRealChanges) {
 }
 
 TEST(NewShape, PenBrushAndMovesAreReported) {
-  test::RecordingObserver observer;
+  test::TRecordingObserver observer;
   TNewShape block(&observer);
   block.Id = 2;
   block.SetPen(TPen{clRed, 1});

@@ -11,7 +11,7 @@ namespace zuvar::test {
 
 // Keeps every notification as one line of text, in order: "<event> <block id>" for blocks and
 // "<event> <source id>:<link code>" for links.
-class RecordingObserver : public SchematObserver {
+class TRecordingObserver : public TSchematObserver {
  public:
   std::vector<std::string> events;
 

@@ -73,7 +73,7 @@ TEST(Schemat, NoBlockIsAddedOnceEveryIdIsTaken) {
 // the largest Id read. A block put back into the list goes in front of the given block.
 TEST(Schemat, BlocksWithKnownIdsKeepThemAndTakeTheirPlace) {
   TSchemat doc;
-  test::RecordingObserver observer;
+  test::TRecordingObserver observer;
   doc.SetObserver(&observer);
   doc.Saved = true;
   TNewShape* five = doc.AddBlockWithId(nstCalc, 5);
@@ -139,7 +139,7 @@ TEST(Schemat, DeletingATargetClearsEveryExitPointingAtIt) {
   Connect(later, later, sideLeft, sideRight, true);  // a loop on itself survives
   EXPECT_EQ(doc.IncomingBlocks(target), (std::vector<TNewShape*>{choice, later}));
 
-  test::RecordingObserver observer;
+  test::TRecordingObserver observer;
   doc.SetObserver(&observer);
   EXPECT_TRUE(doc.DeleteBlock(target));
   EXPECT_EQ(choice->BlockLink, nullptr);
@@ -203,7 +203,7 @@ TEST(Schemat, SearchByIdFindsTheFirstBlockInListOrder) {
 }
 
 TEST(Schemat, LayoutReroutesTheLinksTouchingAResizedBlock) {
-  const FixedWidthMeasurer measurer;
+  const TFixedWidthMeasurer measurer;
   TSchemat doc;
   TNewShape* a = doc.AddBlock(nstCalc);
   TNewShape* b = doc.AddBlock(nstCalc);
@@ -223,7 +223,7 @@ TEST(Schemat, LayoutReroutesTheLinksTouchingAResizedBlock) {
 }
 
 TEST(Schemat, ObserverSeesAdditionsActivationAndEveryRemoval) {
-  test::RecordingObserver observer;
+  test::TRecordingObserver observer;
   TSchemat doc;
   doc.SetObserver(&observer);
   TNewShape* a = doc.AddBlock(nstCalc);
@@ -244,7 +244,7 @@ TEST(Schemat, ObserverSeesAdditionsActivationAndEveryRemoval) {
 }
 
 TEST(Schemat, DestroyingADocumentWithManyLinkedBlocksLeavesNothingBehind) {
-  test::RecordingObserver observer;
+  test::TRecordingObserver observer;
   {
     TSchemat doc;
     for (int i = 0; i < 2000; ++i) {

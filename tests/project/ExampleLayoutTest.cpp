@@ -81,9 +81,9 @@ bool RunsOver(const Segment& s, const TNewShape& block) {
 class ExampleLayoutTest : public ::testing::TestWithParam<std::string> {
  protected:
   void SetUp() override {
-    test::RecordingHost host;
+    test::TRecordingHost host;
     ASSERT_TRUE(ReadProjectFile(GetParam(), diagram_, host)) << GetParam();
-    diagram_.LayoutAll(FixedWidthMeasurer());
+    diagram_.LayoutAll(TFixedWidthMeasurer());
     links_ = LinksOf(diagram_);
   }
   TSchemat diagram_;

@@ -10,7 +10,7 @@
 namespace zuvar {
 namespace {
 
-using test::TempDir;
+using test::TTempDir;
 
 class RecordingListener : public TLogLines::Listener {
  public:
@@ -40,14 +40,14 @@ TEST(LogLinesTest, AppendsAndClearsTellingTheListeners) {
 }
 
 TEST(LogLinesTest, SavesWindows1250WithCrLfAndLoadsItBack) {
-  TempDir dir;
+  TTempDir dir;
   TLogLines log;
   log.Append("Zapisanie projektu C:\\schematy\\żółw.bin");
   log.Append("");
   log.Append("      zażółć gęślą jaźń");
   const std::string file = dir.File("ZUVAR32Pro.log");
   log.SaveToFile(file);
-  EXPECT_EQ(TempDir::Read(file),
+  EXPECT_EQ(TTempDir::Read(file),
             "Zapisanie projektu C:\\schematy\\\xBF\xF3\xB3w.bin\r\n\r\n"
             "      za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1\r\n");
 
@@ -61,10 +61,10 @@ TEST(LogLinesTest, SavesWindows1250WithCrLfAndLoadsItBack) {
 }
 
 TEST(LogLinesTest, EmptyLogIsAnEmptyFile) {
-  TempDir dir;
+  TTempDir dir;
   const std::string file = dir.Write("a.log", "old");
   TLogLines().SaveToFile(file);
-  EXPECT_EQ(TempDir::Read(file), "");
+  EXPECT_EQ(TTempDir::Read(file), "");
   TLogLines loaded;
   RecordingListener listener;
   loaded.AddListener(&listener);
@@ -74,7 +74,7 @@ TEST(LogLinesTest, EmptyLogIsAnEmptyFile) {
 }
 
 TEST(LogLinesTest, LoadAcceptsEveryLineEnd) {
-  TempDir dir;
+  TTempDir dir;
   TLogLines log;
   log.LoadFromFile(dir.Write("a.log", "crlf\r\nlf\ncr\rempty next\n\nlast without end"));
   EXPECT_EQ(log.Lines(),
@@ -84,7 +84,7 @@ TEST(LogLinesTest, LoadAcceptsEveryLineEnd) {
 }
 
 TEST(LogLinesTest, FailedLoadLeavesTheListCleared) {
-  TempDir dir;
+  TTempDir dir;
   TLogLines log;
   log.Append("line");
   EXPECT_THROW(log.LoadFromFile(dir.File("missing.log")), TFileError);
@@ -93,7 +93,7 @@ TEST(LogLinesTest, FailedLoadLeavesTheListCleared) {
 }
 
 TEST(LogLinesTest, AFailedSaveKeepsTheOldLogFile) {
-  TempDir dir;
+  TTempDir dir;
   const std::string old = "Uruchomienie programu\r\n";
   const std::string file = dir.Write("ZUVAR32Pro.log", old);
   TLogLines log;
@@ -106,7 +106,7 @@ TEST(LogLinesTest, AFailedSaveKeepsTheOldLogFile) {
       EXPECT_EQ(error.Kind(), TFileError::TKind::Write);
       EXPECT_EQ(std::string(error.what()), "Błąd zapisu do pliku \"" + file + "\".");
     }
-    EXPECT_EQ(TempDir::Read(file), old);
+    EXPECT_EQ(TTempDir::Read(file), old);
   }
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("")), {}), 1);
 }

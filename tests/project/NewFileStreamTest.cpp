@@ -10,10 +10,10 @@
 namespace zuvar {
 namespace {
 
-using test::TempDir;
+using test::TTempDir;
 
 TEST(NewFileStreamTest, ReadsWholeFileAndSplitsAtCarriageReturns) {
-  TempDir dir;
+  TTempDir dir;
   const std::string file = dir.Write("a.bin", "ZUVAR2.0\r\n500\r\n\r\nlast");
   TNewFileStream stream(file, TNewFileStream::TMode::Read);
   EXPECT_EQ(stream.DataSize(), 21);
@@ -30,7 +30,7 @@ TEST(NewFileStreamTest, ReadsWholeFileAndSplitsAtCarriageReturns) {
 }
 
 TEST(NewFileStreamTest, SkipsTheByteAfterCarriageReturnUnlooked) {
-  TempDir dir;
+  TTempDir dir;
   TNewFileStream stream(dir.Write("a.bin", "ab\rXcd\r\nef\r"), TNewFileStream::TMode::Read);
   EXPECT_EQ(stream.ReadLine(), "ab");
   EXPECT_EQ(stream.ReadLine(), "cd");
@@ -42,14 +42,14 @@ TEST(NewFileStreamTest, SkipsTheByteAfterCarriageReturnUnlooked) {
 }
 
 TEST(NewFileStreamTest, LineFeedsAloneDoNotEndLines) {
-  TempDir dir;
+  TTempDir dir;
   TNewFileStream stream(dir.Write("a.bin", "ZUVAR2.0\n500\n"), TNewFileStream::TMode::Read);
   EXPECT_EQ(stream.ReadLine(), "ZUVAR2.0\n500\n");
   EXPECT_TRUE(stream.AtEnd());
 }
 
 TEST(NewFileStreamTest, EmptyFileIsAtEndAtOnce) {
-  TempDir dir;
+  TTempDir dir;
   TNewFileStream stream(dir.Write("a.bin", ""), TNewFileStream::TMode::Read);
   EXPECT_EQ(stream.DataSize(), 0);
   EXPECT_TRUE(stream.AtEnd());
@@ -57,7 +57,7 @@ TEST(NewFileStreamTest, EmptyFileIsAtEndAtOnce) {
 }
 
 TEST(NewFileStreamTest, KeepsEveryByteValue) {
-  TempDir dir;
+  TTempDir dir;
   std::string bytes;
   for (int c = 0; c < 256; ++c) {
     if (c != 13) bytes += static_cast<char>(c);
@@ -68,7 +68,7 @@ TEST(NewFileStreamTest, KeepsEveryByteValue) {
 }
 
 TEST(NewFileStreamTest, CreateTruncatesAndWrites) {
-  TempDir dir;
+  TTempDir dir;
   const std::string file = dir.Write("a.bin", "old content that is longer");
   {
     TNewFileStream stream(file, TNewFileStream::TMode::Create);
@@ -77,11 +77,11 @@ TEST(NewFileStreamTest, CreateTruncatesAndWrites) {
     stream.Write("");
     stream.Close();
   }
-  EXPECT_EQ(TempDir::Read(file), "new\r\n");
+  EXPECT_EQ(TTempDir::Read(file), "new\r\n");
 }
 
 TEST(NewFileStreamTest, ReportsFilesThatCannotBeOpenedOrCreated) {
-  TempDir dir;
+  TTempDir dir;
   const std::string missing = dir.File("missing.bin");
   try {
     TNewFileStream stream(missing, TNewFileStream::TMode::Read);
@@ -110,7 +110,7 @@ TEST(NewFileStreamTest, ReportsFilesThatCannotBeOpenedOrCreated) {
 }
 
 TEST(NewFileStreamTest, AFailedWritingKeepsTheOldFile) {
-  TempDir dir;
+  TTempDir dir;
   const std::string file = dir.Write("a.bin", "old");
   {
     TNewFileStream stream(file, TNewFileStream::TMode::Create,
@@ -119,7 +119,7 @@ TEST(NewFileStreamTest, AFailedWritingKeepsTheOldFile) {
     EXPECT_THROW(stream.Write("\r\n"), TFileError);
     EXPECT_THROW(stream.Close(), TFileError);
   }
-  EXPECT_EQ(TempDir::Read(file), "old");
+  EXPECT_EQ(TTempDir::Read(file), "old");
   // A device is not written through: creating over it is refused.
   if (std::filesystem::exists("/dev/full")) {
     EXPECT_THROW(TNewFileStream("/dev/full", TNewFileStream::TMode::Create), TFileError);
@@ -129,7 +129,7 @@ TEST(NewFileStreamTest, AFailedWritingKeepsTheOldFile) {
 // Opening a pipe for reading would wait for a writer for ever; it is refused at once, like a
 // device, as a file that cannot be opened.
 TEST(NewFileStreamTest, RefusesPipesAndDevicesWithoutWaiting) {
-  TempDir dir;
+  TTempDir dir;
   const std::string fifo = dir.File("pipe.bin");
   ASSERT_TRUE(test::MakeFifo(fifo));
   for (const std::string& name : {fifo, std::string("/dev/zero")}) {
@@ -154,7 +154,7 @@ TEST(NewFileStreamTest, RefusesPipesAndDevicesWithoutWaiting) {
 // A file that does not start as required is taken as empty after reading as many bytes as the
 // required start has: a huge file of zero bytes is refused at once.
 TEST(NewFileStreamTest, AFileWithoutTheRequiredStartIsNotReadFurther) {
-  TempDir dir;
+  TTempDir dir;
   const auto header = TFileStreamOptions::RequiringStart("ZUVAR2.0\r");
   const std::string good = dir.Write("good.bin", "ZUVAR2.0\r\n5\r\n");
   TNewFileStream stream(good, TNewFileStream::TMode::Read, header);

@@ -14,8 +14,8 @@ namespace zuvar {
 namespace {
 
 using test::CrLfLines;
-using test::RecordingHost;
-using test::TempDir;
+using test::TRecordingHost;
+using test::TTempDir;
 
 // One block record: Id, caption, left, top, width, height, type, colours, targets, codes, code.
 std::string Record(std::string_view id, std::string_view type, std::string_view linkId,
@@ -51,8 +51,8 @@ class ProjectReaderTest : public ::testing::Test {
     EXPECT_EQ(host_.log, (std::vector<std::string>{"Otwarcie projektu " + file_}));
   }
 
-  TempDir dir_;
-  RecordingHost host_;
+  TTempDir dir_;
+  TRecordingHost host_;
   TSchemat doc_;
   std::string file_;
 };
@@ -81,7 +81,7 @@ TEST_F(ProjectReaderTest, RejectsFilesWithoutTheMagicLine) {
   for (const std::string& bytes :
        {std::string("zuvar2.0\r\n500\r\n1000\r\n"), std::string("ZUVAR2.0\n500\n1000\n"),
         std::string(""), std::string("ZUVAR2.0 \r\n500\r\n1000\r\n")}) {
-    RecordingHost host;
+    TRecordingHost host;
     TSchemat doc;
     const std::string file = dir_.Write("bad.bin", bytes);
     EXPECT_EQ(TProjectReader(host).Read(file, doc), TReadResult::BadMagic);
@@ -96,14 +96,14 @@ TEST_F(ProjectReaderTest, RejectsFilesWithoutTheMagicLine) {
 // of any size is no project at once, and so is the first line without its line end.
 TEST_F(ProjectReaderTest, RefusesAFileByItsFirstNineBytes) {
   for (const std::uintmax_t size : {std::uintmax_t{8}, std::uintmax_t{1} << 40}) {
-    RecordingHost host;
+    TRecordingHost host;
     TSchemat doc;
     const std::string file = dir_.Write("zeros.bin", "");
     std::filesystem::resize_file(file, size);
     EXPECT_EQ(TProjectReader(host).Read(file, doc), TReadResult::BadMagic) << size;
     EXPECT_EQ(host.messages.size(), 1u);
   }
-  RecordingHost host;
+  TRecordingHost host;
   TSchemat doc;
   EXPECT_EQ(TProjectReader(host).Read(dir_.Write("magic.bin", "ZUVAR2.0"), doc),
             TReadResult::BadMagic);
@@ -266,7 +266,7 @@ TEST_F(ProjectReaderTest, KeepsUnknownTypesAndTheirLowByte) {
   EXPECT_EQ(blocks[2]->Shape, nstStart);
   EXPECT_EQ(blocks[0]->Width, 50);
   EXPECT_EQ(blocks[0]->Height, 30);
-  doc_.LayoutAll(FixedWidthMeasurer());
+  doc_.LayoutAll(TFixedWidthMeasurer());
   EXPECT_TRUE(doc_.DeleteBlock(blocks[1]));
   EXPECT_TRUE(doc_.DeleteBlock(blocks[0]));
 }

@@ -14,8 +14,8 @@ namespace zuvar {
 namespace {
 
 using test::CrLfLines;
-using test::RecordingHost;
-using test::TempDir;
+using test::TRecordingHost;
+using test::TTempDir;
 
 TNewShape* Place(TSchemat& doc, TNewShapeType type, int32_t left, int32_t top) {
   TNewShape* block = doc.AddBlock(type);
@@ -30,15 +30,15 @@ void Connect(TNewShape* from, TNewShape* to, int32_t exitSide, int32_t entrySide
 }
 
 TEST(ProjectWriterTest, WritesTheStartStopExampleByteForByte) {
-  TempDir dir;
-  RecordingHost host;
+  TTempDir dir;
+  TRecordingHost host;
   TSchemat doc;
   TNewShape* start = Place(doc, nstStart, 225, 20);
   TNewShape* stop = Place(doc, nstStop, 225, 100);
   Connect(start, stop, sideBottom, sideTop);
   const std::string file = dir.File("example.bin");
   EXPECT_EQ(TProjectWriter(host).Write(file, doc), TWriteResult::Ok);
-  EXPECT_EQ(TempDir::Read(file),
+  EXPECT_EQ(TTempDir::Read(file),
             CrLfLines({"ZUVAR2.0", "500", "1000",                                          // header
                        "1",        "?x?", "225",  "20",  "50", "30", "0", "32768", "255",  // start
                        "2",        "0",   "65",   "0",   "0",                              //
@@ -51,19 +51,19 @@ TEST(ProjectWriterTest, WritesTheStartStopExampleByteForByte) {
 }
 
 TEST(ProjectWriterTest, EmptyDiagramIsTheHeaderAlone) {
-  TempDir dir;
-  RecordingHost host;
+  TTempDir dir;
+  TRecordingHost host;
   TSchemat doc;
   doc.SheetWidth = 640;
   doc.SheetHeight = -3;
   const std::string file = dir.File("empty.bin");
   ASSERT_TRUE(WriteProjectFile(file, doc, host));
-  EXPECT_EQ(TempDir::Read(file), CrLfLines({"ZUVAR2.0", "640", "-3"}));
+  EXPECT_EQ(TTempDir::Read(file), CrLfLines({"ZUVAR2.0", "640", "-3"}));
 }
 
 TEST(ProjectWriterTest, WritesCodeColoursAndOddValuesAsStored) {
-  TempDir dir;
-  RecordingHost host;
+  TTempDir dir;
+  TRecordingHost host;
   TSchemat doc;
   TNewShape* choice = Place(doc, nstChoice, -5, 7);
   choice->Code = {"a > 1", "", "zażółć"};
@@ -84,12 +84,12 @@ TEST(ProjectWriterTest, WritesCodeColoursAndOddValuesAsStored) {
       CrLfLines({"4000000000", "4000000000", "49", "36", "3", "a > 1", "", "za\xBF\xF3\xB3\xE6"}) +
       CrLfLines({"2", "?x?", "0", "0", std::to_string(odd->Width), std::to_string(odd->Height)}) +
       CrLfLines({"200", "32768", "255", "0", "0", "0", "0", "0"});
-  EXPECT_EQ(TempDir::Read(file), expected);
+  EXPECT_EQ(TTempDir::Read(file), expected);
 }
 
 TEST(ProjectWriterTest, CommitsTheEditorIntoTheActiveBlockAndRestoresIt) {
-  TempDir dir;
-  RecordingHost host;
+  TTempDir dir;
+  TRecordingHost host;
   TSchemat doc;
   std::vector<std::string> editor;
   doc.SourceLines = &editor;
@@ -102,14 +102,14 @@ TEST(ProjectWriterTest, CommitsTheEditorIntoTheActiveBlockAndRestoresIt) {
   EXPECT_EQ(doc.ActiveBlock, calc);
   EXPECT_EQ(calc->Code, editor);
   EXPECT_EQ(editor, (std::vector<std::string>{"int a;", "a = 2;"}));
-  const std::string text = TempDir::Read(file);
+  const std::string text = TTempDir::Read(file);
   EXPECT_NE(text.find("\r\n2\r\nint a;\r\na = 2;\r\n"), std::string::npos) << text;
   EXPECT_TRUE(doc.Saved);
 }
 
 TEST(ProjectWriterTest, ReportsAFileThatCannotBeCreated) {
-  TempDir dir;
-  RecordingHost host;
+  TTempDir dir;
+  TRecordingHost host;
   TSchemat doc;
   doc.AddBlock(nstCalc);
   const std::string file = dir.File("missing/dir.bin");
@@ -128,7 +128,7 @@ TEST(ProjectWriterTest, ReportsAFileThatCannotBeCreated) {
 // A disk that fills up in the middle of the writing: the old project stays as it was, byte for
 // byte, no temporary file is left behind, and the document is neither saved nor renamed.
 TEST(ProjectWriterTest, AFailedWritingLeavesTheOldProjectAndTheDocumentAsTheyWere) {
-  TempDir dir;
+  TTempDir dir;
   const std::string old = CrLfLines({"ZUVAR2.0", "300", "200"});
   const std::string file = dir.Write("old.bin", old);
   ::chmod(file.c_str(), 0640);
@@ -137,10 +137,10 @@ TEST(ProjectWriterTest, AFailedWritingLeavesTheOldProjectAndTheDocumentAsTheyWer
   calc->Code.assign(2000, "a = a + 1;");
   for (const std::uint64_t after : {0ull, 10ull, 12000ull}) {
     SCOPED_TRACE(after);
-    RecordingHost host;
+    TRecordingHost host;
     doc.Saved = false;
     EXPECT_EQ(TProjectWriter(host, TWriteFault{after}).Write(file, doc), TWriteResult::WriteFailed);
-    EXPECT_EQ(TempDir::Read(file), old);
+    EXPECT_EQ(TTempDir::Read(file), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("")), {}), 1);
     EXPECT_FALSE(doc.Saved);
     EXPECT_EQ(doc.Title, "Nowy Projekt");
@@ -152,17 +152,17 @@ TEST(ProjectWriterTest, AFailedWritingLeavesTheOldProjectAndTheDocumentAsTheyWer
     EXPECT_EQ(host.messages[0].caption, "Błąd operacji zapisu....");
   }
   // The same file written completely takes the old one's place and its permissions.
-  RecordingHost host;
+  TRecordingHost host;
   EXPECT_EQ(TProjectWriter(host).Write(file, doc), TWriteResult::Ok);
-  EXPECT_NE(TempDir::Read(file), old);
+  EXPECT_NE(TTempDir::Read(file), old);
   EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms(0640));
   EXPECT_TRUE(doc.Saved);
 }
 
 // A device or a folder is never replaced by a project file.
 TEST(ProjectWriterTest, RefusesTargetsThatAreNoRegularFiles) {
-  TempDir dir;
-  RecordingHost host;
+  TTempDir dir;
+  TRecordingHost host;
   TSchemat doc;
   for (const std::string& target : {std::string("/dev/full"), dir.File("")}) {
     if (!std::filesystem::exists(target)) continue;

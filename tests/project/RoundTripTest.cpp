@@ -8,8 +8,8 @@
 namespace zuvar {
 namespace {
 
-using test::RecordingHost;
-using test::TempDir;
+using test::TRecordingHost;
+using test::TTempDir;
 
 void Connect(TNewShape* from, TNewShape* to, int32_t exitSide, int32_t entrySide, bool falseExit) {
   from->ExitSide = exitSide;
@@ -92,8 +92,8 @@ void ExpectSameBlocks(const TSchemat& expected, const TSchemat& actual) {
 }
 
 TEST(RoundTripTest, SaveThenOpenKeepsEveryStoredField) {
-  TempDir dir;
-  RecordingHost host;
+  TTempDir dir;
+  TRecordingHost host;
   TSchemat original;
   BuildSample(original);
   const std::string file = dir.File("sample.bin");
@@ -108,8 +108,8 @@ TEST(RoundTripTest, SaveThenOpenKeepsEveryStoredField) {
 }
 
 TEST(RoundTripTest, ResaveWritesTheSameBytes) {
-  TempDir dir;
-  RecordingHost host;
+  TTempDir dir;
+  TRecordingHost host;
   TSchemat original;
   BuildSample(original);
   const std::string first = dir.File("first.bin");
@@ -118,12 +118,12 @@ TEST(RoundTripTest, ResaveWritesTheSameBytes) {
   TSchemat loaded;
   ASSERT_TRUE(ReadProjectFile(first, loaded, host));
   ASSERT_TRUE(WriteProjectFile(second, loaded, host));
-  EXPECT_EQ(TempDir::Read(second), TempDir::Read(first));
+  EXPECT_EQ(TTempDir::Read(second), TTempDir::Read(first));
 }
 
 TEST(RoundTripTest, EveryByteOfALineSurvivesOpenAndSave) {
-  TempDir dir;
-  RecordingHost host;
+  TTempDir dir;
+  TRecordingHost host;
   std::string line;
   for (int c = 0; c < 256; ++c) {
     if (c != 13) line += static_cast<char>(c);
@@ -136,17 +136,17 @@ TEST(RoundTripTest, EveryByteOfALineSurvivesOpenAndSave) {
   ASSERT_TRUE(ReadProjectFile(in, doc, host));
   const std::string out = dir.File("out.bin");
   ASSERT_TRUE(WriteProjectFile(out, doc, host));
-  EXPECT_EQ(TempDir::Read(out), bytes);
+  EXPECT_EQ(TTempDir::Read(out), bytes);
 }
 
 TEST(RoundTripTest, PolishTextIsStoredInWindows1250) {
-  TempDir dir;
-  RecordingHost host;
+  TTempDir dir;
+  TRecordingHost host;
   TSchemat original;
   BuildSample(original);
   const std::string file = dir.File("sample.bin");
   ASSERT_TRUE(WriteProjectFile(file, original, host));
-  const std::string bytes = TempDir::Read(file);
+  const std::string bytes = TTempDir::Read(file);
   EXPECT_NE(bytes.find("\"za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1\";\r\n"), std::string::npos);
   EXPECT_NE(bytes.find("write(\"\xA3\xF3"
                        "d\x9F, Krak\xF3w, Gda\xF1sk"),

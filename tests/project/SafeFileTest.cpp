@@ -13,15 +13,15 @@ namespace zuvar {
 namespace {
 
 namespace fs = std::filesystem;
-using test::TempDir;
+using test::TTempDir;
 
-std::size_t FilesIn(const TempDir& dir) {
+std::size_t FilesIn(const TTempDir& dir) {
   return static_cast<std::size_t>(
       std::distance(fs::directory_iterator(dir.File("")), fs::directory_iterator()));
 }
 
 TEST(SafeFileTest, TheTargetChangesOnlyWhenTheWritingIsCommitted) {
-  TempDir dir;
+  TTempDir dir;
   const std::string file = dir.Write("a.txt", "old");
   ::chmod(file.c_str(), 0604);
   {
@@ -29,30 +29,30 @@ TEST(SafeFileTest, TheTargetChangesOnlyWhenTheWritingIsCommitted) {
     EXPECT_EQ(fs::path(safe.TemporaryName()).parent_path(), fs::path(dir.File("")).parent_path());
     safe.Write("new ");
     safe.Write(std::string(200000, 'x'));  // more than the buffer holds
-    EXPECT_EQ(TempDir::Read(file), "old");
+    EXPECT_EQ(TTempDir::Read(file), "old");
     safe.Commit();
   }
-  EXPECT_EQ(TempDir::Read(file), "new " + std::string(200000, 'x'));
+  EXPECT_EQ(TTempDir::Read(file), "new " + std::string(200000, 'x'));
   EXPECT_EQ(fs::status(file).permissions(), fs::perms(0604));
   EXPECT_EQ(FilesIn(dir), 1u);
 }
 
 TEST(SafeFileTest, AnUncommittedWritingLeavesNothingBehind) {
-  TempDir dir;
+  TTempDir dir;
   const std::string file = dir.Write("a.txt", "old");
   {
     TSafeFile safe(file);
     safe.Write("new");
     EXPECT_TRUE(fs::exists(safe.TemporaryName()));
   }
-  EXPECT_EQ(TempDir::Read(file), "old");
+  EXPECT_EQ(TTempDir::Read(file), "old");
   { TSafeFile(dir.File("new.txt")).Write("never committed"); }
   EXPECT_FALSE(fs::exists(dir.File("new.txt")));
   EXPECT_EQ(FilesIn(dir), 1u);
 }
 
 TEST(SafeFileTest, AFaultStopsTheWritingAfterTheGivenBytes) {
-  TempDir dir;
+  TTempDir dir;
   const std::string file = dir.Write("a.txt", "old");
   TSafeFile safe(file, TWriteFault{5});
   safe.Write("abc");
@@ -63,12 +63,12 @@ TEST(SafeFileTest, AFaultStopsTheWritingAfterTheGivenBytes) {
     EXPECT_EQ(error.Kind(), TFileError::TKind::Write);
     EXPECT_EQ(error.FileName(), file);
   }
-  EXPECT_EQ(TempDir::Read(safe.TemporaryName()), "abcde");
-  EXPECT_EQ(TempDir::Read(file), "old");
+  EXPECT_EQ(TTempDir::Read(safe.TemporaryName()), "abcde");
+  EXPECT_EQ(TTempDir::Read(file), "old");
 }
 
 TEST(SafeFileTest, ALinkStaysALinkToTheNewFile) {
-  TempDir dir;
+  TTempDir dir;
   const std::string real = dir.Write("real.txt", "old");
   const std::string link = dir.File("link.txt");
   fs::create_symlink(real, link);
@@ -76,11 +76,11 @@ TEST(SafeFileTest, ALinkStaysALinkToTheNewFile) {
   safe.Write("new");
   safe.Commit();
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(TempDir::Read(real), "new");
+  EXPECT_EQ(TTempDir::Read(real), "new");
 }
 
 TEST(SafeFileTest, RefusesTargetsThatAreNoRegularFilesOrCannotBeCreated) {
-  TempDir dir;
+  TTempDir dir;
   const std::string fifo = dir.File("pipe.bin");
   ASSERT_TRUE(test::MakeFifo(fifo));
   for (const std::string& target :

@@ -12,9 +12,9 @@
 namespace zuvar::test {
 
 // A directory of its own for one test, removed with everything in it afterwards.
-class TempDir {
+class TTempDir {
  public:
-  TempDir() {
+  TTempDir() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = "zuvar-project-" + std::to_string(::getpid());
     if (info) name += std::string("-") + info->test_suite_name() + "-" + info->name();
@@ -25,12 +25,12 @@ class TempDir {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
-  ~TempDir() {
+  ~TTempDir() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
+  TTempDir(const TTempDir&) = delete;
+  TTempDir& operator=(const TTempDir&) = delete;
 
   std::string File(std::string_view name) const { return (path_ / name).string(); }
 

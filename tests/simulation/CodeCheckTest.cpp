@@ -83,7 +83,7 @@ TEST_F(CodeCheckTest, VisitCountsBecomeOneAndDecisionsAllowOneStatement) {
 struct HostFailure {};
 
 // A host whose first message box blows up, as an unforeseen fault while a line is checked.
-class ExplodingOnceHost : public test::RecordingHost {
+class ExplodingOnceHost : public test::TRecordingHost {
  public:
   TMsgResult ShowMessage(std::string_view text, std::string_view caption, TMsgIcon icon,
                          TMsgButtons buttons) override {
@@ -91,7 +91,7 @@ class ExplodingOnceHost : public test::RecordingHost {
       exploded = true;
       throw HostFailure{};
     }
-    return RecordingHost::ShowMessage(text, caption, icon, buttons);
+    return TRecordingHost::ShowMessage(text, caption, icon, buttons);
   }
   bool exploded = false;
 };

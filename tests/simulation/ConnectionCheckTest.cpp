@@ -11,8 +11,8 @@
 namespace zuvar {
 namespace {
 
-using test::DiagramBuilder;
-using test::RecordingHost;
+using test::TDiagramBuilder;
+using test::TRecordingHost;
 
 class ConnectionCheckTest : public ::testing::Test {
  protected:
@@ -30,8 +30,8 @@ class ConnectionCheckTest : public ::testing::Test {
   }
 
   TSchemat diagram;
-  DiagramBuilder build{diagram};
-  RecordingHost host;
+  TDiagramBuilder build{diagram};
+  TRecordingHost host;
   TInterpreter interpreter{host};
   TNewShape* start = build.Add(nstStart);
   TNewShape* stop = build.Add(nstStop);
@@ -61,7 +61,7 @@ TEST_F(ConnectionCheckTest, StartAndStopCountsComeFirst) {
   EXPECT_EQ(host.log, std::vector<std::string>{"W schemacie moze byc tylko jeden blok start!"});
 
   TSchemat other;
-  DiagramBuilder b2(other);
+  TDiagramBuilder b2(other);
   TNewShape* s = b2.Add(nstStart);
   TNewShape* c = b2.Add(nstCalc);
   b2.Link(s, c);
@@ -230,7 +230,7 @@ TEST_F(ConnectionCheckTest, ChainOfManyBlocksDoesNotExhaustTheStack) {
 
   // A long chain of FALSE exits (decisions whose TRUE exit goes straight to stop).
   TSchemat deep;
-  DiagramBuilder b(deep);
+  TDiagramBuilder b(deep);
   TNewShape* s = b.Add(nstStart);
   TNewShape* end = b.Add(nstStop);
   TNewShape* previous = s;
@@ -251,7 +251,7 @@ TEST(ConnectionWalkTest, MatchesTheRecursiveWalkOnRandomDiagrams) {
   std::mt19937 random(20261208);
   for (int round = 0; round < 3000; ++round) {
     TSchemat diagram;
-    DiagramBuilder build(diagram);
+    TDiagramBuilder build(diagram);
     const int count = 2 + static_cast<int>(random() % 9);
     std::vector<TNewShape*> blocks;
     for (int i = 0; i < count; ++i) {
@@ -265,8 +265,8 @@ TEST(ConnectionWalkTest, MatchesTheRecursiveWalkOnRandomDiagrams) {
       if (random() % 5 != 0) build.Link(b, blocks[random() % count]);
       if (random() % 3 == 0) build.LinkFalse(b, blocks[random() % count]);
     }
-    RecordingHost hostA;
-    RecordingHost hostB;
+    TRecordingHost hostA;
+    TRecordingHost hostB;
     TInterpreter interpreter(hostA);
     for (TNewShape* b : blocks) b->Tag = 0;
     const bool iterative = TConnectionCheck(interpreter, diagram, hostA).WalkBlock(blocks[0]);

@@ -20,7 +20,7 @@
 namespace zuvar::test {
 
 // Records every pen colour a link is given.
-class LinkColourRecorder : public SchematObserver {
+class TLinkColourRecorder : public TSchematObserver {
  public:
   void LinkRepaint(TLink& link) override { colours.emplace_back(&link, link.Pen.Color); }
   std::vector<TColor> ColoursOf(const TLink* link) const {
@@ -61,9 +61,9 @@ class EngineFixture : public ::testing::Test {
   }
 
   TSchemat diagram;
-  DiagramBuilder build{diagram};
-  RecordingHost host;
-  RecordingSimulationHost ui;
+  TDiagramBuilder build{diagram};
+  TRecordingHost host;
+  TRecordingSimulationHost ui;
   TSimulationOptions options;
   TSimulationEngine engine{host, ui, options};
   std::unique_ptr<TInterpreter> run = std::make_unique<TInterpreter>(host);

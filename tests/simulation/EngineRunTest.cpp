@@ -99,11 +99,11 @@ TEST_F(EngineRunTest, EachEngineHasItsOwnStepGuard) {
   build.Link(start, stop);
   options.RealTime = false;
   TSchemat other;
-  test::DiagramBuilder otherBuild(other);
+  test::TDiagramBuilder otherBuild(other);
   TNewShape* s2 = otherBuild.Add(nstStart);
   TNewShape* e2 = otherBuild.Add(nstStop);
   otherBuild.Link(s2, e2);
-  test::RecordingSimulationHost otherUi;
+  test::TRecordingSimulationHost otherUi;
   TSimulationOptions otherOptions;
   otherOptions.RealTime = true;
   TSimulationEngine otherEngine(host, otherUi, otherOptions);

@@ -48,7 +48,7 @@ TEST_F(EngineStepTest, BlockWithTwoLinesTakesOneStepPerLineThenMovesOn) {
 TEST_F(EngineStepTest, DecisionFollowsItsConditionAndBlinksTheLinkTaken) {
   options.RealTime = false;
   options.Bubble = false;
-  test::LinkColourRecorder colours;
+  test::TLinkColourRecorder colours;
   TNewShape* start = build.Add(nstStart);
   TNewShape* init = build.Add(nstCalc, {"long x = 0;"});
   TNewShape* choice = build.Add(nstChoice, {"x > 0;"});
@@ -128,7 +128,7 @@ TEST_F(EngineStepTest, BallTravelsEveryPixelOfTheLinkAndPulses) {
   TNewShape* start = build.Add(nstStart);
   TNewShape* stop = build.Add(nstStop);
   build.Link(start, stop);
-  test::LinkColourRecorder colours;
+  test::TLinkColourRecorder colours;
   diagram.SetObserver(&colours);
   Start();
   Step();
@@ -204,7 +204,7 @@ TEST_F(EngineStepTest, FailingStatementEndsTheRunAndTheGridKeepsItsLastContents)
 struct HostFailure {};
 
 // A host whose value dialog blows up, as an unforeseen fault inside a statement would.
-class ExplodingHost : public test::RecordingHost {
+class ExplodingHost : public test::TRecordingHost {
  public:
   std::optional<std::string> ReadValue(std::string_view) override { throw HostFailure{}; }
 };

@@ -16,7 +16,7 @@ namespace zuvar::test {
 // every event of a run as a short text, never waits, and can run a callback whenever the engine
 // lets pending messages be processed (to request a nested step, as a key press during an
 // animation would).
-class RecordingSimulationHost : public SimulationHost, public TRunObserver {
+class TRecordingSimulationHost : public TSimulationHost, public TRunObserver {
  public:
   void RunStarting(const TInterpreter&) override { events.push_back("run starting"); }
   void RunStarted(const TInterpreter&) override { events.push_back("run started"); }

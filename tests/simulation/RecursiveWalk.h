@@ -11,7 +11,7 @@ namespace zuvar::test {
 // stack-based walk: both must visit, count and report in the same order.
 class RecursiveWalk {
  public:
-  RecursiveWalk(TSchemat& diagram, Host& host) : diagram_(diagram), host_(host) {}
+  RecursiveWalk(TSchemat& diagram, THost& host) : diagram_(diagram), host_(host) {}
 
   bool Walk(TNewShape* block) {
     if (!block) return true;
@@ -62,7 +62,7 @@ class RecursiveWalk {
   }
 
   TSchemat& diagram_;
-  Host& host_;
+  THost& host_;
 };
 
 }  // namespace zuvar::test

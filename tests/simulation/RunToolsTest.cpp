@@ -25,9 +25,9 @@ class RunToolsTest : public ::testing::Test {
   }
 
   TSchemat diagram;
-  test::DiagramBuilder build{diagram};
-  test::RecordingHost host;
-  test::RecordingSimulationHost ui;
+  test::TDiagramBuilder build{diagram};
+  test::TRecordingHost host;
+  test::TRecordingSimulationHost ui;
   TSimulationOptions options;
   TSimulationRun run{host, ui, options};
   TOutputLines output;
@@ -77,7 +77,7 @@ TEST_F(RunToolsTest, AnErrorOfTheWholeDiagramPointsNowhere) {
   EXPECT_EQ(diagram.ActiveBlock, second);  // the second start block is the one too many
 
   TSchemat empty;
-  TNewShape* node = test::DiagramBuilder(empty).Add(nstNode);
+  TNewShape* node = test::TDiagramBuilder(empty).Add(nstNode);
   empty.SetActiveBlock(node);
   EXPECT_FALSE(run.Check(&empty));  // no start block at all
   EXPECT_EQ(empty.ActiveBlock, node);
@@ -152,13 +152,13 @@ struct Waits {
 
 Waits AnimatedRunAt(int speed) {
   TSchemat diagram;
-  test::DiagramBuilder build{diagram};
+  test::TDiagramBuilder build{diagram};
   TNewShape* start = build.Add(nstStart);
   TNewShape* calc = build.Add(nstCalc, {"long x = 1;"});
   TNewShape* stop = build.Add(nstStop);
   build.Chain({start, calc, stop});
-  test::RecordingHost host;
-  test::RecordingSimulationHost ui;
+  test::TRecordingHost host;
+  test::TRecordingSimulationHost ui;
   TSimulationOptions options;
   options.Speed = speed;
   TSimulationRun run{host, ui, options};

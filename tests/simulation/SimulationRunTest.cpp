@@ -95,9 +95,9 @@ struct RunFixture {
   }
 
   TSchemat diagram;
-  test::DiagramBuilder build{diagram};
-  test::RecordingHost host;
-  test::RecordingSimulationHost ui;
+  test::TDiagramBuilder build{diagram};
+  test::TRecordingHost host;
+  test::TRecordingSimulationHost ui;
   TSimulationOptions options;
   TSimulationRun run{host, ui, options};
   TOutputLines output;
@@ -164,7 +164,7 @@ TEST_F(SimulationRunTest, ControlsFollowTheState) {
 TEST_F(SimulationRunTest, ObserversHearEveryStateAndTheRunsEvents) {
   Draw(TDiagram::TwoLines);
   TNewShape* calc = diagram.FirstBlock->Next;
-  test::RecordingSimulationHost second;
+  test::TRecordingSimulationHost second;
   run.AddObserver(second);
   ASSERT_TRUE(run.Start(&diagram, &output));
   run.Step();

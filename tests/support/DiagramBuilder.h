@@ -12,9 +12,9 @@ namespace zuvar::test {
 
 // Builds diagrams for tests, benchmarks and example files: blocks are stacked down a column
 // unless placed, and links leave a block's bottom for the target's top unless sides are given.
-class DiagramBuilder {
+class TDiagramBuilder {
  public:
-  explicit DiagramBuilder(TSchemat& diagram) : diagram_(diagram) {}
+  explicit TDiagramBuilder(TSchemat& diagram) : diagram_(diagram) {}
 
   TNewShape* Add(TNewShapeType shape, std::vector<std::string> code = {}) {
     TNewShape* block = diagram_.AddBlock(shape);

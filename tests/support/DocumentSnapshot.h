@@ -20,7 +20,7 @@ inline QByteArray DocumentSnapshot(TSchemat& doc) {
   const std::string title = doc.Title;
   QTemporaryDir dir;
   const std::string file = dir.filePath(QStringLiteral("snapshot.bin")).toStdString();
-  RecordingHost host;
+  TRecordingHost host;
   TProjectWriter(host).Write(file, doc);
   doc.Saved = saved;
   doc.SetTitle(title);

@@ -12,7 +12,7 @@ namespace zuvar::test {
 
 // A host that keeps every message box, log line and beep in the order they happened, answers
 // questions from a queue and `read` requests from a list of entries.
-class RecordingHost : public Host {
+class TRecordingHost : public THost {
  public:
   struct Message {
     std::string text;
