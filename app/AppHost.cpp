@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include "app/LogListBox.h"
 #include <QScrollBar>
 
 #include "app/Dialogs.h"
-#include "project/LogLines.h"
+#include "app/LogListBox.h"
 #include "app/LogWindow.h"
 #include "app/PasswordDlg.h"
+#include "project/LogLines.h"
 
 namespace zuvar {
 

@@ -7,11 +7,11 @@
 #include <QThread>
 #include <QToolBar>
 
-#include "simulation/ActiveBlockHighlight.h"
 #include "app/MainWindow.h"
-#include "editor/SchematView.h"
 #include "app/SourceWindow.h"
 #include "app/ZuvarApp.h"
+#include "editor/SchematView.h"
+#include "simulation/ActiveBlockHighlight.h"
 
 namespace zuvar {
 
@@ -47,8 +47,10 @@ void TAppSimulationHost::RunEnded(const TInterpreter&) {
 
 void TAppSimulationHost::SetActiveBlock(TSchemat& diagram, TNewShape* block) {
   TSchematView* canvas = window_.Schemat();
-  if (canvas != nullptr && &canvas->Document() == &diagram) canvas->SetActiveBlock(block);
-  else ActiveBlockHighlight::Apply(diagram, block);
+  if (canvas != nullptr && &canvas->Document() == &diagram)
+    canvas->SetActiveBlock(block);
+  else
+    ActiveBlockHighlight::Apply(diagram, block);
 }
 
 // A run asks for the same block at many steps in a row: while neither the block nor the
@@ -64,7 +66,7 @@ void TAppSimulationHost::ScrollIntoView(const TRect& area) {
 TAppSimulationHost::TScrolled TAppSimulationHost::Scrolled(const TSchematView& canvas,
                                                            const TRect& area) {
   const QSize size = canvas.viewport()->size();
-  return TScrolled{&canvas,           area, canvas.HorzPosition(), canvas.VertPosition(),
+  return TScrolled{&canvas,      area,         canvas.HorzPosition(), canvas.VertPosition(),
                    size.width(), size.height()};
 }
 

@@ -40,7 +40,9 @@ void TLogListBox::SetCurrentRow(int row) {
   viewport()->update();
 }
 
-void TLogListBox::scrollToBottom() { verticalScrollBar()->setValue(verticalScrollBar()->maximum()); }
+void TLogListBox::scrollToBottom() {
+  verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
 
 void TLogListBox::RowsChanged() {
   if (current_ >= RowCount()) current_ = -1;
@@ -59,11 +61,15 @@ void TLogListBox::UpdateScrollRange() {
 
 void TLogListBox::EnsureVisible(int row) {
   QScrollBar* bar = verticalScrollBar();
-  if (row < bar->value()) bar->setValue(row);
-  else if (row >= bar->value() + VisibleRows()) bar->setValue(row - VisibleRows() + 1);
+  if (row < bar->value())
+    bar->setValue(row);
+  else if (row >= bar->value() + VisibleRows())
+    bar->setValue(row - VisibleRows() + 1);
 }
 
-QString TLogListBox::TextOf(int row) const { return model_.data(model_.index(row), Qt::DisplayRole).toString(); }
+QString TLogListBox::TextOf(int row) const {
+  return model_.data(model_.index(row), Qt::DisplayRole).toString();
+}
 
 void TLogListBox::paintEvent(QPaintEvent*) {
   QPainter painter(viewport());
@@ -76,8 +82,8 @@ void TLogListBox::paintEvent(QPaintEvent*) {
     const bool selected = row == current_;
     if (selected) painter.fillRect(rect, palette().brush(QPalette::Highlight));
     painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
-    painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     TextOf(row));
+    painter.drawText(rect.adjusted(2, 0, 0, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, TextOf(row));
   }
 }
 
@@ -105,13 +111,27 @@ void TLogListBox::mousePressEvent(QMouseEvent* event) {
 void TLogListBox::keyPressEvent(QKeyEvent* event) {
   const int page = VisibleRows();
   switch (event->key()) {
-    case Qt::Key_Up: SetCurrentRow(current_ - 1); break;
-    case Qt::Key_Down: SetCurrentRow(current_ + 1); break;
-    case Qt::Key_PageUp: SetCurrentRow(current_ - page); break;
-    case Qt::Key_PageDown: SetCurrentRow(current_ + page); break;
-    case Qt::Key_Home: SetCurrentRow(0); break;
-    case Qt::Key_End: SetCurrentRow(RowCount() - 1); break;
-    default: QAbstractScrollArea::keyPressEvent(event); return;
+    case Qt::Key_Up:
+      SetCurrentRow(current_ - 1);
+      break;
+    case Qt::Key_Down:
+      SetCurrentRow(current_ + 1);
+      break;
+    case Qt::Key_PageUp:
+      SetCurrentRow(current_ - page);
+      break;
+    case Qt::Key_PageDown:
+      SetCurrentRow(current_ + page);
+      break;
+    case Qt::Key_Home:
+      SetCurrentRow(0);
+      break;
+    case Qt::Key_End:
+      SetCurrentRow(RowCount() - 1);
+      break;
+    default:
+      QAbstractScrollArea::keyPressEvent(event);
+      return;
   }
   event->accept();
 }

@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "app/Dialogs.h"
-#include "project/FileError.h"
 #include "app/LogListBox.h"
 #include "app/LogListModel.h"
+#include "project/FileError.h"
 #include "project/LogLines.h"
 
 namespace zuvar {
@@ -79,7 +79,8 @@ bool TForm5::WriteTo(const QString& fileName) {
 void TForm5::Otwrz1Click() {
   if (openFileName_.isEmpty()) openFileName_ = QString::fromLatin1(DefaultFileName);
   const QString name = dialogs_.OpenFile(
-      this, TFileDialogRequest{QStringLiteral("Otwórz plik log"), kLogFilters, "log", openFileName_});
+      this,
+      TFileDialogRequest{QStringLiteral("Otwórz plik log"), kLogFilters, "log", openFileName_});
   if (name.isEmpty()) return;
   openFileName_ = name;
   try {

@@ -74,8 +74,9 @@ void TMainMenu::BuildFileMenu(QMainWindow& window) {
   Zapiszdopliku1 = AddItem(m, "Zapiszdopliku1", QStringLiteral("Zapisz Schemat blokowy jako ..."));
   Usu1 = AddItem(m, "Usu1", QStringLiteral("Usuń Schemat blokowy!"), QKeySequence("Ctrl+Del"));
   Ustawieniadrukarki1 = AddItem(m, "Ustawieniadrukarki1", QStringLiteral("Ustawienia drukarki"));
-  DrukujSchematblokowy1 = AddItem(m, "DrukujSchematblokowy1",
-                                  QStringLiteral("Drukuj Schemat blokowy ..."), QKeySequence("Ctrl+P"));
+  DrukujSchematblokowy1 =
+      AddItem(m, "DrukujSchematblokowy1", QStringLiteral("Drukuj Schemat blokowy ..."),
+              QKeySequence("Ctrl+P"));
   ExportujSchematblokowy1 =
       AddItem(m, "ExportujSchematblokowy1", QStringLiteral("Exportuj Schemat blokowy ..."));
   Zakoczprogram1 = AddItem(m, "Zakoczprogram1", QStringLiteral("Zakończ program!"));
@@ -101,8 +102,9 @@ void TMainMenu::BuildEditMenu(QMainWindow& window) {
   Kontynuacja1 = AddItem(Wstaw1, "Kontynuacja1", QStringLiteral("Kontynuacja"));
   Wze1 = AddItem(Wstaw1, "Wze1", QStringLiteral("Węzeł"));
   Usu2 = AddItem(Edycja1, "Usu2", QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
-  Usuzaznaczoneelementy1 = AddItem(Edycja1, "Usuzaznaczoneelementy1",
-                                   QStringLiteral("Usuń zaznaczone elementy"), QKeySequence("Ctrl+X"));
+  Usuzaznaczoneelementy1 =
+      AddItem(Edycja1, "Usuzaznaczoneelementy1", QStringLiteral("Usuń zaznaczone elementy"),
+              QKeySequence("Ctrl+X"));
   Zaznaczwszystkieelementy1 =
       AddItem(Edycja1, "Zaznaczwszystkieelementy1", QStringLiteral("Zaznacz wszystkie elementy"),
               QKeySequence("Ctrl+A"));
@@ -132,7 +134,8 @@ void TMainMenu::BuildProjectMenu(QMainWindow& window) {
   Poka1 = AddItem(Projekt1, "Poka1", QStringLiteral("Pokaż cały schemat ..."));
   Poka1->setVisible(false);
   Rozmiarptna1 = AddSubmenu(Projekt1, "Rozmiarptna1", QStringLiteral("Rozmiar płótna"));
-  Zmienrozmiarptna1 = AddItem(Rozmiarptna1, "Zmienrozmiarptna1", QStringLiteral("Ustaw ręcznie ..."));
+  Zmienrozmiarptna1 =
+      AddItem(Rozmiarptna1, "Zmienrozmiarptna1", QStringLiteral("Ustaw ręcznie ..."));
   Dopasujautomatycznie1 =
       AddItem(Rozmiarptna1, "Dopasujautomatycznie1", QStringLiteral("Dopasuj automatycznie"));
   Projekt1->menuAction()->setEnabled(false);
@@ -140,7 +143,8 @@ void TMainMenu::BuildProjectMenu(QMainWindow& window) {
 
 void TMainMenu::BuildSimulationMenu(QMainWindow& window) {
   Symulacja1 = AddMenu(window.menuBar(), "Symulacja1", QStringLiteral("Symulacja"));
-  Wykonanie1 = AddItem(Symulacja1, "Wykonanie1", QStringLiteral("Uruchom"), QKeySequence(Qt::Key_F9));
+  Wykonanie1 =
+      AddItem(Symulacja1, "Wykonanie1", QStringLiteral("Uruchom"), QKeySequence(Qt::Key_F9));
   Zakocz1 = AddItem(Symulacja1, "Zakocz1", QStringLiteral("Zakończ"));
   Zakocz1->setVisible(false);
   Zatrzymaj1 = AddItem(Symulacja1, "Zatrzymaj1", QStringLiteral("Zatrzymaj"));
@@ -194,15 +198,20 @@ void TMainMenu::BuildToolBar(QMainWindow& window) {
   SpeedButtonCofnij = AddButton(b, "SpeedButtonCofnij", QStringLiteral("Cofnij"), G::Undo, false);
   SpeedButtonPonw = AddButton(b, "SpeedButtonPonw", QStringLiteral("Ponów"), G::Redo, false);
   b->addSeparator();
-  SpeedButton10 = AddButton(b, "SpeedButton10", QStringLiteral("Blok początkowy"), G::StartBlock, false);
-  SpeedButton11 = AddButton(b, "SpeedButton11", QStringLiteral("Blok końcowy"), G::StopBlock, false);
-  SpeedButton12 = AddButton(b, "SpeedButton12", QStringLiteral("Blok obliczeniowy"), G::CalcBlock, false);
+  SpeedButton10 =
+      AddButton(b, "SpeedButton10", QStringLiteral("Blok początkowy"), G::StartBlock, false);
+  SpeedButton11 =
+      AddButton(b, "SpeedButton11", QStringLiteral("Blok końcowy"), G::StopBlock, false);
+  SpeedButton12 =
+      AddButton(b, "SpeedButton12", QStringLiteral("Blok obliczeniowy"), G::CalcBlock, false);
   SpeedButton13 =
       AddButton(b, "SpeedButton13", QStringLiteral("Blok wejścia/wyjścia"), G::InOutBlock, false);
-  SpeedButton17 = AddButton(b, "SpeedButton17", QStringLiteral("Blok wyboru"), G::ChoiceBlock, false);
+  SpeedButton17 =
+      AddButton(b, "SpeedButton17", QStringLiteral("Blok wyboru"), G::ChoiceBlock, false);
   SpeedButton14 =
       AddButton(b, "SpeedButton14", QStringLiteral("Blok kontynuacji"), G::ContinuumBlock, false);
-  SpeedButton15 = AddButton(b, "SpeedButton15", QStringLiteral("Blok węzłowy"), G::NodeBlock, false);
+  SpeedButton15 =
+      AddButton(b, "SpeedButton15", QStringLiteral("Blok węzłowy"), G::NodeBlock, false);
   SpeedButton16 =
       AddButton(b, "SpeedButton16", QStringLiteral("Usuń aktywny blok"), G::DeleteActive, false);
   SpeedButton2 = AddButton(b, "SpeedButton2", QStringLiteral("Usuń zaznaczone elementy"),
@@ -224,10 +233,23 @@ void TMainMenu::BuildToolBar(QMainWindow& window) {
 QList<QMenu*> TMainMenu::DiagramMenus() const { return {Edycja1, Symulacja1, Projekt1}; }
 
 QList<QAction*> TMainMenu::DiagramItems() const {
-  return {Zapiszdopliku1, Usu1,          Ustawieniadrukarki1, DrukujSchematblokowy1,
-          ExportujSchematblokowy1,       SpeedButton7,        SpeedButton8,  SpeedButton10,
-          SpeedButton11, SpeedButton12,  SpeedButton13,       SpeedButton14, SpeedButton15,
-          SpeedButton16, SpeedButton17,  SpeedButton1,        SpeedButton2};
+  return {Zapiszdopliku1,
+          Usu1,
+          Ustawieniadrukarki1,
+          DrukujSchematblokowy1,
+          ExportujSchematblokowy1,
+          SpeedButton7,
+          SpeedButton8,
+          SpeedButton10,
+          SpeedButton11,
+          SpeedButton12,
+          SpeedButton13,
+          SpeedButton14,
+          SpeedButton15,
+          SpeedButton16,
+          SpeedButton17,
+          SpeedButton1,
+          SpeedButton2};
 }
 
 }  // namespace zuvar

@@ -14,14 +14,11 @@
 #include <QWheelEvent>
 
 #include "app/AboutBox.h"
-#include "editor/BlockFont.h"
 #include "app/Dialogs.h"
 #include "app/HelpWindow.h"
 #include "app/LogWindow.h"
-#include "model/Schemat.h"
 #include "app/OutputPanel.h"
 #include "app/ProjectCommands.h"
-#include "editor/SchematView.h"
 #include "app/SheetCommands.h"
 #include "app/SimulationCommands.h"
 #include "app/SimulationWindow.h"
@@ -29,6 +26,9 @@
 #include "app/ToolWindowPlacement.h"
 #include "app/ToolWindowPlacer.h"
 #include "app/ZuvarApp.h"
+#include "editor/BlockFont.h"
+#include "editor/SchematView.h"
+#include "model/Schemat.h"
 
 namespace zuvar {
 
@@ -110,8 +110,8 @@ void TZUVAR::ConnectCommands() {
   connect(m.Zatrzymaj1, &QAction::triggered, s, &TSimulationCommands::Zatrzymaj1Click);
   connect(m.Steep1, &QAction::triggered, s, &TSimulationCommands::Steep1Click);
   connect(m.Punktzatrzymania1, &QAction::triggered, this, &TZUVAR::Punktzatrzymania1Click);
-  for (QAction* a : {m.Wykonanie1, m.Zakocz1, m.Zatrzymaj1, m.Uruchomiwykonajwczasierzeczywistym1,
-                     m.Steep1})
+  for (QAction* a :
+       {m.Wykonanie1, m.Zakocz1, m.Zatrzymaj1, m.Uruchomiwykonajwczasierzeczywistym1, m.Steep1})
     KeepShortcutWhenHidden(a);
   connect(m.Pomoc2, &QAction::triggered, this, &TZUVAR::Pomoc2Click);
   connect(m.Oprogramie1, &QAction::triggered, this, &TZUVAR::Oprogramie1Click);
@@ -119,17 +119,26 @@ void TZUVAR::ConnectCommands() {
 
 void TZUVAR::ConnectEditCommands() {
   TMainMenu& m = Menu;
-  const std::pair<QAction*, TNewShapeType> tools[] = {
-      {m.Start1, nstStart},        {m.SpeedButton10, nstStart},   {m.Stop1, nstStop},
-      {m.SpeedButton11, nstStop},  {m.Obliczenia1, nstCalc},      {m.SpeedButton12, nstCalc},
-      {m.WejWyj1, nstInOut},       {m.SpeedButton13, nstInOut},   {m.Warunek1, nstChoice},
-      {m.SpeedButton17, nstChoice}, {m.Kontynuacja1, nstContinuum}, {m.SpeedButton14, nstContinuum},
-      {m.Wze1, nstNode},           {m.SpeedButton15, nstNode}};
+  const std::pair<QAction*, TNewShapeType> tools[] = {{m.Start1, nstStart},
+                                                      {m.SpeedButton10, nstStart},
+                                                      {m.Stop1, nstStop},
+                                                      {m.SpeedButton11, nstStop},
+                                                      {m.Obliczenia1, nstCalc},
+                                                      {m.SpeedButton12, nstCalc},
+                                                      {m.WejWyj1, nstInOut},
+                                                      {m.SpeedButton13, nstInOut},
+                                                      {m.Warunek1, nstChoice},
+                                                      {m.SpeedButton17, nstChoice},
+                                                      {m.Kontynuacja1, nstContinuum},
+                                                      {m.SpeedButton14, nstContinuum},
+                                                      {m.Wze1, nstNode},
+                                                      {m.SpeedButton15, nstNode}};
   for (const auto& [action, tool] : tools) {
     const int type = tool;
     connect(action, &QAction::triggered, this, [this, type] { SelectTool(type); });
   }
-  for (QAction* a : {m.Usu2, m.SpeedButton16}) connect(a, &QAction::triggered, this, &TZUVAR::Usu2Click);
+  for (QAction* a : {m.Usu2, m.SpeedButton16})
+    connect(a, &QAction::triggered, this, &TZUVAR::Usu2Click);
   for (QAction* a : {m.Usuzaznaczoneelementy1, m.SpeedButton2})
     connect(a, &QAction::triggered, this, &TZUVAR::Usuzaznaczoneelementy1Click);
   for (QAction* a : {m.Zaznaczwszystkieelementy1, m.SpeedButton1})
@@ -280,8 +289,10 @@ TSchematView& TZUVAR::ShowDocument(std::unique_ptr<TSchemat> document) {
   document_ = std::move(document);
   canvas_ = std::make_unique<TSchematView>(*this, *document_, *undoStack_, canvasArea_);
   // The history starts clean only for a diagram that has nothing to save.
-  if (document_->Saved) undoStack_->setClean();
-  else undoStack_->resetClean();
+  if (document_->Saved)
+    undoStack_->setClean();
+  else
+    undoStack_->resetClean();
   canvasArea_->layout()->addWidget(canvas_.get());
   canvas_->show();
   ApplyDiagramState(true);

@@ -3,8 +3,8 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "editor/CanvasHost.h"
 #include "app/MainMenu.h"
+#include "editor/CanvasHost.h"
 
 class QSplitter;
 class QUndoStack;

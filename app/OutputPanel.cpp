@@ -119,8 +119,8 @@ std::unique_ptr<QMimeData> TFrame1::DockMimeData() const {
 }
 
 bool TFrame1::AcceptsDock(const QObject* source, const QMimeData* data) {
-  return source != nullptr && source->objectName() == QLatin1String("Memo1") &&
-         data != nullptr && data->hasFormat(QString::fromLatin1(DockMimeType()));
+  return source != nullptr && source->objectName() == QLatin1String("Memo1") && data != nullptr &&
+         data->hasFormat(QString::fromLatin1(DockMimeType()));
 }
 
 bool TFrame1::MemoFloating() const { return Memo1->isWindow(); }
@@ -228,7 +228,12 @@ bool TFrame1::eventFilter(QObject* watched, QEvent* event) {
   // then comes back into the panel.
   if (watched == Memo1 && event->type() == QEvent::Close && MemoFloating()) {
     QMetaObject::invokeMethod(
-        this, [this] { DockMemo(); Memo1->show(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+          DockMemo();
+          Memo1->show();
+        },
+        Qt::QueuedConnection);
     return false;
   }
   if (watched == Memo1->viewport()) return MemoMouseEvent(event);
@@ -248,8 +253,7 @@ bool TFrame1::MemoMouseEvent(QEvent* event) {
       if (!dragArmed_) return false;
       auto* mouse = static_cast<QMouseEvent*>(event);
       const QPoint pos = Memo1->viewport()->mapTo(Memo1, mouse->position().toPoint());
-      if ((pos - pressPos_).manhattanLength() >= QApplication::startDragDistance())
-        StartMemoDrag();
+      if ((pos - pressPos_).manhattanLength() >= QApplication::startDragDistance()) StartMemoDrag();
       return true;
     }
     case QEvent::MouseButtonRelease:

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QFrame>
-#include <QString>
 #include <QPoint>
+#include <QString>
 #include <memory>
 
 #include "model/OutputLines.h"

@@ -54,8 +54,10 @@ void TPasswordDlg::done(int result) {
 }
 
 void TPasswordDlg::closeEvent(QCloseEvent* event) {
-  if (FormClose()) QDialog::closeEvent(event);
-  else event->ignore();
+  if (FormClose())
+    QDialog::closeEvent(event);
+  else
+    event->ignore();
 }
 
 }  // namespace zuvar

@@ -8,14 +8,14 @@
 
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
-#include "project/NewFileStream.h"
-#include "project/ProjectReader.h"
-#include "project/ProjectWriter.h"
-#include "editor/SchematView.h"
-#include "model/Schemat.h"
 #include "app/SimulationCommands.h"
 #include "app/StronaSizer.h"
 #include "app/ZuvarApp.h"
+#include "editor/SchematView.h"
+#include "model/Schemat.h"
+#include "project/NewFileStream.h"
+#include "project/ProjectReader.h"
+#include "project/ProjectWriter.h"
 
 namespace zuvar {
 
@@ -65,7 +65,8 @@ void TProjectCommands::Nowy1Click() {
   if (window_.App().Dialogs().Exec(sizer) != QDialog::Accepted) return;
   window_.DestroyCanvas();
   Log(QStringLiteral("Utworzenie nowego projektu"));
-  PrepareNewCanvas(TStronaSizer::FieldValue(sizer.EditSzer), TStronaSizer::FieldValue(sizer.EditWys));
+  PrepareNewCanvas(TStronaSizer::FieldValue(sizer.EditSzer),
+                   TStronaSizer::FieldValue(sizer.EditWys));
   EnableDiagramMenus();
   window_.AskFileName = true;
 }
@@ -83,9 +84,8 @@ void TProjectCommands::PrepareNewCanvas(int width, int height) {
 void TProjectCommands::Wczytajzpliku1Click() {
   if (!ConfirmDiscard()) return;
   const QString name = window_.App().Dialogs().OpenFile(
-      &window_,
-      TFileDialogRequest{QStringLiteral("Wybierz schemat do załadowania ..."), kProjectFilters,
-                      QStringLiteral("bin"), fileName_});
+      &window_, TFileDialogRequest{QStringLiteral("Wybierz schemat do załadowania ..."),
+                                   kProjectFilters, QStringLiteral("bin"), fileName_});
   if (name.isEmpty()) return;
   OpenProject(name);
 }
@@ -117,12 +117,14 @@ TProjectCommands::TNameAnswer TProjectCommands::AskForSaveName() {
   TSchematView& canvas = *window_.Schemat();
   const QString name = window_.App().Dialogs().SaveFile(
       &window_, TFileDialogRequest{QStringLiteral("Zapisz schemat...."), kProjectFilters,
-                                QStringLiteral("bin"), canvas.TitleLabel->text()});
+                                   QStringLiteral("bin"), canvas.TitleLabel->text()});
   if (name.isEmpty()) return TNameAnswer::Cancelled;
   fileName_ = name;
   if (!TNewFileStream::CanOpenForReading(name.toStdString())) return TNameAnswer::Chosen;
   const TMsgResult answer = window_.App().Dialogs().Message(
-      &window_, QStringLiteral("Plik o podanej nazwie już istnieje, czy chcesz go zastapić?" "?!"),
+      &window_,
+      QStringLiteral("Plik o podanej nazwie już istnieje, czy chcesz go zastapić?"
+                     "?!"),
       QString::fromUtf8(WarningCaption), TMsgIcon::Warning, TMsgButtons::YesNo);
   return answer == TMsgResult::Yes ? TNameAnswer::Chosen : TNameAnswer::Refused;
 }

@@ -14,11 +14,16 @@ namespace zuvar {
 namespace {
 QMessageBox::Icon ToQtIcon(TMsgIcon icon) {
   switch (icon) {
-    case TMsgIcon::Warning: return QMessageBox::Warning;
-    case TMsgIcon::Question: return QMessageBox::Question;
-    case TMsgIcon::Error: return QMessageBox::Critical;
-    case TMsgIcon::Information: return QMessageBox::Information;
-    case TMsgIcon::None: break;
+    case TMsgIcon::Warning:
+      return QMessageBox::Warning;
+    case TMsgIcon::Question:
+      return QMessageBox::Question;
+    case TMsgIcon::Error:
+      return QMessageBox::Critical;
+    case TMsgIcon::Information:
+      return QMessageBox::Information;
+    case TMsgIcon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
@@ -33,7 +38,7 @@ TMsgResult TQtDialogs::Message(QWidget* parent, const QString& text, const QStri
     QAbstractButton* no = box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
     box.exec();
     return box.clickedButton() == no || box.clickedButton() == nullptr ? TMsgResult::No
-                                                                         : TMsgResult::Yes;
+                                                                       : TMsgResult::Yes;
   }
   box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
   box.exec();
@@ -68,7 +73,8 @@ QAction* TQtDialogs::Popup(QMenu& menu, const QPoint& globalPos) { return menu.e
 bool TQtDialogs::AskText(QWidget* parent, const QString& caption, const QString& prompt,
                          QString& value) {
   bool ok = false;
-  const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &ok);
+  const QString text =
+      QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &ok);
   if (ok) value = text;
   return ok;
 }

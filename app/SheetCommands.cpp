@@ -5,25 +5,24 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
+#include <QUndoStack>
 #include <algorithm>
 
-#include "export/Bmp4Writer.h"
 #include "app/Dialogs.h"
-#include "export/ExportNaming.h"
 #include "app/MainWindow.h"
 #include "app/PreviewWindow.h"
 #include "app/ProjectCommands.h"
-#include "project/NewFileStream.h"
-#include "editor/SchematView.h"
-#include "export/SheetFitter.h"
 #include "app/SheetRenderer.h"
-#include "export/SheetSizeRules.h"
 #include "app/SimulationCommands.h"
 #include "app/StronaSizer.h"
 #include "app/ZuvarApp.h"
+#include "editor/SchematView.h"
 #include "editor/commands/ResizeSheetCommand.h"
-
-#include <QUndoStack>
+#include "export/Bmp4Writer.h"
+#include "export/ExportNaming.h"
+#include "export/SheetFitter.h"
+#include "export/SheetSizeRules.h"
+#include "project/NewFileStream.h"
 
 namespace zuvar {
 
@@ -76,9 +75,9 @@ void TSheetCommands::ExportujSchematblokowy1Click() {
                                     QString::fromUtf8(TExportNaming::FilterPattern));
   const QString file = window_.App().Dialogs().SaveFile(
       &window_, TFileDialogRequest{QString::fromUtf8(TExportNaming::DialogTitle),
-                                {filter},
-                                QString::fromUtf8(TExportNaming::DefaultExtension),
-                                proposed});
+                                   {filter},
+                                   QString::fromUtf8(TExportNaming::DefaultExtension),
+                                   proposed});
   if (file.isEmpty() || !ConfirmOverwrite(file)) return;
   std::string reason;
   if (!WriteBitmap(*canvas, file, reason)) {

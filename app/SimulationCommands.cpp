@@ -14,7 +14,8 @@
 namespace zuvar {
 
 TSimulationCommands::TSimulationCommands(TZUVAR& window)
-    : window_(window), ui_(window),
+    : window_(window),
+      ui_(window),
       run_(window.App().AppHost(), ui_, window.App().Options.Simulation) {
   run_.AddObserver(ui_);
   run_.AddObserver(*this);
@@ -98,8 +99,10 @@ void TSimulationCommands::Steep1Click() { Step(); }
 void TSimulationCommands::Step() {
   if (!Controls().Step) return;
   run_.Step();
-  if (run_.State() == TRunState::Finished) run_.End();
-  else FocusWindow();
+  if (run_.State() == TRunState::Finished)
+    run_.End();
+  else
+    FocusWindow();
 }
 
 void TSimulationCommands::RunToEnd() {

@@ -16,11 +16,11 @@
 #include <algorithm>
 
 #include "app/MainWindow.h"
-#include "editor/SchematView.h"
 #include "app/SimulationCommands.h"
 #include "app/ToolGlyphs.h"
 #include "app/VariablesModel.h"
 #include "app/ZuvarApp.h"
+#include "editor/SchematView.h"
 
 namespace zuvar {
 
@@ -77,16 +77,16 @@ void TForm3::BuildToolBar() {
   ToolBar1->setFixedHeight(30);
   ToolBar1->setMovable(false);
   ToolBar1->addSeparator();  // ToolButton2
-  SpeedButton6 = AddButton("SpeedButton6", QStringLiteral("Uruchom  symulację"),
-                           QStyle::SP_MediaPlay);
-  SpeedButton7 = AddButton("SpeedButton7", QStringLiteral("Zakończ symulację"),
-                           QStyle::SP_MediaStop);
-  SpeedButton8 = AddButton("SpeedButton8", QStringLiteral("Następny krok - F8"),
-                           QStyle::SP_MediaSkipForward);
-  SpeedButton9 = AddButton("SpeedButton9", QStringLiteral("Wykonaj całość"),
-                           QStyle::SP_MediaSeekForward);
-  SpeedButton10 = AddButton("SpeedButton10", QStringLiteral("Zatrzymaj symulację"),
-                            QStyle::SP_MediaPause);
+  SpeedButton6 =
+      AddButton("SpeedButton6", QStringLiteral("Uruchom  symulację"), QStyle::SP_MediaPlay);
+  SpeedButton7 =
+      AddButton("SpeedButton7", QStringLiteral("Zakończ symulację"), QStyle::SP_MediaStop);
+  SpeedButton8 =
+      AddButton("SpeedButton8", QStringLiteral("Następny krok - F8"), QStyle::SP_MediaSkipForward);
+  SpeedButton9 =
+      AddButton("SpeedButton9", QStringLiteral("Wykonaj całość"), QStyle::SP_MediaSeekForward);
+  SpeedButton10 =
+      AddButton("SpeedButton10", QStringLiteral("Zatrzymaj symulację"), QStyle::SP_MediaPause);
   SpeedButton3 = AddButton("SpeedButton3",
                            QStringLiteral("Uruchom i wykonaj symulację w czasie rzeczywistym!"),
                            QStyle::SP_CommandLink);
@@ -107,7 +107,7 @@ void TForm3::BuildToolBar() {
 // behind the tool bar's overflow arrow and the fold button can always unfold the window: the
 // buttons narrow from their design width until the tool bar fits.
 void TForm3::FitButtonsToMinimumWidth() {
-  const QList<QToolButton*> buttons{SpeedButton6, SpeedButton7,  SpeedButton8, SpeedButton9,
+  const QList<QToolButton*> buttons{SpeedButton6,  SpeedButton7, SpeedButton8, SpeedButton9,
                                     SpeedButton10, SpeedButton3, SpeedButton1};
   for (int width = DesignButtonWidth; width >= MinimumButtonWidth; --width) {
     for (QToolButton* button : buttons) button->setFixedSize(width, ButtonHeight);
@@ -131,7 +131,8 @@ void TForm3::BuildSpeedRow() {
   Tempo1->setFocusPolicy(Qt::NoFocus);
   Tempo1->setToolTip(QStringLiteral("Tempo animacji (nie dotyczy trybu czasu rzeczywistego)"));
   TempoLabel1 = new QLabel(SpeedRow);
-  TempoLabel1->setMinimumWidth(TempoLabel1->fontMetrics().horizontalAdvance(QStringLiteral("×1/4")));
+  TempoLabel1->setMinimumWidth(
+      TempoLabel1->fontMetrics().horizontalAdvance(QStringLiteral("×1/4")));
   row->addWidget(caption);
   row->addWidget(Tempo1, 1);
   row->addWidget(TempoLabel1);
@@ -262,12 +263,14 @@ bool TForm3::GridWheel(QWheelEvent& event) {
   if (canvas == nullptr) return true;
   const QRect r = frameGeometry();
   const QPoint p = event.globalPosition().toPoint();
-  const bool inside =
-      r.left() < p.x() && p.x() < r.left() + r.width() && r.top() < p.y() && p.y() < r.top() + r.height();
+  const bool inside = r.left() < p.x() && p.x() < r.left() + r.width() && r.top() < p.y() &&
+                      p.y() < r.top() + r.height();
   if (commands_.Exists() && inside) return false;
   const int delta = event.angleDelta().y();
-  if (delta < 0) canvas->SetVertPosition(canvas->VertPosition() - 35);
-  else if (delta > 0) canvas->SetVertPosition(canvas->VertPosition() + 35);
+  if (delta < 0)
+    canvas->SetVertPosition(canvas->VertPosition() - 35);
+  else if (delta > 0)
+    canvas->SetVertPosition(canvas->VertPosition() + 35);
   event.accept();
   return true;
 }

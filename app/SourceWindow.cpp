@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <utility>
@@ -10,8 +11,6 @@
 #include "app/MainWindow.h"
 #include "editor/SchematView.h"
 #include "editor/commands/EditCodeCommand.h"
-
-#include <QUndoStack>
 
 namespace zuvar {
 
@@ -160,8 +159,8 @@ bool TForm2::EditorWheel(const QPoint& p, int delta) {
   TSchematView* canvas = window_.Schemat();
   if (canvas == nullptr || delta == 0) return false;
   const QRect r = frameGeometry();
-  const bool inside =
-      r.left() < p.x() && p.x() < r.left() + r.width() && r.top() < p.y() && p.y() < r.top() + r.height();
+  const bool inside = r.left() < p.x() && p.x() < r.left() + r.width() && r.top() < p.y() &&
+                      p.y() < r.top() + r.height();
   if (inside) return false;
   canvas->SetVertPosition(canvas->VertPosition() + (delta < 0 ? 35 : -35));
   return true;

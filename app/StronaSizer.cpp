@@ -19,7 +19,8 @@ TStronaSizer::TStronaSizer(TDialogs& dialogs, QWidget* parent)
   setModal(true);
   resize(321, 97);
   auto* layout = new QGridLayout(this);
-  auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+  auto* digits =
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
   EditSzer = new QLineEdit(QStringLiteral("0"), this);
   EditSzer->setObjectName(QStringLiteral("EditSzer"));
   EditSzer->setValidator(digits);

@@ -8,16 +8,15 @@
 namespace zuvar {
 
 namespace {
-std::vector<TGridRow> TitleRows() {
-  return {TGridRow{"Nazwa zmiennej", "Wartość"}, TGridRow{}};
-}
+std::vector<TGridRow> TitleRows() { return {TGridRow{"Nazwa zmiennej", "Wartość"}, TGridRow{}}; }
 
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 }  // namespace
 
-TVariablesModel::TVariablesModel(QObject* parent) : QAbstractTableModel(parent), rows_(TitleRows()) {
+TVariablesModel::TVariablesModel(QObject* parent)
+    : QAbstractTableModel(parent), rows_(TitleRows()) {
   frame_.setSingleShot(true);
   frame_.setInterval(FrameMilliseconds);
   connect(&frame_, &QTimer::timeout, this, &TVariablesModel::Refresh);
@@ -102,7 +101,9 @@ int TVariablesModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size()) - 1;
 }
 
-int TVariablesModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+int TVariablesModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : 2;
+}
 
 QVariant TVariablesModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() + 1 >= static_cast<int>(rows_.size())) return {};

@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QTranslator>
 #include <QWindow>
-#include <QLocale>
 #include <clocale>
 
 #include "app/AboutBox.h"

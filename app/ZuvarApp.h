@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app/AppHost.h"
-#include "project/LogLines.h"
 #include "app/Options.h"
+#include "project/LogLines.h"
 
 class QTranslator;
 

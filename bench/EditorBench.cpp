@@ -9,15 +9,15 @@
 #include <QtTest>
 #include <memory>
 
-#include "editor/CanvasHost.h"
 #include "app/Dialogs.h"
-#include "model/FixedWidthMeasurer.h"
 #include "app/MainWindow.h"
+#include "app/ZuvarApp.h"
 #include "bench/BenchDialogs.h"
+#include "editor/CanvasHost.h"
+#include "editor/SchematView.h"
+#include "model/FixedWidthMeasurer.h"
 #include "project/ProjectWriter.h"
 #include "tests/support/RecordingHost.h"
-#include "editor/SchematView.h"
-#include "app/ZuvarApp.h"
 
 using namespace zuvar;
 using zuvar::bench::TBenchDialogs;
@@ -97,7 +97,8 @@ void EditorBench::OpenAndShow2000Blocks() {
     worst = std::max(worst, clock.elapsed());
   }
   QCOMPARE(static_cast<int>(app.MainWindow()->Schemat()->Document().BlockCount()), 2000);
-  qInfo("open and show 2000 blocks: worst %lld ms (target < 1000 ms)", static_cast<long long>(worst));
+  qInfo("open and show 2000 blocks: worst %lld ms (target < 1000 ms)",
+        static_cast<long long>(worst));
 }
 
 void EditorBench::DragStepOf500SelectedBlocksWithLiveLinks() {

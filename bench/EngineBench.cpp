@@ -6,14 +6,14 @@
 #include <memory>
 #include <string>
 
-#include "tests/support/DiagramBuilder.h"
-#include "interpreter/Interpreter.h"
 #include "cli/LineReader.h"
+#include "cli/TerminalHost.h"
+#include "interpreter/Interpreter.h"
 #include "model/OutputLines.h"
 #include "model/Schemat.h"
 #include "simulation/SimulationEngine.h"
 #include "simulation/SimulationOptions.h"
-#include "cli/TerminalHost.h"
+#include "tests/support/DiagramBuilder.h"
 
 namespace zuvar {
 namespace {

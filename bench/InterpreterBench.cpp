@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "model/Host.h"
 #include "interpreter/Interpreter.h"
+#include "interpreter/StatementInterpreter.h"
+#include "model/Host.h"
 #include "model/NewShape.h"
 #include "model/OutputLines.h"
-#include "interpreter/StatementInterpreter.h"
 
 namespace {
 

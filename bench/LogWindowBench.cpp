@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <string>
 
-#include "bench/BenchDialogs.h"
-#include "project/LogLines.h"
 #include "app/LogListBox.h"
 #include "app/LogWindow.h"
+#include "bench/BenchDialogs.h"
+#include "project/LogLines.h"
 
 using namespace zuvar;
 

@@ -8,11 +8,11 @@
 #include <numeric>
 #include <string>
 
-#include "project/DuplicateIdRepair.h"
 #include "model/Host.h"
+#include "model/Schemat.h"
+#include "project/DuplicateIdRepair.h"
 #include "project/LogLines.h"
 #include "project/ProjectFile.h"
-#include "model/Schemat.h"
 
 namespace zuvar {
 namespace {

@@ -135,7 +135,9 @@ void UndoBench::UndoAndRedoOfEachEditOn2000Blocks() {
          return new TBreakLinksCommand(view, {{far, false}}, QStringLiteral("Usuń"));
        }},
       {"edit code",
-       [&] { return new TEditCodeCommand(view, middle, {"y = 1;", "z = 2;"}); }},
+       [&] {
+         return new TEditCodeCommand(view, middle, {"y = 1;", "z = 2;"});
+       }},
       {"resize the sheet",
        [&] {
          return new TResizeSheetCommand(
@@ -185,9 +187,10 @@ void UndoBench::MemoryOf200StepsOn2000Blocks() {
   QCoreApplication::processEvents();
   const long after = ResidentKb();
   QCOMPARE(stack_->count(), 200);
-  qInfo("200 steps of history on 2000 blocks (150 drags of every block, 50 deletions of 20): "
-        "%ld kB (target < 51200 kB)",
-        after - before);
+  qInfo(
+      "200 steps of history on 2000 blocks (150 drags of every block, 50 deletions of 20): "
+      "%ld kB (target < 51200 kB)",
+      after - before);
 }
 
 QTEST_MAIN(UndoBench)

@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "interpreter/Interpreter.h"
+#include "model/Schemat.h"
 #include "simulation/ConnectionCheck.h"
 #include "tests/support/DiagramBuilder.h"
-#include "interpreter/Interpreter.h"
 #include "tests/support/RecordingHost.h"
-#include "model/Schemat.h"
 
 namespace zuvar {
 namespace {

@@ -3,6 +3,8 @@
 // run by zuvar-run as a child process; then a million steps of a one-block endless loop run to
 // the end in the windows against zuvar-run --max-steps. Prints the times and their ratios (the
 // best of three each); never fails.
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -13,22 +15,21 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <sys/resource.h>
 
-#include "bench/BenchDialogs.h"
-#include "examples/generator/BubbleSortSheet.h"
 #include "app/LogWindow.h"
 #include "app/MainWindow.h"
-#include "project/ProjectFile.h"
+#include "app/SimulationCommands.h"
+#include "app/SimulationWindow.h"
+#include "app/ZuvarApp.h"
+#include "bench/BenchDialogs.h"
+#include "editor/SchematView.h"
+#include "examples/generator/BubbleSortSheet.h"
 #include "interpreter/Interpreter.h"
+#include "project/ProjectFile.h"
 #include "simulation/RunObserver.h"
 #include "simulation/SimulationRun.h"
 #include "tests/support/DiagramBuilder.h"
 #include "tests/support/RecordingHost.h"
-#include "editor/SchematView.h"
-#include "app/SimulationCommands.h"
-#include "app/SimulationWindow.h"
-#include "app/ZuvarApp.h"
 
 using namespace zuvar;
 
@@ -129,8 +130,7 @@ Seconds WindowSeconds(TZuvarApp& app, std::size_t& logLines) {
   window.SetOutputVisible(true);
   app.LogWindow()->show();
   QCoreApplication::processEvents();
-  const Seconds seconds =
-      Measure(RUSAGE_SELF, [&] { window.Simulation().SpeedButton3Click(); });
+  const Seconds seconds = Measure(RUSAGE_SELF, [&] { window.Simulation().SpeedButton3Click(); });
   logLines = app.Log.Size();
   // ZUVAR_BENCH_SHOT=file.png keeps a picture of the main window after the run.
   if (const QByteArray shot = qgetenv("ZUVAR_BENCH_SHOT"); !shot.isEmpty())
@@ -163,8 +163,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qt(argc, argv);
   if (argc > 2) kElements = std::atoi(argv[2]);
-  const QString runner = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QStringLiteral(ZUVAR_RUN_PROGRAM);
+  const QString runner =
+      argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(ZUVAR_RUN_PROGRAM);
   QTemporaryDir dir;
   const QString project = dir.filePath(QStringLiteral("bubble300.bin"));
   const QString loopProject = dir.filePath(QStringLiteral("loop.bin"));
@@ -182,8 +182,8 @@ int main(int argc, char** argv) {
   }
   // The best of three runs each, so that a busy machine disturbs the ratio less.
   const Seconds terminal = BestOfThree([&] { return TerminalSeconds(runner, {project}); });
-  const QStringList loopArguments = {QStringLiteral("--max-steps"),
-                                     QString::number(kLoopSteps), loopProject};
+  const QStringList loopArguments = {QStringLiteral("--max-steps"), QString::number(kLoopSteps),
+                                     loopProject};
   const Seconds terminalLoop = BestOfThree([&] { return TerminalSeconds(runner, loopArguments); });
   bench::TBenchDialogs dialogs;
   dialogs.answer = TMsgResult::Ok;

@@ -51,14 +51,14 @@ bool TArgumentParser::Fail(std::string message) {
 }
 
 bool TArgumentParser::TakeValue(const std::vector<std::string>& args, std::size_t& i,
-                               std::string& value) {
+                                std::string& value) {
   if (i + 1 >= args.size()) return Fail(args[i] + " needs a value");
   value = args[++i];
   return true;
 }
 
 bool TArgumentParser::ParseOption(const std::vector<std::string>& args, std::size_t& i,
-                                 TRunArguments& out) {
+                                  TRunArguments& out) {
   const std::string& arg = args[i];
   std::string value;
   if (arg == "--check") {

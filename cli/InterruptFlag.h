@@ -8,13 +8,13 @@ namespace zuvar {
 // two signals, which would end the process without the end of the run and its output.
 namespace InterruptFlag {
 
- void Install();
- bool Raised();
- // The exit status of the first reason raised: 128 + the signal's number for a signal,
- // kExitOutputFailed for the output.
- int ExitStatus();
- // Stops the run because its output cannot be written.
- void RaiseOutputFailed();
+void Install();
+bool Raised();
+// The exit status of the first reason raised: 128 + the signal's number for a signal,
+// kExitOutputFailed for the output.
+int ExitStatus();
+// Stops the run because its output cannot be written.
+void RaiseOutputFailed();
 
 }  // namespace InterruptFlag
 

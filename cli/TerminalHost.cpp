@@ -16,7 +16,7 @@ void TTerminalHost::WriteLine(std::string_view text) const {
 }
 
 TMsgResult TTerminalHost::ShowMessage(std::string_view text, std::string_view caption, TMsgIcon,
-                                     TMsgButtons buttons) {
+                                      TMsgButtons buttons) {
   std::string line = "[";
   line += caption;
   line += "] ";

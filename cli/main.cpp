@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
   const auto arguments = parser.Parse(args);
   if (!arguments) {
     std::fprintf(stderr, "zuvar-run: %s\n%.*s", parser.Error().c_str(),
-                 static_cast<int>(TArgumentParser::Usage().size()), TArgumentParser::Usage().data());
+                 static_cast<int>(TArgumentParser::Usage().size()),
+                 TArgumentParser::Usage().data());
     return kExitUsage;
   }
   if (arguments->Help) {

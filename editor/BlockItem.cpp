@@ -7,7 +7,8 @@
 
 namespace zuvar {
 
-TBlockItem::TBlockItem(TNewShape& block, QGraphicsItem* sheet) : QGraphicsItem(sheet), block_(block) {
+TBlockItem::TBlockItem(TNewShape& block, QGraphicsItem* sheet)
+    : QGraphicsItem(sheet), block_(block) {
   setFlag(ItemUsesExtendedStyleOption, false);
   FollowSize();
   FollowPosition();

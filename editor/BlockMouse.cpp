@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGraphicsEllipseItem>
 #include <QMenu>
+#include <QUndoStack>
 #include <algorithm>
 #include <cstdlib>
 
@@ -12,8 +13,6 @@
 #include "editor/commands/ConnectCommand.h"
 #include "editor/commands/DeleteBlocksCommand.h"
 #include "editor/commands/MoveBlocksCommand.h"
-
-#include <QUndoStack>
 
 namespace zuvar {
 
@@ -78,8 +77,10 @@ void TBlockMouse::PushDrag() {
 }
 
 void TBlockMouse::ToggleSelection(TNewShape& block) {
-  if (TSchematView::IsSelected(block)) TSchematView::MarkUnselected(block);
-  else TSchematView::MarkSelected(block);
+  if (TSchematView::IsSelected(block))
+    TSchematView::MarkUnselected(block);
+  else
+    TSchematView::MarkSelected(block);
   TSchemat& document = view_.Document();
   if (document.ActiveBlock == &block) view_.SetActiveBlock(&block);
 }
@@ -215,10 +216,14 @@ void TBlockMouse::KeepSelectionOnSheet() {
     maxBottom = std::max(maxBottom, b->Top + b->Height);
   }
   int32_t dy = 0, dx = 0;
-  if (minTop < 0) dy = -minTop;
-  else if (maxBottom - document.SheetHeight > 0) dy = -(maxBottom - document.SheetHeight);
-  if (minLeft < 0) dx = -minLeft;
-  else if (maxRight - document.SheetWidth > 0) dx = -(maxRight - document.SheetWidth);
+  if (minTop < 0)
+    dy = -minTop;
+  else if (maxBottom - document.SheetHeight > 0)
+    dy = -(maxBottom - document.SheetHeight);
+  if (minLeft < 0)
+    dx = -minLeft;
+  else if (maxRight - document.SheetWidth > 0)
+    dx = -(maxRight - document.SheetWidth);
   if (dx == 0 && dy == 0) return;
   for (TNewShape* b = document.FirstBlock; b != nullptr; b = b->Next) {
     if (TSchematView::IsSelected(*b)) b->MoveTo(b->Left + dx, b->Top + dy);
@@ -254,8 +259,7 @@ bool TBlockMouse::Link(TNewShape& source, TNewShape& target) {
   return Link(source, target, source.ExitSide, source.EntrySide);
 }
 
-bool TBlockMouse::Link(TNewShape& source, TNewShape& target, int32_t exitSide,
-                       int32_t entrySide) {
+bool TBlockMouse::Link(TNewShape& source, TNewShape& target, int32_t exitSide, int32_t entrySide) {
   const bool falseExit = ChooseFalseExit(source, exitSide);
   view_.UndoStack().push(
       new TConnectCommand(view_, source.Id, target.Id, exitSide, entrySide, falseExit));
@@ -274,8 +278,8 @@ bool TBlockMouse::ChooseFalseExit(const TNewShape& source, int32_t exitSide) {
   const TMsgResult answer =
       view_.Host().Ask(QString::fromUtf8(kTrueQuestion), QString::fromUtf8(kChoiceCaption),
                        TMsgIcon::Question, TMsgButtons::YesNo);
-  const bool mainExit = answer == TMsgResult::Yes ? source.TrueLinkColor == clGreen
-                                                  : source.TrueLinkColor == clRed;
+  const bool mainExit =
+      answer == TMsgResult::Yes ? source.TrueLinkColor == clGreen : source.TrueLinkColor == clRed;
   return !mainExit;
 }
 
@@ -293,18 +297,23 @@ void TBlockMouse::ShowContextMenu(TNewShape& block, const QPoint& globalPos) {
   QAction* chosen = view_.Host().Popup(menu, globalPos);
   if (chosen == nullptr) return;
   const QList<QAction*> items = menu.actions();
-  if (chosen == items[0]) MIDelLinkOutClick(block);
-  else if (chosen == items[1]) MIDelLinkInClick(block);
-  else if (chosen == items[2]) MIDelGrafClick(block);
-  else if (chosen == items[3]) MIDelGrafSClick(block);
-  else if (chosen->objectName() == QLatin1String("MIBreakpoint")) view_.Host().ToggleBreakpoint(block);
+  if (chosen == items[0])
+    MIDelLinkOutClick(block);
+  else if (chosen == items[1])
+    MIDelLinkInClick(block);
+  else if (chosen == items[2])
+    MIDelGrafClick(block);
+  else if (chosen == items[3])
+    MIDelGrafSClick(block);
+  else if (chosen->objectName() == QLatin1String("MIBreakpoint"))
+    view_.Host().ToggleBreakpoint(block);
 }
 
 void TBlockMouse::MIDelLinkOutClick(TNewShape& block) {
   if (block.Shape == nstChoice && block.BlockLink != nullptr && block.BlockLinkFalse != nullptr) {
-    const TMsgResult answer = view_.Host().Ask(QString::fromUtf8(kDeleteTrueQuestion),
-                                               QString::fromUtf8(kChoiceCaption),
-                                               TMsgIcon::Question, TMsgButtons::YesNo);
+    const TMsgResult answer =
+        view_.Host().Ask(QString::fromUtf8(kDeleteTrueQuestion), QString::fromUtf8(kChoiceCaption),
+                         TMsgIcon::Question, TMsgButtons::YesNo);
     PushBreak({{block.Id, answer != TMsgResult::Yes}});
     return;
   }
@@ -327,8 +336,7 @@ void TBlockMouse::MIDelLinkInClick(TNewShape& block) {
 
 void TBlockMouse::PushBreak(const std::vector<TBreakLinksCommand::TExit>& exits) {
   if (exits.empty()) return;
-  view_.UndoStack().push(
-      new TBreakLinksCommand(view_, exits, QStringLiteral("Zerwanie połączeń")));
+  view_.UndoStack().push(new TBreakLinksCommand(view_, exits, QStringLiteral("Zerwanie połączeń")));
 }
 
 void TBlockMouse::MIDelGrafClick(TNewShape& block) {

@@ -19,8 +19,8 @@ class TBlockMouse {
  public:
   explicit TBlockMouse(TSchematView& view) : view_(view) {}
 
-  void NewShapeMouseDown(TNewShape& block, Qt::MouseButton button,
-                         Qt::KeyboardModifiers modifiers, int32_t x, int32_t y);
+  void NewShapeMouseDown(TNewShape& block, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                         int32_t x, int32_t y);
   void NewShapeMouseMove(TNewShape& block, Qt::MouseButtons buttons, int32_t x, int32_t y);
   void NewShapeMouseUp(TNewShape& block, Qt::MouseButton button, int32_t x, int32_t y,
                        const QPoint& globalPos);

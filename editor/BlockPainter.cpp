@@ -52,8 +52,8 @@ void TBlockPainter::DrawFigure(QPainter& painter, const TBlockLook& look, int o,
       painter.drawRect(box);
       break;
     case kInOut: {
-      const QPolygon figure{QPoint(o + 1, o + h - 1), QPoint(o + 11, o + 1), QPoint(o + w - 1, o + 1),
-                            QPoint(o + w - 11, o + h - 1)};
+      const QPolygon figure{QPoint(o + 1, o + h - 1), QPoint(o + 11, o + 1),
+                            QPoint(o + w - 1, o + 1), QPoint(o + w - 11, o + h - 1)};
       painter.drawPolygon(figure);
       break;
     }

@@ -30,8 +30,10 @@ void TLinkMouse::LinkHandleMouseMove(Qt::MouseButtons buttons, int32_t x, int32_
 void TLinkMouse::MarkSidesUnder(int32_t x, int32_t y) {
   for (TNewShape* b = view_.Document().FirstBlock; b != nullptr; b = b->Next) {
     const int32_t side = TBlockMouse::GetRegion(*b, x - b->Left, y - b->Top);
-    if (side != 0) view_.ShowSideMarker(*b, side);
-    else if (view_.SideMarkerVisible(*b)) view_.HideSideMarker(*b);
+    if (side != 0)
+      view_.ShowSideMarker(*b, side);
+    else if (view_.SideMarkerVisible(*b))
+      view_.HideSideMarker(*b);
   }
 }
 

@@ -1,6 +1,5 @@
 #include "editor/SchematView.h"
 
-#include <algorithm>
 #include <QElapsedTimer>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
@@ -15,6 +14,8 @@
 #include <QThread>
 #include <QUndoStack>
 #include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 
 #include "editor/BlockFont.h"
 #include "editor/BlockItem.h"
@@ -26,8 +27,6 @@
 #include "editor/SheetMouse.h"
 #include "editor/commands/DeleteBlocksCommand.h"
 
-#include <cmath>
-
 namespace zuvar {
 
 namespace {
@@ -37,8 +36,11 @@ constexpr qreal kOverlayZ = 1e12;  // the band and the rubber line stay above ev
 
 TSchematView::TSchematView(TCanvasHost& host, TSchemat& document, QUndoStack& undoStack,
                            QWidget* parent)
-    : QGraphicsView(parent), host_(host), scene_(std::make_unique<QGraphicsScene>()),
-      document_(document), undoStack_(undoStack) {
+    : QGraphicsView(parent),
+      host_(host),
+      scene_(std::make_unique<QGraphicsScene>()),
+      document_(document),
+      undoStack_(undoStack) {
   setObjectName(QStringLiteral("Schemat"));
   setFrameShape(QFrame::NoFrame);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -154,9 +156,7 @@ void TSchematView::ScrollToHorizontalMiddle() {
 
 void TSchematView::SetTitle(const std::string& title) { document_.SetTitle(title); }
 
-void TSchematView::TitleChanged() {
-  TitleLabel->setText(QString::fromStdString(document_.Title));
-}
+void TSchematView::TitleChanged() { TitleLabel->setText(QString::fromStdString(document_.Title)); }
 
 void TSchematView::CenterTitle() {
   const int labelWidth = static_cast<int>(TitleLabel->boundingRect().width());
@@ -267,7 +267,8 @@ void TSchematView::LayoutAll() { document_.LayoutAll(measurer_); }
 // those without hashing. Map elements keep their addresses when the map grows, so only a
 // removed block has to leave the cache.
 const TSchematView::TBlockParts* TSchematView::PartsOf(const TNewShape* block) const {
-  TCachedParts& cached = partsCache_[(reinterpret_cast<std::uintptr_t>(block) >> 4) % kPartsCacheSize];
+  TCachedParts& cached =
+      partsCache_[(reinterpret_cast<std::uintptr_t>(block) >> 4) % kPartsCacheSize];
   if (cached.block == block && block != nullptr) return cached.parts;
   const auto it = blocks_.find(block);
   if (it == blocks_.end()) return nullptr;
@@ -305,7 +306,8 @@ void TSchematView::ShowSideMarker(TNewShape& block, int32_t side) {
   int left = block.Left + block.Width / 2 - kMarkerSize / 2;
   int top = block.Top;
   switch (side) {
-    case sideTop: break;
+    case sideTop:
+      break;
     case sideLeft:
       top = block.Top + block.Height / 2 - kMarkerSize / 2;
       left = block.Left;
@@ -314,8 +316,12 @@ void TSchematView::ShowSideMarker(TNewShape& block, int32_t side) {
       top = block.Top + block.Height / 2 - kMarkerSize / 2;
       left = block.Left + block.Width - kMarkerSize;
       break;
-    case sideBottom: top = block.Top + block.Height - kMarkerSize; break;
-    default: marker->hide(); return;
+    case sideBottom:
+      top = block.Top + block.Height - kMarkerSize;
+      break;
+    default:
+      marker->hide();
+      return;
   }
   marker->setPos(left, top);
   marker->setZValue(NextZ());
@@ -478,13 +484,19 @@ QPoint TSchematView::SheetPoint(const QPointF& viewportPos) const {
 
 void TSchematView::UpdateHoverCursor(const THit& hit) {
   switch (hit.kind) {
-    case THit::Block: viewport()->setCursor(Qt::PointingHandCursor); break;
-    case THit::Handle: viewport()->setCursor(Qt::CrossCursor); break;
+    case THit::Block:
+      viewport()->setCursor(Qt::PointingHandCursor);
+      break;
+    case THit::Handle:
+      viewport()->setCursor(Qt::CrossCursor);
+      break;
     case THit::Segment:
       viewport()->setCursor(hit.line->Orientation == TLine::Vertical ? Qt::SizeHorCursor
                                                                      : Qt::SizeVerCursor);
       break;
-    default: viewport()->setCursor(sheetCursor_); break;
+    default:
+      viewport()->setCursor(sheetCursor_);
+      break;
   }
 }
 
@@ -518,7 +530,8 @@ void TSchematView::Dispatch(const THit& hit, QMouseEvent* event, int phase) {
       if (phase == 1) linkMouse_->SegmentMouseMove(*hit.line, buttons, p.x(), p.y());
       if (phase == 2) linkMouse_->SegmentMouseUp(*hit.line, button);
       break;
-    case THit::None: break;
+    case THit::None:
+      break;
   }
 }
 
@@ -552,8 +565,10 @@ void TSchematView::mouseMoveEvent(QMouseEvent* event) {
   THit target = capture_;
   if (event->buttons() == Qt::NoButton || capture_.kind == THit::None) {
     target = HitAt(event->position());
-    if (event->buttons() == Qt::NoButton) UpdateHoverCursor(target);
-    else target = THit{};
+    if (event->buttons() == Qt::NoButton)
+      UpdateHoverCursor(target);
+    else
+      target = THit{};
   }
   Dispatch(target, event, 1);
 }

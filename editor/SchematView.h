@@ -7,11 +7,11 @@
 #include <string>
 #include <unordered_map>
 
-#include "model/NewShape.h"
 #include "editor/QtTextMeasurer.h"
+#include "editor/ToolCursors.h"
+#include "model/NewShape.h"
 #include "model/Schemat.h"
 #include "model/SchematObserver.h"
-#include "editor/ToolCursors.h"
 
 class QGraphicsEllipseItem;
 class QGraphicsLineItem;
@@ -32,8 +32,8 @@ class TSheetMouse;
 // The diagram canvas: a scrolling view over a scene that carries the white drawing sheet with
 // the blocks and links of a document that its creator owns and keeps alive longer than the
 // canvas. It shows the blocks the document already has, then observes the document and updates
-// only the items of what changed; mouse input is passed to the sheet, a block, a link segment or the
-// connection grip under the pointer, which keeps the pointer until its buttons are released.
+// only the items of what changed; mouse input is passed to the sheet, a block, a link segment or
+// the connection grip under the pointer, which keeps the pointer until its buttons are released.
 class TSchematView : public QGraphicsView, private TSchematObserver {
   Q_OBJECT
  public:

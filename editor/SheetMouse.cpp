@@ -2,13 +2,12 @@
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsRectItem>
+#include <QUndoStack>
 #include <algorithm>
 #include <cstdlib>
 
 #include "editor/SchematView.h"
 #include "editor/commands/PlaceBlockCommand.h"
-
-#include <QUndoStack>
 
 namespace zuvar {
 

@@ -13,8 +13,8 @@ namespace zuvar {
 namespace {
 // Slot order of the cursor table and the block type each slot shows.
 constexpr std::array<uint8_t, 7> kSlotShapes = {0, 1, 3, 4, 5, 2, 6};
-constexpr std::array<const char*, 7> kSlotNames = {"IDC_START", "IDC_STOP",  "IDC_CALC", "IDC_INOUT",
-                                                   "IDC_CHOICE", "IDC_CONT", "IDC_NODE"};
+constexpr std::array<const char*, 7> kSlotNames = {
+    "IDC_START", "IDC_STOP", "IDC_CALC", "IDC_INOUT", "IDC_CHOICE", "IDC_CONT", "IDC_NODE"};
 constexpr int kSize = 32;
 constexpr int kGlyphSize = 22;
 }  // namespace

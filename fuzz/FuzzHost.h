@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "simulation/ActiveBlockHighlight.h"
 #include "model/Host.h"
+#include "simulation/ActiveBlockHighlight.h"
 #include "simulation/SimulationHost.h"
 
 namespace zuvar::fuzz {

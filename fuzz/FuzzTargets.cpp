@@ -3,18 +3,18 @@
 #include <memory>
 #include <string>
 
-#include "model/FixedWidthMeasurer.h"
 #include "fuzz/FuzzHost.h"
+#include "fuzz/ScratchFile.h"
+#include "interpreter/Builtins.h"
 #include "interpreter/Interpreter.h"
+#include "interpreter/StatementInterpreter.h"
+#include "model/FixedWidthMeasurer.h"
 #include "model/NewShape.h"
 #include "model/OutputLines.h"
-#include "project/ProjectFile.h"
 #include "model/Schemat.h"
-#include "fuzz/ScratchFile.h"
+#include "project/ProjectFile.h"
 #include "simulation/SimulationEngine.h"
 #include "simulation/SimulationOptions.h"
-#include "interpreter/StatementInterpreter.h"
-#include "interpreter/Builtins.h"
 
 namespace zuvar::fuzz {
 namespace {

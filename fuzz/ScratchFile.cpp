@@ -10,9 +10,8 @@ namespace zuvar::fuzz {
 TScratchFile::TScratchFile(const char* tag) {
   std::error_code error;
   const std::filesystem::path shm("/dev/shm");
-  const std::filesystem::path folder = std::filesystem::is_directory(shm, error)
-                                           ? shm
-                                           : std::filesystem::temp_directory_path();
+  const std::filesystem::path folder =
+      std::filesystem::is_directory(shm, error) ? shm : std::filesystem::temp_directory_path();
   path_ = (folder / ("zuvar-fuzz-" + std::string(tag) + "-" + std::to_string(getpid()) + ".bin"))
               .string();
 }

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <string>
 
-#include "model/Cp1250.h"
 #include "interpreter/Evaluation.h"
 #include "interpreter/ExpressionEvaluator.h"
 #include "interpreter/Interpreter.h"
-#include "model/NewShape.h"
 #include "interpreter/NumberText.h"
+#include "model/Cp1250.h"
+#include "model/NewShape.h"
 #include "model/OutputLines.h"
 
 namespace zuvar {

@@ -4,11 +4,11 @@
 #include <memory>
 #include <string>
 
-#include "model/Cp1250.h"
 #include "interpreter/ExpressionEvaluator.h"
 #include "interpreter/NumberText.h"
 #include "interpreter/StatementErrors.h"
 #include "interpreter/Tokenizer.h"
+#include "model/Cp1250.h"
 
 namespace zuvar {
 

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "interpreter/Builtins.h"
-#include "model/NewShape.h"
 #include "interpreter/NumberText.h"
 #include "interpreter/Tokenizer.h"
+#include "model/NewShape.h"
 
 namespace zuvar {
 

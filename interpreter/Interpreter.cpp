@@ -5,7 +5,9 @@
 
 namespace zuvar {
 
-TInterpreter::TInterpreter(THost& hostRef) : host(hostRef) { Builtins::FillBuiltinFunctions(*this); }
+TInterpreter::TInterpreter(THost& hostRef) : host(hostRef) {
+  Builtins::FillBuiltinFunctions(*this);
+}
 
 TInterpreter::~TInterpreter() = default;
 

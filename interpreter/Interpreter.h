@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "interpreter/FunctionNames.h"
-#include "model/Host.h"
 #include "interpreter/LanguageTables.h"
 #include "interpreter/VariableIndex.h"
 #include "interpreter/VariablesListener.h"
+#include "model/Host.h"
 
 namespace zuvar {
 

@@ -1,8 +1,8 @@
 #include "interpreter/Tokenizer.h"
 
-#include "model/Cp1250.h"
 #include "interpreter/Interpreter.h"
 #include "interpreter/LanguageTables.h"
+#include "model/Cp1250.h"
 
 namespace zuvar {
 

@@ -30,10 +30,14 @@ void TSchemat::LinkInFront(TNewShape* block, TNewShape* before) {
   TNewShape* after = before != nullptr ? before->Prev : LastBlock;
   block->Prev = after;
   block->Next = before;
-  if (after != nullptr) after->Next = block;
-  else FirstBlock = block;
-  if (before != nullptr) before->Prev = block;
-  else LastBlock = block;
+  if (after != nullptr)
+    after->Next = block;
+  else
+    FirstBlock = block;
+  if (before != nullptr)
+    before->Prev = block;
+  else
+    LastBlock = block;
 }
 
 TNewShape* TSchemat::AddBlock(TNewShapeType shape) {
@@ -127,9 +131,12 @@ void TSchemat::SetActiveBlock(TNewShape* block) {
     // The edited lines go back into the block that had them; the list then takes the new
     // block's lines, reusing the strings it holds (a run changes the block at every step).
     const bool saved = Saved;
-    if (ActiveBlock != nullptr && ActiveBlock->Code != *SourceLines) ActiveBlock->Code.swap(*SourceLines);
-    if (block == nullptr) SourceLines->clear();
-    else if (block->Code != *SourceLines) *SourceLines = block->Code;
+    if (ActiveBlock != nullptr && ActiveBlock->Code != *SourceLines)
+      ActiveBlock->Code.swap(*SourceLines);
+    if (block == nullptr)
+      SourceLines->clear();
+    else if (block->Code != *SourceLines)
+      *SourceLines = block->Code;
     Saved = saved;
   }
   ActiveBlock = block;

@@ -3,14 +3,14 @@
 #include <stdexcept>
 #include <vector>
 
-#include "project/ConversionError.h"
 #include "model/Cp1250.h"
+#include "model/Host.h"
+#include "model/Schemat.h"
+#include "project/ConversionError.h"
 #include "project/DecimalField.h"
 #include "project/DuplicateIdRepair.h"
 #include "project/FileError.h"
-#include "model/Host.h"
 #include "project/NewFileStream.h"
-#include "model/Schemat.h"
 
 namespace zuvar {
 

@@ -4,10 +4,10 @@
 #include <cstdint>
 
 #include "model/Cp1250.h"
-#include "project/FileError.h"
 #include "model/Host.h"
-#include "project/NewFileStream.h"
 #include "model/Schemat.h"
+#include "project/FileError.h"
+#include "project/NewFileStream.h"
 
 namespace zuvar {
 

@@ -10,7 +10,7 @@ class TSchemat;
 // Hosts without a canvas (zuvar-run, tests) use it for TSimulationHost::SetActiveBlock.
 namespace ActiveBlockHighlight {
 
- void Apply(TSchemat& diagram, TNewShape* block);
+void Apply(TSchemat& diagram, TNewShape* block);
 
 }  // namespace ActiveBlockHighlight
 

@@ -1,11 +1,11 @@
 #include "simulation/CodeCheck.h"
 
-#include "simulation/CriticalFault.h"
-#include "model/Host.h"
 #include "interpreter/Interpreter.h"
-#include "model/Schemat.h"
-#include "simulation/SimulationOptions.h"
 #include "interpreter/StatementInterpreter.h"
+#include "model/Host.h"
+#include "model/Schemat.h"
+#include "simulation/CriticalFault.h"
+#include "simulation/SimulationOptions.h"
 
 namespace zuvar {
 

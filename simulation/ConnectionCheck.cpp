@@ -1,7 +1,7 @@
 #include "simulation/ConnectionCheck.h"
 
-#include "model/Host.h"
 #include "interpreter/Interpreter.h"
+#include "model/Host.h"
 #include "model/Schemat.h"
 
 namespace zuvar {

@@ -2,19 +2,19 @@
 
 #include <string>
 
-#include "simulation/ActiveBlockHighlight.h"
 #include "interpreter/Builtins.h"
+#include "interpreter/Interpreter.h"
+#include "interpreter/StatementInterpreter.h"
+#include "model/Host.h"
+#include "model/Schemat.h"
+#include "simulation/ActiveBlockHighlight.h"
 #include "simulation/CodeCheck.h"
 #include "simulation/ConnectionCheck.h"
 #include "simulation/CriticalFault.h"
-#include "model/Host.h"
-#include "interpreter/Interpreter.h"
 #include "simulation/LinkAnimation.h"
-#include "model/Schemat.h"
 #include "simulation/RunObserver.h"
 #include "simulation/SimulationHost.h"
 #include "simulation/SimulationOptions.h"
-#include "interpreter/StatementInterpreter.h"
 
 namespace zuvar {
 
@@ -207,7 +207,8 @@ int TSimulationEngine::RunStep(TInterpreter& interpreter) {
 bool TSimulationEngine::BreakAtCurrentBlock(TInterpreter& interpreter) {
   TNewShape& block = *interpreter.CurrentBlock;
   if (!breakTest_ || !breakTest_(block)) return false;
-  const bool runsCode = block.Shape == nstCalc || block.Shape == nstInOut || block.Shape == nstChoice;
+  const bool runsCode =
+      block.Shape == nstCalc || block.Shape == nstInOut || block.Shape == nstChoice;
   if (runsCode) interpreter.Line = 0;
   ShowCurrentBlock(interpreter);
   stoppedAtBreak_ = true;

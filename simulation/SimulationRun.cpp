@@ -41,9 +41,7 @@ TSimulationRun::~TSimulationRun() {
   if (interpreter_) engine_.StopSimulation(interpreter_, true);
 }
 
-void TSimulationRun::AddObserver(TRunObserver& observer) {
-  observers_.list.push_back(&observer);
-}
+void TSimulationRun::AddObserver(TRunObserver& observer) { observers_.list.push_back(&observer); }
 
 void TSimulationRun::RemoveObserver(TRunObserver& observer) {
   auto& list = observers_.list;
@@ -112,8 +110,10 @@ void TSimulationRun::Step() {
   const TRunState resume = state_;
   if (state_ == TRunState::Ready) SetState(TRunState::Stepping);
   const int result = StepOnce(run);
-  if (result == 0 || run.Finished) SetState(TRunState::Finished);
-  else SetState(resume);
+  if (result == 0 || run.Finished)
+    SetState(TRunState::Finished);
+  else
+    SetState(resume);
 }
 
 TSimulationRun::TRunEnd TSimulationRun::RunToEnd(const std::function<bool()>& keepGoing,
@@ -152,8 +152,10 @@ TSimulationRun::TRunEnd TSimulationRun::RunToEnd(const std::function<bool()>& ke
     if (run.Finished) break;
   }
   stopRequested_ = false;
-  if (failed_) end = TRunEnd::StepFailed;
-  else if (run.Finished) end = TRunEnd::Finished;
+  if (failed_)
+    end = TRunEnd::StepFailed;
+  else if (run.Finished)
+    end = TRunEnd::Finished;
   SetState(failed_ || run.Finished ? TRunState::Finished : TRunState::Ready);
   return end;
 }

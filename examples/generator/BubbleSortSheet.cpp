@@ -25,8 +25,9 @@ TFillLoop PutReadingLoop(TExampleSheet& s) {
 
 TFillLoop PutFillingLoop(TExampleSheet& s, int count) {
   const std::string n = std::to_string(count);
-  auto* init = s.Put(nstCalc, 0, 1,
-                     {"long n = " + n + ";", "long a[" + n + "];", "long i = 0;", "long j;", "long t;"});
+  auto* init =
+      s.Put(nstCalc, 0, 1,
+            {"long n = " + n + ";", "long a[" + n + "];", "long i = 0;", "long j;", "long t;"});
   auto* more = s.Put(nstChoice, 0, 3, {"i < n;"});
   auto* fillOne = s.Put(nstCalc, 0, 4, {"a[i] = n - i;", "i = i + 1;"});
   return {{init, more, fillOne}, more, fillOne};

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/DiagramBuilder.h"
 #include "model/Link.h"
 #include "model/Schemat.h"
 #include "model/TextMeasurer.h"
+#include "tests/support/DiagramBuilder.h"
 
 namespace zuvar::examples {
 

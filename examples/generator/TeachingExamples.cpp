@@ -13,7 +13,7 @@ struct TBranches {
 };
 
 TBranches PutBranches(TExampleSheet& s, TNewShape* decision, int column, int row,
-                     std::vector<std::string> whenTrue, std::vector<std::string> whenFalse) {
+                      std::vector<std::string> whenTrue, std::vector<std::string> whenFalse) {
   auto* yes = s.Put(nstInOut, column - 1, row + 1, std::move(whenTrue));
   auto* no = s.Put(nstInOut, column + 1, row + 1, std::move(whenFalse));
   auto* join = s.Put(nstNode, column, row + 2);
@@ -40,7 +40,7 @@ void EvenOddLeapYear(TExampleSheet& s) {
   auto* number = s.Put(nstInOut, 1, 2, {"read(n);"});
   auto* even = s.Put(nstChoice, 1, 3, {"n % 2 == 0;"});
   TBranches parity = PutBranches(s, even, 1, 3, {"write(\"Liczba parzysta\\n\");"},
-                                {"write(\"Liczba nieparzysta\\n\");"});
+                                 {"write(\"Liczba nieparzysta\\n\");"});
   auto* year = s.Put(nstInOut, 1, 6, {"read(r);"});
   auto* leap = s.Put(nstChoice, 1, 7, {"r % 400 == 0 || r % 4 == 0 && r % 100 != 0;"});
   TBranches verdict =

@@ -13,8 +13,8 @@
 
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
-#include "editor/SchematView.h"
 #include "app/ZuvarApp.h"
+#include "editor/SchematView.h"
 
 namespace zuvar::test {
 

@@ -5,22 +5,21 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
 
-#include "tests/app/AppTestSupport.h"
 #include "app/OutputPanel.h"
 #include "app/PasswordDlg.h"
 #include "app/ProjectCommands.h"
 #include "app/SimulationCommands.h"
+#include "tests/app/AppTestSupport.h"
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
 using zuvar::test::ReadAll;
 
 namespace {
-
 
 QString TerminalOutput(const QString& project, const QByteArray& input) {
   QProcess process;

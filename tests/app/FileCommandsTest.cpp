@@ -1,13 +1,14 @@
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QGraphicsSimpleTextItem>
 #include <QLineEdit>
 #include <QtTest>
-#include <sys/stat.h>
 
-#include "tests/app/AppTestSupport.h"
-#include "tests/app/FileFaults.h"
 #include "app/ProjectCommands.h"
 #include "app/StronaSizer.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/app/FileFaults.h"
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
@@ -15,7 +16,6 @@ using zuvar::test::ReadAll;
 
 namespace {
 const QString kDiscard = QStringLiteral("Czy rzeczywiście chcesz skasować aktualny schemat?!");
-
 
 void WriteAll(const QString& name, const QByteArray& bytes) {
   QFile file(name);
@@ -111,7 +111,7 @@ void FileCommandsTest::SaveAsksForANameOnce() {
   QCOMPARE(request.FileName, QStringLiteral("Nowy Projekt"));
   QCOMPARE(request.DefaultSuffix, QStringLiteral("bin"));
   QCOMPARE(request.Filters, QStringList({QStringLiteral("Projekty schematów blokowych (*.bin)"),
-                                      QStringLiteral("Wszystkie pliki (*.*)")}));
+                                         QStringLiteral("Wszystkie pliki (*.*)")}));
   QVERIFY(ReadAll(name).startsWith("ZUVAR2.0\r\n1000\r\n2000\r\n"));
   QCOMPARE(f.Log().back(), "Zapisanie projektu " + name.toStdString());
   QCOMPARE(f.Canvas()->TitleLabel->text(), name);
@@ -139,7 +139,8 @@ void FileCommandsTest::SaveAsOverAnExistingFile() {
   f.dialogs.answers = {TMsgResult::No};
   f.Menu().Zapiszdopliku1->trigger();
   QCOMPARE(f.dialogs.messages.back().text,
-           QStringLiteral("Plik o podanej nazwie już istnieje, czy chcesz go zastapić?" "?!"));
+           QStringLiteral("Plik o podanej nazwie już istnieje, czy chcesz go zastapić?"
+                          "?!"));
   QCOMPARE(ReadAll(name), QByteArray("stara zawartosc"));
   QVERIFY(f.Window()->AskFileName);
   f.dialogs.saveNames = {name};
@@ -175,7 +176,8 @@ void FileCommandsTest::OpenRestoresTheSavedDiagram() {
   f.Menu().Zapiszdopliku1->trigger();
   f.dialogs.openNames = {name};
   f.Menu().Wczytajzpliku1->trigger();
-  QCOMPARE(f.dialogs.openRequests.back().Title, QStringLiteral("Wybierz schemat do załadowania ..."));
+  QCOMPARE(f.dialogs.openRequests.back().Title,
+           QStringLiteral("Wybierz schemat do załadowania ..."));
   QCOMPARE(f.dialogs.openRequests.back().FileName, name);  // the two dialogs share their name
   TSchemat& doc = f.Canvas()->Document();
   QCOMPARE(static_cast<int>(doc.BlockCount()), 2);

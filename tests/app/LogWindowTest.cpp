@@ -3,11 +3,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "tests/app/AppTestSupport.h"
-#include "tests/app/FileFaults.h"
 #include "app/LogListBox.h"
 #include "app/LogListModel.h"
 #include "app/LogWindow.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/app/FileFaults.h"
 
 using namespace zuvar;
 using zuvar::test::TFakeDialogs;
@@ -104,7 +104,8 @@ void LogWindowTest::AMillionLinesKeepTheLastInSightAndTheKeysWork() {
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   constexpr int kLines = 1'000'000;
-  for (int i = 0; i < kLines; ++i) lines.Append("interpretacja kodu: \"i = i + 1;\" " + std::to_string(i));
+  for (int i = 0; i < kLines; ++i)
+    lines.Append("interpretacja kodu: \"i = i + 1;\" " + std::to_string(i));
   QCoreApplication::processEvents();
   TLogListBox& list = *window.ListBox1;
   QCOMPARE(list.RowCount(), kLines);

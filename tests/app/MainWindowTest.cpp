@@ -9,11 +9,11 @@
 #include <QtTest>
 #include <cstdlib>
 
-#include "tests/app/AppTestSupport.h"
-#include "interpreter/Interpreter.h"
 #include "app/LogWindow.h"
 #include "app/OutputPanel.h"
 #include "app/SimulationCommands.h"
+#include "interpreter/Interpreter.h"
+#include "tests/app/AppTestSupport.h"
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
@@ -40,8 +40,9 @@ void MainWindowTest::StartUpInItsOrder() {
   QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("ZUVAR 32 Pro"));
   QCOMPARE(QLocale().decimalPoint(), QStringLiteral("."));
   QCOMPARE(std::strtod("1.5", nullptr), 1.5);
-  QCOMPARE(f.Window()->windowTitle(),
-           QStringLiteral("ZUVAR 32 Pro - Edytor graficzny i symulator schematów blokowych algorytmów"));
+  QCOMPARE(
+      f.Window()->windowTitle(),
+      QStringLiteral("ZUVAR 32 Pro - Edytor graficzny i symulator schematów blokowych algorytmów"));
   QCOMPARE(f.Window()->minimumSize(), QSize(400, 300));
   QVERIFY(!f.Window()->FirstPaint);
   QVERIFY(!f.Window()->AskFileName);
@@ -65,8 +66,8 @@ void MainWindowTest::MenusAndToolBarAtStart() {
                                "Pomoc"}));
   QStringList insert;
   for (QAction* a : m.Wstaw1->actions()) insert << a->text();
-  QCOMPARE(insert, QStringList({"Start", "Stop", "Obliczenia", "Warunek", "Wej./Wyj.", "Kontynuacja",
-                                QStringLiteral("Węzeł")}));
+  QCOMPARE(insert, QStringList({"Start", "Stop", "Obliczenia", "Warunek", "Wej./Wyj.",
+                                "Kontynuacja", QStringLiteral("Węzeł")}));
   QCOMPARE(m.Nowy1->shortcut(), QKeySequence("Ctrl+N"));
   QCOMPARE(m.Usu1->shortcut(), QKeySequence("Ctrl+Del"));
   QCOMPARE(m.Usu2->shortcut(), QKeySequence(Qt::Key_Delete));
@@ -81,9 +82,11 @@ void MainWindowTest::MenusAndToolBarAtStart() {
   for (QAction* off : {m.Zapisz1, m.Zapiszdopliku1, m.Usu1, m.Ustawieniadrukarki1,
                        m.DrukujSchematblokowy1, m.ExportujSchematblokowy1})
     QVERIFY(!off->isEnabled());
-  for (QAction* on : {m.Kodrdowy1, m.Standardowy1, m.BOMBEL1, m.IndeksyTablic1}) QVERIFY(on->isChecked());
-  for (QAction* off : {m.Interpretator1, m.PlikLog1, m.Trybrzeczywisty1,
-                       m.Odwieajpoczeniapodczasprzesuwaniablokw1, m.Kasujlogprzyzaadowaniunowegoschematu1})
+  for (QAction* on : {m.Kodrdowy1, m.Standardowy1, m.BOMBEL1, m.IndeksyTablic1})
+    QVERIFY(on->isChecked());
+  for (QAction* off :
+       {m.Interpretator1, m.PlikLog1, m.Trybrzeczywisty1, m.Odwieajpoczeniapodczasprzesuwaniablokw1,
+        m.Kasujlogprzyzaadowaniunowegoschematu1})
     QVERIFY(!off->isChecked());
   QStringList hints;
   QList<bool> enabled;
@@ -96,19 +99,29 @@ void MainWindowTest::MenusAndToolBarAtStart() {
     hints << a->toolTip();
     enabled << a->isEnabled();
   }
-  QCOMPARE(hints, QStringList({"Nowy schemat", QStringLiteral("Otwórz schemat"), "Zapisz schemat",
-                               QStringLiteral("Usuń schemat"), "Cofnij", QStringLiteral("Ponów"),
+  QCOMPARE(hints, QStringList({"Nowy schemat",
+                               QStringLiteral("Otwórz schemat"),
+                               "Zapisz schemat",
+                               QStringLiteral("Usuń schemat"),
+                               "Cofnij",
+                               QStringLiteral("Ponów"),
                                QStringLiteral("Blok początkowy"),
-                               QStringLiteral("Blok końcowy"), "Blok obliczeniowy",
-                               QStringLiteral("Blok wejścia/wyjścia"), "Blok wyboru", "Blok kontynuacji",
-                               QStringLiteral("Blok węzłowy"), QStringLiteral("Usuń aktywny blok"),
-                               QStringLiteral("Usuń zaznaczone elementy"), "Zaznacz wszystkie elementy",
+                               QStringLiteral("Blok końcowy"),
+                               "Blok obliczeniowy",
+                               QStringLiteral("Blok wejścia/wyjścia"),
+                               "Blok wyboru",
+                               "Blok kontynuacji",
+                               QStringLiteral("Blok węzłowy"),
+                               QStringLiteral("Usuń aktywny blok"),
+                               QStringLiteral("Usuń zaznaczone elementy"),
+                               "Zaznacz wszystkie elementy",
                                QStringLiteral("Sprawdzenie poprawności połączeń i kodu źródłowego"),
                                QStringLiteral("Uruchom symulację"),
                                QStringLiteral("Uruchom i wykonaj symulację w czasie rzeczywistym!"),
                                QStringLiteral("Zakończ program")}));
-  QCOMPARE(enabled, QList<bool>({true, true, false, false, false, false, false, false, false, false,
-                                 false, false, false, false, false, false, true, true, true, true}));
+  QCOMPARE(enabled,
+           QList<bool>({true,  true,  false, false, false, false, false, false, false, false,
+                        false, false, false, false, false, false, true,  true,  true,  true}));
   QCOMPARE(dividers, 4);
 }
 
@@ -181,7 +194,8 @@ void MainWindowTest::CheckWithoutDiagramOrWithADiagram() {
   QCOMPARE(f.Log()[1], std::string("Sprawdzenie połączeń bloków w schemacie"));
   QCOMPARE(f.Log()[2], std::string("Brak schematu do przeprowadzenia kontroli!"));
   QCOMPARE(f.dialogs.messages.back().caption, QStringLiteral("Informacja"));
-  QCOMPARE(f.dialogs.messages.back().text, QStringLiteral("Brak schematu do przeprowadzenia kontroli!"));
+  QCOMPARE(f.dialogs.messages.back().text,
+           QStringLiteral("Brak schematu do przeprowadzenia kontroli!"));
   f.NewDiagram();
   TNewShape* start = f.AddBlock(nstStart, 100, 50);
   TNewShape* stop = f.AddBlock(nstStop, 100, 200);
@@ -252,8 +266,10 @@ void MainWindowTest::CloseIsRefusedWhileARunGoesToTheEnd() {
   auto link = [](TNewShape* from, TNewShape* to, bool falseExit) {
     from->ExitSide = 4;
     from->EntrySide = 1;
-    if (falseExit) from->SetBlockLinkFalse(to);
-    else from->SetBlockLink(to);
+    if (falseExit)
+      from->SetBlockLinkFalse(to);
+    else
+      from->SetBlockLink(to);
   };
   TNewShape* start = add(nstStart, 20, nullptr);
   TNewShape* init = add(nstCalc, 80, "int x = 0;");
@@ -273,7 +289,8 @@ void MainWindowTest::CloseIsRefusedWhileARunGoesToTheEnd() {
   });
   f.Menu().SpeedButton3->trigger();
   QVERIFY(refused);
-  QVERIFY(f.Logged("Nie można zamknąc programu podczas animacji przejścia pomiędzy blokami schematu!"));
+  QVERIFY(
+      f.Logged("Nie można zamknąc programu podczas animacji przejścia pomiędzy blokami schematu!"));
   QCOMPARE(f.dialogs.messages.back().caption, QStringLiteral("Informacja...."));
   QVERIFY(f.Window()->Simulation().Exists());  // stopped, not finished
   f.Window()->Simulation().End();

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QDragEnterEvent>
-#include <QLabel>
 #include <QDragMoveEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -10,10 +10,10 @@
 #include <QWheelEvent>
 #include <QtTest>
 
-#include "tests/support/DiagramBuilder.h"
-#include "tests/app/AppTestSupport.h"
 #include "app/OutputPanel.h"
 #include "app/SimulationCommands.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/support/DiagramBuilder.h"
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
@@ -31,9 +31,9 @@ void ShowOutput(AppFixture& f) {
 int CanvasAreaHeight(AppFixture& f) { return f.Window()->Splitter2->sizes().front(); }
 
 void SendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-  QMouseEvent event(type, at, to->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton
-                                                                             : Qt::LeftButton,
-                    buttons, Qt::NoModifier);
+  QMouseEvent event(type, at, to->mapToGlobal(at),
+                    type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                    Qt::NoModifier);
   QApplication::sendEvent(to, &event);
 }
 
@@ -104,8 +104,8 @@ void OutputDockingTest::OnlyTheMemoMayDockOnThePanel() {
 
   // Drags that no control of this program started are refused while they hover.
   panel.resize(300, 82);
-  for (const QMimeData* data : {static_cast<const QMimeData*>(dock.get()),
-                                static_cast<const QMimeData*>(&text)}) {
+  for (const QMimeData* data :
+       {static_cast<const QMimeData*>(dock.get()), static_cast<const QMimeData*>(&text)}) {
     QDragEnterEvent enter(QPoint(10, 10), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&panel, &enter);
     QVERIFY(!enter.isAccepted());

@@ -5,21 +5,20 @@
 #include <QPrinter>
 #include <QtTest>
 
-#include "tests/app/AppTestSupport.h"
-#include "tests/app/FileFaults.h"
-#include "editor/BlockItem.h"
-#include "export/Bmp4Reader.h"
 #include "app/PreviewWindow.h"
-#include "export/SheetFitter.h"
 #include "app/SimulationCommands.h"
 #include "app/StronaSizer.h"
+#include "editor/BlockItem.h"
+#include "export/Bmp4Reader.h"
+#include "export/SheetFitter.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/app/FileFaults.h"
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
 using zuvar::test::ReadAll;
 
 namespace {
-
 
 // Answers the canvas-size dialog with the two texts; other dialogs are accepted.
 std::function<int(QDialog&)> SizeAnswer(const QString& width, const QString& height,
@@ -71,7 +70,8 @@ void SheetCommandsTest::ExportWritesTheSheetAsA16ColourBitmap() {
   QCOMPARE(request.Title, QStringLiteral("Exportuj schemat...."));
   QCOMPARE(request.FileName, QStringLiteral("Nowy Pro.bmp"));
   QCOMPARE(request.DefaultSuffix, QStringLiteral("BMP"));
-  QCOMPARE(request.Filters, QStringList{QStringLiteral("Pliki bitmap graficznych *.BMP (*.BMP *.bmp)")});
+  QCOMPARE(request.Filters,
+           QStringList{QStringLiteral("Pliki bitmap graficznych *.BMP (*.BMP *.bmp)")});
   QCOMPARE(f.Log().back(), "Export projektu  do pliku: " + name.toStdString());
   QVERIFY(canvas->SideMarkerVisible(*block));
 

@@ -1,28 +1,28 @@
 #include <QHeaderView>
 #include <QLabel>
-#include <QSlider>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTableView>
 #include <QTimer>
-#include <QToolButton>
 #include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 #include <algorithm>
 
-#include "tests/support/DiagramBuilder.h"
-#include "tests/app/AppTestSupport.h"
-#include "interpreter/Interpreter.h"
 #include "app/OutputPanel.h"
 #include "app/PasswordDlg.h"
-#include "app/SimulationCommands.h"
 #include "app/SheetRenderer.h"
+#include "app/SimulationCommands.h"
 #include "app/SimulationWindow.h"
 #include "app/SourceWindow.h"
-#include "model/Link.h"
-#include <QPlainTextEdit>
 #include "app/VariablesModel.h"
+#include "interpreter/Interpreter.h"
+#include "model/Link.h"
 #include "simulation/SimulationOptions.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/support/DiagramBuilder.h"
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
@@ -111,8 +111,8 @@ void SimulationWindowTest::DesignState() {
   // The buttons hold the idle states; the tool bar itself waits for a diagram.
   QVERIFY(form->SpeedButton6->isEnabledTo(form->ToolBar1) &&
           form->SpeedButton3->isEnabledTo(form->ToolBar1));
-  for (QToolButton* b : {form->SpeedButton7, form->SpeedButton8, form->SpeedButton9,
-                         form->SpeedButton10})
+  for (QToolButton* b :
+       {form->SpeedButton7, form->SpeedButton8, form->SpeedButton9, form->SpeedButton10})
     QVERIFY(!b->isEnabledTo(form->ToolBar1));
   QCOMPARE(form->Variables->Rows()[0].Name, std::string("Nazwa zmiennej"));
   QCOMPARE(form->Variables->Rows()[0].Value, std::string("Wartość"));
@@ -160,8 +160,9 @@ void SimulationWindowTest::StopDuringRunToEndThenContinueByStepsAndEnd() {
     QVERIFY(!form->SpeedButton7->isEnabled() && !form->SpeedButton3->isEnabled());
     f.Window()->close();
     closeRefused = f.Window()->isVisible() &&
-                   f.Logged("Nie można zamknąc programu podczas animacji przejścia pomiędzy "
-                            "blokami schematu!");
+                   f.Logged(
+                       "Nie można zamknąc programu podczas animacji przejścia pomiędzy "
+                       "blokami schematu!");
     f.Menu().Zatrzymaj1->trigger();
   });
   form->SpeedButton9->click();
@@ -316,7 +317,8 @@ void SimulationWindowTest::TitleRowIsDrawnAboveTheVariables() {
     for (int y = 3; y < drawn.height() - 3; ++y)
       for (int x = left + 3; x < left + width - 3; ++x)
         if (qGray(drawn.pixel(x, y)) < 110) ++ink;
-    QVERIFY2(ink >= 15, qPrintable(QStringLiteral("column %1: %2 dark pixels").arg(column).arg(ink)));
+    QVERIFY2(ink >= 15,
+             qPrintable(QStringLiteral("column %1: %2 dark pixels").arg(column).arg(ink)));
   }
 }
 
@@ -333,9 +335,9 @@ void SimulationWindowTest::EveryButtonIsOnTheToolBarAtDesignAndMinimumWidth() {
     QCoreApplication::processEvents();
     const QRect bar = form->ToolBar1->geometry();
     QVERIFY2(bar.bottom() < form->height(), when);
-    for (QToolButton* b : {form->SpeedButton6, form->SpeedButton7, form->SpeedButton8,
-                           form->SpeedButton9, form->SpeedButton10, form->SpeedButton3,
-                           form->SpeedButton1}) {
+    for (QToolButton* b :
+         {form->SpeedButton6, form->SpeedButton7, form->SpeedButton8, form->SpeedButton9,
+          form->SpeedButton10, form->SpeedButton3, form->SpeedButton1}) {
       QVERIFY2(b->isVisible(), qPrintable(b->objectName() + QLatin1String(" ") + when));
       QVERIFY2(QRect(QPoint(0, 0), bar.size()).contains(b->geometry()),
                qPrintable(b->objectName() + QLatin1String(" ") + when));

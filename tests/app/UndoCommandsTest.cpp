@@ -11,8 +11,8 @@
 
 using namespace zuvar;
 using zuvar::test::AppFixture;
-using zuvar::test::TDiagramBuilder;
 using zuvar::test::DocumentSnapshot;
+using zuvar::test::TDiagramBuilder;
 
 namespace {
 

@@ -154,10 +154,22 @@ void BlockInteractionTest::ConnectionFromEachSide() {
     TNewShape* target = f.Add(nstCalc, 200, 400);
     const int w = source->Width, h = source->Height;
     int gx = 0, gy = 0;
-    if (c.side == 1) { gx = w / 2; gy = 1; }
-    if (c.side == 2) { gx = 1; gy = h / 2; }
-    if (c.side == 3) { gx = w - 2; gy = h / 2; }
-    if (c.side == 4) { gx = w / 2; gy = h - 2; }
+    if (c.side == 1) {
+      gx = w / 2;
+      gy = 1;
+    }
+    if (c.side == 2) {
+      gx = 1;
+      gy = h / 2;
+    }
+    if (c.side == 3) {
+      gx = w - 2;
+      gy = h / 2;
+    }
+    if (c.side == 4) {
+      gx = w / 2;
+      gy = h - 2;
+    }
     f.Move(source->Left + gx, source->Top + gy);
     QVERIFY(f.view->LinkHandle->isVisible());
     QCOMPARE(f.view->LinkExitSide, c.side);
@@ -268,10 +280,10 @@ void BlockInteractionTest::ContextMenuBreaksLinksAndDeletes() {
   f.Click(choice->Left + choice->Width / 2, choice->Top + 20, Qt::RightButton);
   QCOMPARE(f.Doc().ActiveBlock, choice);
   QCOMPARE(f.host.menuCaptions,
-           QStringList({QStringLiteral("Zerwij połączenia wychodzące!"),
-                        QStringLiteral("Zerwij połaczenia przychodzące!"),
-                        QStringLiteral("Usuń element!"), QStringLiteral("Usuń zaznaczone elementy!"),
-                        QStringLiteral("Punkt zatrzymania")}));
+           QStringList(
+               {QStringLiteral("Zerwij połączenia wychodzące!"),
+                QStringLiteral("Zerwij połaczenia przychodzące!"), QStringLiteral("Usuń element!"),
+                QStringLiteral("Usuń zaznaczone elementy!"), QStringLiteral("Punkt zatrzymania")}));
   QCOMPARE(f.host.questions.back().text, QStringLiteral("Kasować połączenie dla PRAWDY?"));
   QCOMPARE(choice->BlockLink, a);
   QCOMPARE(choice->BlockLinkFalse, nullptr);

@@ -3,14 +3,14 @@
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
-#include <QtTest>
 #include <QUndoStack>
+#include <QtTest>
 
 #include "editor/BlockItem.h"
 #include "editor/BlockPainter.h"
-#include "tests/editor/EditorTestSupport.h"
 #include "editor/LinkItem.h"
 #include "editor/SheetMouse.h"
+#include "tests/editor/EditorTestSupport.h"
 
 using namespace zuvar;
 using zuvar::test::CanvasFixture;
@@ -52,7 +52,7 @@ void CanvasTest::NewCanvasHasWhiteSheetTitleAndRanges() {
 
 void CanvasTest::EachToolPlacesItsBlockCentredOnTheRelease() {
   CanvasFixture f;
-  const TNewShapeType tools[] = {nstStart, nstStop, nstContinuum, nstCalc,
+  const TNewShapeType tools[] = {nstStart, nstStop,   nstContinuum, nstCalc,
                                  nstInOut, nstChoice, nstNode};
   int x = 60;
   for (TNewShapeType tool : tools) {
@@ -102,8 +102,10 @@ void CanvasTest::BandSelectsOverlappingBlocksInBothDirections() {
     TNewShape* partly = f.Add(nstCalc, 190, 100);  // only its left part is in the band
     TNewShape* outside = f.Add(nstCalc, 300, 300);
     TNewShape* touching = f.Add(nstCalc, 100, 170);  // top edge exactly on the band's bottom
-    if (reverse) f.Drag(200, 170, 90, 90);
-    else f.Drag(90, 90, 200, 170);
+    if (reverse)
+      f.Drag(200, 170, 90, 90);
+    else
+      f.Drag(90, 90, 200, 170);
     QVERIFY(TSchematView::IsSelected(*inside));
     QVERIFY(TSchematView::IsSelected(*partly));
     QCOMPARE(partly->Brush, TBrush::Solid(clYellow));
@@ -253,8 +255,10 @@ void CanvasTest::DecisionLettersFollowTheirLinks() {
   CanvasFixture::Connect(choice, no, 3, 2, true);
   QVERIFY(t->isVisible());
   QCOMPARE(t->text(), QStringLiteral("T"));
-  QCOMPARE(t->pos(), QPointF(choice->Left + choice->Width / 2 + 3, choice->Top + choice->Height - 1));
-  QCOMPARE(fl->pos(), QPointF(choice->Left + choice->Width + 3, choice->Top + choice->Height / 2 - 12));
+  QCOMPARE(t->pos(),
+           QPointF(choice->Left + choice->Width / 2 + 3, choice->Top + choice->Height - 1));
+  QCOMPARE(fl->pos(),
+           QPointF(choice->Left + choice->Width + 3, choice->Top + choice->Height / 2 - 12));
   QVERIFY(fl->isVisible());
   choice->OutLink->Hide();
   QVERIFY(!t->isVisible());
@@ -262,7 +266,8 @@ void CanvasTest::DecisionLettersFollowTheirLinks() {
   QVERIFY(t->isVisible());
   choice->MoveTo(120, 110);
   choice->LinksRedraw();
-  QCOMPARE(t->pos(), QPointF(choice->Left + choice->Width / 2 + 3, choice->Top + choice->Height - 1));
+  QCOMPARE(t->pos(),
+           QPointF(choice->Left + choice->Width / 2 + 3, choice->Top + choice->Height - 1));
   choice->SetBlockLinkFalse(nullptr);
   QVERIFY(!fl->isVisible());
 }
@@ -278,7 +283,8 @@ void CanvasTest::ItemsFollowTheDocumentWithoutBeingRecreated() {
   f.Drag(a->Left + 10, a->Top + 10, a->Left + 60, a->Top + 40);
   QCOMPARE(f.SceneItems(), items);
   QCOMPARE(f.view->ItemOf(a->OutLink.get()), linkItem);
-  QCOMPARE(linkItem->boundingRect().contains(QPointF(a->OutLink->StartX, a->OutLink->StartY)), true);
+  QCOMPARE(linkItem->boundingRect().contains(QPointF(a->OutLink->StartX, a->OutLink->StartY)),
+           true);
   QCOMPARE(f.view->ItemOf(a)->pos(), QPointF(a->Left, a->Top));
   // Deleting a block removes its item and the items of every link touching it.
   f.Doc().DeleteBlock(b);
@@ -373,15 +379,18 @@ void CanvasTest::NothingIsDrawnOutsideTheSheet() {
   for (int y = TSchematView::SheetTop; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
       const QColor pixel = image.pixel(x, y);
-      if (sheet.contains(x, y)) inside += pixel == QColor(Qt::yellow) || pixel == QColor(0, 255, 0);
-      else outside += pixel != margin;
+      if (sheet.contains(x, y))
+        inside += pixel == QColor(Qt::yellow) || pixel == QColor(0, 255, 0);
+      else
+        outside += pixel != margin;
     }
   QVERIFY(inside > 100);  // the blocks are there, inside
   QCOMPARE(outside, 0);
   // Nor can the parts past the edge be hit in the margin.
   const QPoint beyond = f.view->ViewportOfSheet(-10, 110);
-  QMouseEvent press(QEvent::MouseButtonPress, QPointF(beyond), f.view->viewport()->mapToGlobal(QPointF(beyond)),
-                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(beyond),
+                    f.view->viewport()->mapToGlobal(QPointF(beyond)), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(f.view->viewport(), &press);
   QMouseEvent release(QEvent::MouseButtonRelease, QPointF(beyond),
                       f.view->viewport()->mapToGlobal(QPointF(beyond)), Qt::LeftButton,

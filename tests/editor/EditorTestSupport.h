@@ -109,8 +109,10 @@ class CanvasFixture {
                       bool falseExit = false) {
     from->ExitSide = exitSide;
     from->EntrySide = entrySide;
-    if (falseExit) from->SetBlockLinkFalse(to);
-    else from->SetBlockLink(to);
+    if (falseExit)
+      from->SetBlockLinkFalse(to);
+    else
+      from->SetBlockLink(to);
   }
   int SceneItems() const { return static_cast<int>(view->scene()->items().size()); }
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "export/SheetFitter.h"
 #include "model/NewShape.h"
 #include "model/Schemat.h"
-#include "export/SheetFitter.h"
 
 namespace zuvar {
 namespace {

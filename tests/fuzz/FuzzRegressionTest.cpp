@@ -85,8 +85,8 @@ TEST(FuzzRegressionTest, EveryTruncationOfADiagram) {
 
 TEST(FuzzRegressionTest, EmptyAndBinaryInputs) {
   const std::string binary("\0\xff\r\n\x80ZUVAR2.0\r\n\0", 16);
-  for (Target target : {&FuzzTargets::ReadProject, &FuzzTargets::InterpretLine,
-                        &FuzzTargets::RunDiagram}) {
+  for (Target target :
+       {&FuzzTargets::ReadProject, &FuzzTargets::InterpretLine, &FuzzTargets::RunDiagram}) {
     Feed(target, "");
     Feed(target, binary);
   }

@@ -7,10 +7,10 @@
 
 #include "interpreter/ExpressionEvaluator.h"
 #include "interpreter/Interpreter.h"
+#include "interpreter/StatementInterpreter.h"
 #include "model/NewShape.h"
 #include "model/OutputLines.h"
 #include "tests/support/RecordingHost.h"
-#include "interpreter/StatementInterpreter.h"
 
 namespace zuvar::test {
 

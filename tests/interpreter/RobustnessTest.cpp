@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
+#include "interpreter/VariablesGrid.h"
 #include "model/Cp1250.h"
 #include "tests/interpreter/InterpreterFixture.h"
-#include "interpreter/VariablesGrid.h"
 
 namespace zuvar::test {
 namespace {

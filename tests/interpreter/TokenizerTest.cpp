@@ -5,8 +5,8 @@
 
 #include "interpreter/Interpreter.h"
 #include "interpreter/LanguageTables.h"
-#include "tests/support/RecordingHost.h"
 #include "interpreter/Tokenizer.h"
+#include "tests/support/RecordingHost.h"
 
 namespace zuvar::test {
 namespace {

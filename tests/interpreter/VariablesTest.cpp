@@ -1,5 +1,5 @@
-#include "tests/interpreter/InterpreterFixture.h"
 #include "interpreter/VariablesGrid.h"
+#include "tests/interpreter/InterpreterFixture.h"
 
 namespace zuvar::test {
 namespace {

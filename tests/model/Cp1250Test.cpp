@@ -1,6 +1,6 @@
-#include "model/Cp1250.h"
-
 #include <gtest/gtest.h>
+
+#include "model/Cp1250.h"
 
 namespace zuvar {
 namespace {
@@ -14,7 +14,9 @@ TEST(Cp1250, PolishLettersSurviveTheRoundTrip) {
 }
 
 TEST(Cp1250, UnrepresentableAndInvalidTextBecomesQuestionMarks) {
-  EXPECT_EQ(Cp1250::FromUtf8("a€b"), "a\x80" "b");
+  EXPECT_EQ(Cp1250::FromUtf8("a€b"),
+            "a\x80"
+            "b");
   EXPECT_EQ(Cp1250::FromUtf8("日本"), "??");
   EXPECT_EQ(Cp1250::FromUtf8("x\xC3"), "x?");
   EXPECT_EQ(Cp1250::FromUtf8("\xE2\x82"), "??");

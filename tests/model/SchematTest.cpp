@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "model/FixedWidthMeasurer.h"
-#include "tests/model/RecordingObserver.h"
 #include "model/Schemat.h"
+#include "tests/model/RecordingObserver.h"
 
 namespace zuvar {
 namespace {

@@ -3,12 +3,12 @@
 #include <filesystem>
 
 #include "model/FixedWidthMeasurer.h"
+#include "model/Schemat.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectReader.h"
-#include "tests/support/RecordingHost.h"
-#include "model/Schemat.h"
 #include "tests/project/FinishesInTime.h"
 #include "tests/project/TempDir.h"
+#include "tests/support/RecordingHost.h"
 
 namespace zuvar {
 namespace {
@@ -115,8 +115,8 @@ TEST_F(ProjectReaderTest, RefusesAPipeWithoutWaiting) {
   file_ = dir_.File("pipe.bin");
   ASSERT_TRUE(test::MakeFifo(file_));
   TReadResult result = TReadResult::Ok;
-  EXPECT_TRUE(test::FinishesInTime([&] { result = TProjectReader(host_).Read(file_, doc_); },
-                                   file_));
+  EXPECT_TRUE(
+      test::FinishesInTime([&] { result = TProjectReader(host_).Read(file_, doc_); }, file_));
   EXPECT_EQ(result, TReadResult::FileOpenFailed);
   ExpectGeneralError("Nie można otworzyć pliku \"" + file_ + "\".");
 }

@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <iterator>
 
+#include "model/Schemat.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectWriter.h"
-#include "tests/support/RecordingHost.h"
-#include "model/Schemat.h"
 #include "tests/project/TempDir.h"
+#include "tests/support/RecordingHost.h"
 
 namespace zuvar {
 namespace {

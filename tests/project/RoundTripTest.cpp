@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "project/ProjectFile.h"
-#include "tests/support/RecordingHost.h"
 #include "model/Schemat.h"
+#include "project/ProjectFile.h"
 #include "tests/project/TempDir.h"
+#include "tests/support/RecordingHost.h"
 
 namespace zuvar {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <random>
 
-#include "simulation/ConnectionCheck.h"
-#include "tests/support/DiagramBuilder.h"
 #include "interpreter/Interpreter.h"
-#include "tests/support/RecordingHost.h"
+#include "simulation/ConnectionCheck.h"
 #include "tests/simulation/RecursiveWalk.h"
+#include "tests/support/DiagramBuilder.h"
+#include "tests/support/RecordingHost.h"
 
 namespace zuvar {
 namespace {

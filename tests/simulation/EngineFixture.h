@@ -7,15 +7,15 @@
 #include <utility>
 #include <vector>
 
-#include "tests/support/DiagramBuilder.h"
 #include "interpreter/Interpreter.h"
 #include "model/OutputLines.h"
-#include "tests/support/RecordingHost.h"
-#include "tests/simulation/RecordingSimulationHost.h"
 #include "model/Schemat.h"
 #include "model/SchematObserver.h"
 #include "simulation/SimulationEngine.h"
 #include "simulation/SimulationOptions.h"
+#include "tests/simulation/RecordingSimulationHost.h"
+#include "tests/support/DiagramBuilder.h"
+#include "tests/support/RecordingHost.h"
 
 namespace zuvar::test {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "simulation/ActiveBlockHighlight.h"
 #include "interpreter/Interpreter.h"
 #include "model/NewShape.h"
+#include "simulation/ActiveBlockHighlight.h"
 #include "simulation/RunObserver.h"
 #include "simulation/SimulationHost.h"
 

@@ -34,12 +34,18 @@ enum class TAction { Start, Step, RunAll, RunAllStoppedAfterThreeSteps, Stop, En
 
 const char* Name(TAction action) {
   switch (action) {
-    case TAction::Start: return "start";
-    case TAction::Step: return "step";
-    case TAction::RunAll: return "run all";
-    case TAction::RunAllStoppedAfterThreeSteps: return "run all, stopped";
-    case TAction::Stop: return "stop";
-    case TAction::End: return "end";
+    case TAction::Start:
+      return "start";
+    case TAction::Step:
+      return "step";
+    case TAction::RunAll:
+      return "run all";
+    case TAction::RunAllStoppedAfterThreeSteps:
+      return "run all, stopped";
+    case TAction::Stop:
+      return "stop";
+    case TAction::End:
+      return "end";
   }
   return "?";
 }
@@ -73,9 +79,15 @@ struct RunFixture {
 
   void Do(TAction action) {
     switch (action) {
-      case TAction::Start: run.Start(&diagram, &output); break;
-      case TAction::Step: run.Step(); break;
-      case TAction::RunAll: run.RunToEnd(); break;
+      case TAction::Start:
+        run.Start(&diagram, &output);
+        break;
+      case TAction::Step:
+        run.Step();
+        break;
+      case TAction::RunAll:
+        run.RunToEnd();
+        break;
       case TAction::RunAllStoppedAfterThreeSteps: {
         int steps = 0;
         run.RunToEnd({}, [&] {
@@ -83,8 +95,12 @@ struct RunFixture {
         });
         break;
       }
-      case TAction::Stop: run.Stop(); break;
-      case TAction::End: run.End(); break;
+      case TAction::Stop:
+        run.Stop();
+        break;
+      case TAction::End:
+        run.End();
+        break;
     }
   }
 
@@ -115,21 +131,35 @@ TEST_F(SimulationRunTest, StateAfterEveryAction) {
   using enum TRunState;
   using enum TAction;
   const std::vector<StateCase> cases = {
-      {"steps to the stop block, then the end", TDiagram::TwoLines,
-       {{Start, Ready}, {Step, Ready}, {Step, Ready}, {Step, Finished}, {Step, Finished},
+      {"steps to the stop block, then the end",
+       TDiagram::TwoLines,
+       {{Start, Ready},
+        {Step, Ready},
+        {Step, Ready},
+        {Step, Finished},
+        {Step, Finished},
         {End, Idle}}},
-      {"a start that fails stays idle", TDiagram::Broken,
+      {"a start that fails stays idle",
+       TDiagram::Broken,
        {{Start, Idle}, {Step, Idle}, {RunAll, Idle}, {End, Idle}}},
-      {"a failing step leaves only the end", TDiagram::FailingLine,
+      {"a failing step leaves only the end",
+       TDiagram::FailingLine,
        {{Start, Ready}, {Step, Ready}, {Step, Finished}, {RunAll, Finished}, {End, Idle}}},
-      {"run all to the stop block", TDiagram::TwoLines,
+      {"run all to the stop block",
+       TDiagram::TwoLines,
        {{Start, Ready}, {RunAll, Finished}, {Start, Finished}, {End, Idle}, {Start, Ready}}},
       {"run all into a failing step", TDiagram::FailingLine, {{Start, Ready}, {RunAll, Finished}}},
-      {"a stop outside a run to the end does nothing", TDiagram::Endless,
+      {"a stop outside a run to the end does nothing",
+       TDiagram::Endless,
        {{Stop, Idle}, {Start, Ready}, {Stop, Ready}, {Step, Ready}}},
-      {"a stopped run goes on by steps and ends", TDiagram::Endless,
-       {{Start, Ready}, {RunAllStoppedAfterThreeSteps, Ready}, {Step, Ready},
-        {RunAllStoppedAfterThreeSteps, Ready}, {End, Idle}, {End, Idle}}},
+      {"a stopped run goes on by steps and ends",
+       TDiagram::Endless,
+       {{Start, Ready},
+        {RunAllStoppedAfterThreeSteps, Ready},
+        {Step, Ready},
+        {RunAllStoppedAfterThreeSteps, Ready},
+        {End, Idle},
+        {End, Idle}}},
   };
   for (const StateCase& c : cases) {
     RunFixture fixture;
@@ -228,8 +258,7 @@ TEST_F(SimulationRunTest, RealTimeRunEndsAFinishedRunAndPutsTheOptionBack) {
   options.Bubble = false;
   ASSERT_TRUE(run.Start(&diagram, &output));
   bool realTimeDuringTheRun = false;
-  EXPECT_EQ(run.RunInRealTime([&] { realTimeDuringTheRun = options.RealTime; }),
-            TRunEnd::Finished);
+  EXPECT_EQ(run.RunInRealTime([&] { realTimeDuringTheRun = options.RealTime; }), TRunEnd::Finished);
   EXPECT_TRUE(realTimeDuringTheRun);
   EXPECT_FALSE(options.RealTime);
   EXPECT_TRUE(ui.sleeps.empty());  // no link blinked
@@ -256,9 +285,9 @@ TEST_F(SimulationRunTest, AStopDuringAnAnimationOnlyCutsItShort) {
   };
   std::vector<TRunControls> seen;
   EXPECT_EQ(run.RunToEnd({}, [&] { seen.push_back(run.Controls()); }), TRunEnd::Stopped);
-  EXPECT_EQ(ui.ballsRemoved, 1);                  // the travel was cut short
+  EXPECT_EQ(ui.ballsRemoved, 1);  // the travel was cut short
   EXPECT_EQ(run.Interpreter()->StepInterrupt, 1);
-  EXPECT_EQ(seen.size(), 1u);                     // the loop stopped after that step
+  EXPECT_EQ(seen.size(), 1u);  // the loop stopped after that step
   EXPECT_TRUE(seen.front().Stop && !seen.front().End && !seen.front().RealTime);
   EXPECT_TRUE(Logged("Zatrzymanie wykonywania algorytmu"));
   EXPECT_EQ(run.State(), TRunState::Ready);
