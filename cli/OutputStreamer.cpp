@@ -46,8 +46,10 @@ void TOutputStreamer::Finish() {
 void TOutputStreamer::Put(std::string_view bytes) {
   if (failed_) return;
   errno = 0;
+  // An empty text only flushes: fwrite must not be handed the null data of an empty view.
   const bool written =
-      std::fwrite(bytes.data(), 1, bytes.size(), out_) == bytes.size() && std::fflush(out_) == 0;
+      (bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out_) == bytes.size()) &&
+      std::fflush(out_) == 0;
   if (!written) ReportFailure(errno);
 }
 
