@@ -19,6 +19,7 @@
 #include "app/LogWindow.h"
 #include "app/OutputPanel.h"
 #include "app/ProjectCommands.h"
+#include "app/RecoveryKeeper.h"
 #include "app/SheetCommands.h"
 #include "app/SimulationCommands.h"
 #include "app/SimulationWindow.h"
@@ -44,6 +45,9 @@ TZUVAR::TZUVAR(TZuvarApp& app) : app_(app), undoStack_(std::make_unique<QUndoSta
   simulation_ = std::make_unique<TSimulationCommands>(*this);
   sheet_ = std::make_unique<TSheetCommands>(*this);
   placer_ = std::make_unique<TToolWindowPlacer>(*this);
+  recovery_ = std::make_unique<TRecoveryKeeper>(
+      app_.Recovery, app_.AppHost(), [this] { return document_.get(); },
+      [this] { return simulation_->Exists(); });
   ConnectCommands();
 }
 
@@ -76,6 +80,8 @@ void TZUVAR::BuildCentralArea() {
 }
 
 void TZUVAR::AppendLog(const char* line) { app_.Log.Append(line); }
+
+void TZUVAR::AppendLogLine(const QString& line) { app_.Log.Append(line.toStdString()); }
 
 // ---- commands -------------------------------------------------------------------------------
 
@@ -158,6 +164,9 @@ void TZUVAR::ConnectHistory() {
   connect(undoStack_.get(), &QUndoStack::canRedoChanged, this, &TZUVAR::UpdateHistoryActions);
   connect(m.Edycja1->menuAction(), &QAction::changed, this, &TZUVAR::UpdateHistoryActions);
   connect(undoStack_.get(), &QUndoStack::indexChanged, this, &TZUVAR::FollowCleanState);
+  // After the clean state was followed: the copy knows whether there is anything to keep.
+  connect(undoStack_.get(), &QUndoStack::indexChanged, recovery_.get(),
+          &TRecoveryKeeper::DocumentChanged);
 }
 
 void TZUVAR::UpdateHistoryActions() {
@@ -310,6 +319,7 @@ void TZUVAR::DestroyCanvas() {
   simulation_->Controller().Breakpoints().Clear();
   canvas_.reset();
   document_.reset();
+  recovery_->Discard();
   ApplyDiagramState(false);
   if (TForm2* source = app_.SourceWindow()) source->CanvasDestroyed();
 }
@@ -405,7 +415,8 @@ void TZUVAR::FirstPaintSteps() {
   Menu.Standardowewyjcie1->setChecked(!Menu.Standardowewyjcie1->isChecked());
   SetOutputVisible(Menu.Standardowewyjcie1->isChecked());
   Oprogramie1Click();
-  if (!StartFile.isEmpty()) project_->OpenProject(StartFile);
+  project_->OfferRecovery();
+  if (!StartFile.isEmpty()) project_->OpenStartFile(StartFile);
 }
 
 // The tool windows open in the corners of the main window, on its screen. The output panel and

@@ -13,6 +13,7 @@ namespace zuvar {
 
 class TFrame1;
 class TProjectCommands;
+class TRecoveryKeeper;
 class TSchematView;
 class TSchemat;
 class TSheetCommands;
@@ -48,6 +49,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   TProjectCommands& Project() { return *project_; }
   TSimulationCommands& Simulation() { return *simulation_; }
   TSheetCommands& SheetCommands() { return *sheet_; }
+  TRecoveryKeeper& Recovery() { return *recovery_; }
 
   // A new empty diagram with its canvas; the log is cleared when the option asks for it.
   TSchematView& CreateCanvas();
@@ -90,6 +92,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   void SetSourceEditorEnabled(bool enabled) override;
   void SourceLinesChanged() override;
   void ToggleBreakpoint(TNewShape& block) override;
+  void AppendLogLine(const QString& line) override;
   // F5: sets or takes off the breakpoint of the active block.
   void Punktzatrzymania1Click();
 
@@ -128,6 +131,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   std::unique_ptr<TSimulationCommands> simulation_;
   std::unique_ptr<TSheetCommands> sheet_;
   std::unique_ptr<TToolWindowPlacer> placer_;
+  std::unique_ptr<TRecoveryKeeper> recovery_;
 };
 
 }  // namespace zuvar

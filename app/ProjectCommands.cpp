@@ -8,6 +8,7 @@
 
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
+#include "app/RecoveryKeeper.h"
 #include "app/SimulationCommands.h"
 #include "app/StronaSizer.h"
 #include "app/ZuvarApp.h"
@@ -22,11 +23,16 @@ namespace zuvar {
 const char* const TProjectCommands::DiscardQuestion =
     "Czy rzeczywiście chcesz skasować aktualny schemat?!";
 const char* const TProjectCommands::WarningCaption = "Ostrzeżenie....";
+const char* const TProjectCommands::RecoveryQuestion =
+    "Znaleziono kopię zapasową schematu, który nie został zapisany przed nieoczekiwanym "
+    "zamknięciem programu. Czy otworzyć ją?";
+const char* const TProjectCommands::RecoveryCaption = "Odzyskiwanie schematu....";
 
 namespace {
+const char* const kNewTitle = "Nowy Projekt";
 const QStringList kProjectFilters{QStringLiteral("Projekty schematów blokowych (*.bin)"),
                                   QStringLiteral("Wszystkie pliki (*.*)")};
-}
+}  // namespace
 
 TProjectCommands::TProjectCommands(TZUVAR& window) : window_(window) {}
 
@@ -96,19 +102,54 @@ void TProjectCommands::OpenProject(const QString& name) {
   // damaged file never silently replaces it.
   window_.AskFileName = true;
   fileName_ = name;
+  if (IsLoaded(ReadIntoWindow(name, TOpenAs::Project))) window_.AskFileName = false;
+}
+
+void TProjectCommands::OpenStartFile(const QString& name) {
+  if (ConfirmDiscard()) OpenProject(name);
+}
+
+// Reads a project into a new document and shows it. A copy is shown as a new diagram with
+// unsaved changes: it is no file of the user's.
+TReadResult TProjectCommands::ReadIntoWindow(const QString& name, TOpenAs as) {
   TProjectReader reader(window_.App().AppHost());
-  if (reader.Open(name.toStdString()) != TReadResult::Ok) return;
+  const TReadResult opened = reader.Open(name.toStdString());
+  if (opened != TReadResult::Ok) return opened;
   // The file is a project: a diagram is open from here on, whatever the rest of the file holds.
   window_.ClearLogForNewDiagram();
   auto document = std::make_unique<TSchemat>();
   const TReadResult header = reader.ReadSheetSize(*document);
   const TReadResult result = header == TReadResult::Ok ? reader.ReadBlocks(*document) : header;
+  if (as == TOpenAs::UnsavedCopy) {
+    document->SetTitle(kNewTitle);
+    document->Saved = false;
+  }
   TSchematView& canvas = window_.ShowDocument(std::move(document));
-  if (header != TReadResult::Ok) return;
+  if (header != TReadResult::Ok) return header;
   ShowSheet();
   EnableDiagramMenus();
   canvas.LayoutAll();
-  if (IsLoaded(result)) window_.AskFileName = false;
+  return result;
+}
+
+// ---- recovery at start-up -------------------------------------------------------------------
+
+void TProjectCommands::OfferRecovery() {
+  if (window_.Schemat() != nullptr) return;
+  const QString copy = window_.Recovery().OfferStaleCopies([this] {
+    return window_.App().Dialogs().Message(&window_, QString::fromUtf8(RecoveryQuestion),
+                                           QString::fromUtf8(RecoveryCaption), TMsgIcon::Question,
+                                           TMsgButtons::YesNo) == TMsgResult::Yes;
+  });
+  if (!copy.isEmpty()) OpenRecoveredCopy(copy);
+}
+
+// The copy stays this program's copy of the diagram until it is saved or goes; the next Save
+// asks for a name.
+void TProjectCommands::OpenRecoveredCopy(const QString& copy) {
+  ReadIntoWindow(copy, TOpenAs::UnsavedCopy);
+  window_.AskFileName = true;
+  Log(QStringLiteral("Odtworzenie niezapisanego schematu z kopii zapasowej"));
 }
 
 // ---- Save -----------------------------------------------------------------------------------
@@ -143,6 +184,7 @@ void TProjectCommands::Save(bool saveAs) {
   TProjectWriter writer(window_.App().AppHost());
   if (writer.Write(fileName_.toStdString(), canvas->Document()) != TWriteResult::Ok) return;
   window_.UndoStack().setClean();
+  window_.Recovery().Discard();
   window_.AskFileName = false;
   canvas->SetTitle(fileName_.toStdString());
   canvas->CenterTitle();

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include "project/ProjectReader.h"
+
 namespace zuvar {
 
 class TZUVAR;
@@ -18,6 +20,12 @@ class TProjectCommands : public QObject {
   void Wczytajzpliku1Click();
   // Opens the named project in place of the current one, without asking for a name.
   void OpenProject(const QString& name);
+  // The project named on the command line: an open diagram with unsaved changes is only
+  // replaced when the user agrees.
+  void OpenStartFile(const QString& name);
+  // At start-up: offers the copy of a diagram that a program ending without closing left
+  // unsaved, and opens it as a new unsaved diagram when the user takes it.
+  void OfferRecovery();
   void Zapisz1Click() { Save(false); }
   void Zapiszdopliku1Click() { Save(true); }
   void Usu1Click();
@@ -29,6 +37,8 @@ class TProjectCommands : public QObject {
 
   static const char* const DiscardQuestion;
   static const char* const WarningCaption;
+  static const char* const RecoveryQuestion;
+  static const char* const RecoveryCaption;
 
  private:
   void Save(bool saveAs);
@@ -36,6 +46,9 @@ class TProjectCommands : public QObject {
   TNameAnswer AskForSaveName();
   bool ConfirmDiscard();
   void PrepareNewCanvas(int width, int height);
+  enum class TOpenAs { Project, UnsavedCopy };
+  TReadResult ReadIntoWindow(const QString& name, TOpenAs as);
+  void OpenRecoveredCopy(const QString& copy);
   void ShowSheet();
   void EnableDiagramMenus();
   void Log(const QString& line);

@@ -4,6 +4,7 @@
 
 #include "app/AppHost.h"
 #include "app/Options.h"
+#include "app/RecoveryKeeper.h"
 #include "project/LogLines.h"
 
 class QTranslator;
@@ -36,6 +37,8 @@ class TZuvarApp {
 
   TOptions Options;
   TLogLines Log;
+  // Copies of an unsaved diagram; set before Start. Without a folder none are kept.
+  TRecoverySettings Recovery;
 
   TDialogs& Dialogs() { return dialogs_; }
   TAppHost& AppHost() { return host_; }

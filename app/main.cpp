@@ -88,6 +88,7 @@ int main(int argc, char* argv[]) {
   zuvar::TQtDialogs dialogs;
   application.Dialogs = &dialogs;
   zuvar::TZuvarApp app(dialogs);
+  app.Recovery.Folder = zuvar::TRecoverySettings::DefaultFolder();
   const QString startFile = StartFile(application);
   app.Start();
   app.MainWindow()->StartFile = startFile;

@@ -31,6 +31,8 @@ class TCanvasHost {
   virtual void SourceLinesChanged() {}
   // The block's context menu asked to set or take off the block's breakpoint.
   virtual void ToggleBreakpoint(TNewShape& /*block*/) {}
+  // Appends a line to the program's log (an edit that could not be made).
+  virtual void AppendLogLine(const QString& /*line*/) {}
 };
 
 }  // namespace zuvar

@@ -5,7 +5,9 @@
 #include <QUndoStack>
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
+#include "editor/CanvasHost.h"
 #include "editor/SchematView.h"
 #include "editor/commands/PlaceBlockCommand.h"
 
@@ -69,11 +71,25 @@ void TSheetMouse::SchematMouseUp(Qt::MouseButton button, int32_t x, int32_t y) {
 // The new block is laid out first, so that it is centred with its final size.
 void TSheetMouse::PlaceBlock(int32_t x, int32_t y) {
   TSchemat& document = view_.Document();
+  if (document.LastId == std::numeric_limits<uint32_t>::max()) {
+    ReportIdsExhausted();
+    return;
+  }
   TNewShape* last = document.LastBlock;
   view_.UndoStack().push(new TPlaceBlockCommand(view_, view_.Tool, x, y));
   TNewShape* block = document.LastBlock != last ? document.LastBlock : nullptr;
   view_.SelectTool(nstNULL);
   if (block != nullptr) view_.SetActiveBlock(block);
+}
+
+// A block read from a file may carry the largest Id, and Ids are never handed out twice: no
+// new block can get one. The diagram stays as it is and the user is told why.
+void TSheetMouse::ReportIdsExhausted() {
+  const QString text = QString::fromUtf8(kIdsExhausted);
+  view_.SelectTool(nstNULL);
+  view_.Host().AppendLogLine(QStringLiteral("BŁĄD: ") + text);
+  view_.Host().Ask(text, QStringLiteral("Błąd operacji edycji...."), TMsgIcon::Error,
+                   TMsgButtons::Ok);
 }
 
 bool TSheetMouse::Overlaps(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t left,

@@ -21,10 +21,15 @@ class TSheetMouse {
   static bool Overlaps(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t left, int32_t top,
                        int32_t width, int32_t height);
 
+  // Why no block can be placed once the largest Id has been handed out.
+  static constexpr const char* kIdsExhausted =
+      "Nie można dodać bloku: wyczerpano numery identyfikatorów bloków (Id).";
+
  private:
   void DeselectAll();
   void DragBand(int32_t x, int32_t y);
   void PlaceBlock(int32_t x, int32_t y);
+  void ReportIdsExhausted();
   void SelectByBand(int32_t x, int32_t y);
 
   TSchematView& view_;

@@ -37,26 +37,36 @@ long long Signed(std::uint32_t bits) { return static_cast<std::int32_t>(bits); }
 }  // namespace
 
 TWriteResult TProjectWriter::Write(const std::string& fileName, TSchemat& doc) {
+  const TWriteResult result = WriteFile(fileName, doc);
+  if (result != TWriteResult::Ok) {
+    ReportFailure(fileName);
+    return result;
+  }
+  doc.Saved = true;
+  host_.AppendLog("Zapisanie projektu " + fileName);
+  doc.SetTitle(fileName);
+  return TWriteResult::Ok;
+}
+
+TWriteResult TProjectWriter::WriteCopy(const std::string& fileName, TSchemat& doc) {
+  return WriteFile(fileName, doc);
+}
+
+// The document counts as saved only once the file stands complete in its place.
+TWriteResult TProjectWriter::WriteFile(const std::string& fileName, TSchemat& doc) {
   std::unique_ptr<TNewFileStream> stream;
   try {
     stream = std::make_unique<TNewFileStream>(fileName, TNewFileStream::TMode::Create,
                                               TFileStreamOptions::WithFault(fault_));
   } catch (const TFileError&) {
-    ReportFailure(fileName);
     return TWriteResult::CreateFailed;
   }
-  // The document counts as saved only once the file stands complete in its place.
   try {
     WriteDocument(*stream, doc);
     stream->Close();
   } catch (const TFileError&) {
-    stream.reset();
-    ReportFailure(fileName);
     return TWriteResult::WriteFailed;
   }
-  doc.Saved = true;
-  host_.AppendLog("Zapisanie projektu " + fileName);
-  doc.SetTitle(fileName);
   return TWriteResult::Ok;
 }
 

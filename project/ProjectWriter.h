@@ -35,8 +35,12 @@ class TProjectWriter {
   // "Zapisanie projektu " + file name. The active block is left and taken up again around the
   // writing, which commits the source lines into it.
   TWriteResult Write(const std::string& fileName, TSchemat& doc);
+  // Writes the same file as Write, safely too, as a copy of the diagram kept aside: the
+  // document's Saved flag and title, the log and the user hear nothing of it, success or not.
+  TWriteResult WriteCopy(const std::string& fileName, TSchemat& doc);
 
  private:
+  TWriteResult WriteFile(const std::string& fileName, TSchemat& doc);
   void WriteDocument(TNewFileStream& stream, TSchemat& doc);
   void WriteBlock(TNewFileStream& stream, const TNewShape& block);
   void WriteLine(TNewFileStream& stream, std::string_view text);

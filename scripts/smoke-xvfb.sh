@@ -13,6 +13,11 @@ for tool in xvfb-run xwininfo xdotool import identify convert; do
   command -v "$tool" >/dev/null || { echo "smoke: $tool is missing (scripts/deps.sh installs it)"; exit 1; }
 done
 
+# A data folder of its own: no copy of an unsaved diagram left by an earlier program is offered.
+data_home=$(mktemp -d)
+trap 'rm -rf "$data_home"' EXIT
+export XDG_DATA_HOME=$data_home
+
 inner=$(cat <<'INNER'
 set -u
 exe=$1; project=$2; shot=$3

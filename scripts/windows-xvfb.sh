@@ -19,7 +19,10 @@ for tool in xvfb-run Xvfb openbox xwininfo xprop xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "windows: $tool is missing (scripts/deps.sh installs it)"; exit 77; }
 done
 errors=$(mktemp)
-trap 'rm -f "$errors"' EXIT
+# A data folder of its own: no copy of an unsaved diagram left by an earlier program is offered.
+data_home=$(mktemp -d)
+trap 'rm -f "$errors"; rm -rf "$data_home"' EXIT
+export XDG_DATA_HOME=$data_home
 
 inner=$(cat <<'INNER'
 set -u

@@ -84,8 +84,13 @@ class TFakeDialogs : public TDialogs {
 // The program started as main() starts it, with its first paint done.
 class AppFixture {
  public:
-  AppFixture() : app(std::make_unique<TZuvarApp>(dialogs)) {
+  // recovery: where the program keeps copies of unsaved diagrams (none by default);
+  // startAnswers: the answers to the questions asked while the program starts.
+  explicit AppFixture(TRecoverySettings recovery = {}, std::deque<TMsgResult> startAnswers = {})
+      : app(std::make_unique<TZuvarApp>(dialogs)) {
     TZuvarApp::PrepareProcess();
+    app->Recovery = std::move(recovery);
+    dialogs.answers = std::move(startAnswers);
     app->Start();
     if (!QTest::qWaitForWindowExposed(Window())) qWarning("main window not exposed");
     for (int i = 0; i < 50 && Window()->FirstPaint; ++i) QTest::qWait(10);

@@ -42,9 +42,11 @@ class TFakeCanvasHost : public TCanvasHost {
   bool RefreshLinksWhileMoving() const override { return refresh; }
   void ShowSourceWindow() override { ++sourceShown; }
   void SetSourceEditorEnabled(bool enabled) override { editorEnabled = enabled; }
+  void AppendLogLine(const QString& line) override { logLines.push_back(line); }
 
   std::deque<TMsgResult> answers;
   std::vector<Question> questions;
+  std::vector<QString> logLines;
   QString popupChoice;
   QStringList menuCaptions;
   int popups = 0;
