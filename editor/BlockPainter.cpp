@@ -65,8 +65,21 @@ void TBlockPainter::DrawFigure(QPainter& painter, const TBlockLook& look, int o,
       break;
     }
     default:
+      DrawUnknownFigure(painter, box);
       break;
   }
+}
+
+// A type this program does not know (read from a damaged or foreign file) is still drawn, so
+// that the block can be seen, selected and deleted: a dashed outline with a question mark.
+void TBlockPainter::DrawUnknownFigure(QPainter& painter, const QRect& box) {
+  QPen pen = painter.pen();
+  if (pen.style() == Qt::NoPen) pen = QPen(ToQColor(0));
+  pen.setStyle(Qt::DashLine);
+  painter.save();
+  painter.setPen(pen);
+  painter.drawRect(box);
+  painter.restore();
 }
 
 void TBlockPainter::DrawText(QPainter& painter, const TBlockLook& look, int w, int h) {
@@ -87,8 +100,12 @@ void TBlockPainter::DrawText(QPainter& painter, const TBlockLook& look, int w, i
     case kChoice:
       text = look.Caption;
       break;
-    default:
+    case kNode:
       return;
+    default:
+      text = QStringLiteral("?");
+      x = w / 2 - QFontMetrics(TBlockFont::Font()).horizontalAdvance(text) / 2;
+      break;
   }
   painter.setFont(TBlockFont::Font());
   painter.setPen(ToQColor(0));

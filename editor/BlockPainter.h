@@ -5,13 +5,14 @@
 #include <cstdint>
 
 class QPainter;
+class QRect;
 
 namespace zuvar {
 
 // Everything the drawing of one block needs, taken from the block itself or made up (the tool
 // cursors draw small blocks of their own).
 struct TBlockLook {
-  uint8_t Shape = 3;  // a TNewShapeType value; values outside 0..6 draw no figure
+  uint8_t Shape = 3;  // a TNewShapeType value; values outside 0..6 draw a dashed "?" box
   int Width = 50;
   int Height = 30;
   uint32_t PenColor = 0;
@@ -31,6 +32,7 @@ class TBlockPainter {
 
  private:
   static void DrawFigure(QPainter& painter, const TBlockLook& look, int o, int w, int h);
+  static void DrawUnknownFigure(QPainter& painter, const QRect& box);
   static void DrawText(QPainter& painter, const TBlockLook& look, int w, int h);
 };
 

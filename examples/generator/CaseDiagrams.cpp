@@ -143,6 +143,21 @@ void NestedIndexAssign(TExampleSheet& s) { Straight(s, {{"int t[3] = {1,2,3};", 
 
 void NestedIndexTimes(TExampleSheet& s) { Straight(s, {{"int t[3] = {1,2,3};", "* t[t[0]];"}}); }
 
+// A block type from outside the seven, as a damaged file may hold one: the run passes through
+// it along its exit like a node.
+constexpr auto kUnknownType = static_cast<TNewShapeType>(9);
+
+void UnknownTypePassed(TExampleSheet& s) { Straight(s, {{}}, kUnknownType); }
+
+// The same block without an exit, on the way that the run takes: the check passes (the stop
+// block is reached the other way), and the run stops there with the engine's own message.
+void UnknownTypeDeadEnd(TExampleSheet& s) {
+  auto* start = s.Put(nstStart, 1, 0);
+  auto* test = s.Put(nstChoice, 1, 1, {"0;"});
+  s.Chain({start, test, s.Put(nstStop, 1, 2)});
+  s.LinkFalse(test, s.Put(kUnknownType, 2, 1));
+}
+
 }  // namespace
 
 std::vector<TExample> CaseDiagrams() {
@@ -165,6 +180,8 @@ std::vector<TExample> CaseDiagrams() {
       {"nested_index_plus", NestedIndexPlus},
       {"nested_index_assign", NestedIndexAssign},
       {"nested_index_times", NestedIndexTimes},
+      {"unknown_type_passed", UnknownTypePassed},
+      {"unknown_type_dead_end", UnknownTypeDeadEnd},
   };
 }
 

@@ -33,6 +33,8 @@ class CanvasTest : public QObject {
   void SheetSizeAndTitleCentring();
   void CanvasMadeForAFilledDocumentShowsItAndLetsItGo();
   void NothingIsDrawnOutsideTheSheet();
+  void PlacingAfterTheLastIdSaysWhyAndChangesNothing();
+  void UnknownTypeIsDrawnSelectableAndDeletable();
 };
 
 void CanvasTest::NewCanvasHasWhiteSheetTitleAndRanges() {
@@ -397,6 +399,58 @@ void CanvasTest::NothingIsDrawnOutsideTheSheet() {
                       Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(f.view->viewport(), &release);
   QVERIFY(f.Doc().ActiveBlock != left);
+}
+
+// A file may hold the largest Id; the next block would need one more. The click places nothing,
+// the tool is given up, and the user and the log are told why.
+void CanvasTest::PlacingAfterTheLastIdSaysWhyAndChangesNothing() {
+  CanvasFixture f;
+  TNewShape* last = f.Doc().AddBlockWithId(nstCalc, 4294967295u);
+  f.Doc().Saved = true;
+  f.view->SelectTool(nstCalc);
+  f.Click(300, 300);
+  QCOMPARE(static_cast<int>(f.Doc().BlockCount()), 1);
+  QCOMPARE(f.Doc().LastBlock, last);
+  QVERIFY(f.Doc().Saved);
+  QCOMPARE(f.stack.count(), 0);
+  QCOMPARE(f.view->Tool, nstNULL);
+  const QString why =
+      QStringLiteral("Nie można dodać bloku: wyczerpano numery identyfikatorów bloków (Id).");
+  QCOMPARE(static_cast<int>(f.host.questions.size()), 1);
+  QCOMPARE(f.host.questions.back().text, why);
+  QCOMPARE(f.host.questions.back().caption, QStringLiteral("Błąd operacji edycji...."));
+  QCOMPARE(f.host.logLines, std::vector<QString>{QStringLiteral("BŁĄD: ") + why});
+}
+
+// A type from outside the seven is shown as a dashed box with "?", so it can be clicked, selected
+// and deleted like any block; undo brings it back with its type.
+void CanvasTest::UnknownTypeIsDrawnSelectableAndDeletable() {
+  CanvasFixture f;
+  TNewShape* odd = f.Doc().AddBlock(static_cast<TNewShapeType>(9));
+  odd->Resize(60, 40);
+  odd->MoveTo(100, 100);
+  f.view->LayoutBlock(*odd);
+  QCOMPARE(odd->Width, 60);
+  const QImage image = RenderItem(f.view->ItemOf(odd), odd->Width, odd->Height);
+  int inked = 0;
+  for (int x = 0; x < odd->Width; ++x) inked += qAlpha(image.pixel(x, 0)) == 255;
+  QVERIFY(inked > 10);          // an outline along the top edge ...
+  QVERIFY(inked < odd->Width);  // ... with gaps: dashed
+  bool mark = false;            // the question mark in the middle
+  for (int y = 10; y < 30; ++y)
+    for (int x = 20; x < 40; ++x)
+      mark |= qGray(image.pixel(x, y)) < 100 && qAlpha(image.pixel(x, y));
+  QVERIFY(mark);
+
+  f.Click(130, 120);
+  QCOMPARE(f.Doc().ActiveBlock, odd);
+  f.Click(130, 120, Qt::LeftButton, Qt::ControlModifier);
+  QVERIFY(TSchematView::IsSelected(*odd));
+  f.view->Usu2Click();
+  QCOMPARE(static_cast<int>(f.Doc().BlockCount()), 0);
+  f.stack.undo();
+  QCOMPARE(static_cast<int>(f.Doc().BlockCount()), 1);
+  QCOMPARE(static_cast<int>(f.Doc().FirstBlock->Shape), 9);
 }
 
 QTEST_MAIN(CanvasTest)
