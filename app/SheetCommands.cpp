@@ -97,15 +97,25 @@ bool TSheetCommands::ConfirmOverwrite(const QString& file) {
 }
 
 // The writer replaces the old file only with a complete picture, so a failure leaves the old
-// one as it was. A sheet too large for a picture is named as the reason.
+// one as it was. A sheet that gives no picture (too large, no memory for it, no pixels) is named
+// as the reason.
 bool TSheetCommands::WriteBitmap(TSchematView& canvas, const QString& file, std::string& reason) {
   TSheetRenderer renderer(canvas);
-  if (qint64{renderer.Width()} * renderer.Height() > TSheetRenderer::MaximumPixels) {
-    reason = TExportNaming::TooLargeReason(renderer.Width(), renderer.Height());
+  const long long width = renderer.Width();
+  const long long height = renderer.Height();
+  if (width <= 0 || height <= 0) {
+    reason = TExportNaming::EmptyReason(width, height);
+    return false;
+  }
+  if (width * height > TSheetRenderer::MaximumPixels) {
+    reason = TExportNaming::TooLargeReason(width, height);
     return false;
   }
   const QImage image = renderer.ToImage();
-  if (image.isNull()) return false;
+  if (image.isNull()) {
+    reason = TExportNaming::NoMemoryReason(width, height);
+    return false;
+  }
   const auto* pixels = reinterpret_cast<const uint32_t*>(image.constBits());
   const int stride = static_cast<int>(image.bytesPerLine() / 4);
   return TBmp4Writer().Write(file.toStdString(), pixels, image.width(), image.height(), stride);

@@ -48,4 +48,13 @@ std::string TExportNaming::TooLargeReason(long long width, long long height) {
          " jest za duże na bitmapę";
 }
 
+std::string TExportNaming::NoMemoryReason(long long width, long long height) {
+  return "brak pamięci na bitmapę " + std::to_string(width) + " x " + std::to_string(height) +
+         " pikseli (" + std::to_string(width * height * 4) + " bajtów)";
+}
+
+std::string TExportNaming::EmptyReason(long long width, long long height) {
+  return "płótno " + std::to_string(width) + " x " + std::to_string(height) + " jest puste";
+}
+
 }  // namespace zuvar

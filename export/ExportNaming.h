@@ -31,6 +31,11 @@ class TExportNaming {
   static std::string FailureLogLine(std::string_view projectFile, std::string_view reason = {});
   // The reason of a sheet too large for a picture: "płótno <w> x <h> jest za duże na bitmapę".
   static std::string TooLargeReason(long long width, long long height);
+  // The reason of a picture whose memory could not be had: "brak pamięci na bitmapę <w> x <h>
+  // pikseli (<bytes> bajtów)", at 4 bytes a pixel.
+  static std::string NoMemoryReason(long long width, long long height);
+  // The reason of a sheet without pixels: "płótno <w> x <h> jest puste".
+  static std::string EmptyReason(long long width, long long height);
 };
 
 }  // namespace zuvar

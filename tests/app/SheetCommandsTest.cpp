@@ -1,9 +1,13 @@
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QGraphicsSimpleTextItem>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QtTest>
+#include <fstream>
 
 #include "app/PreviewWindow.h"
 #include "app/SimulationCommands.h"
@@ -41,6 +45,31 @@ TNewShape* AddBlockEndingAt(AppFixture& f, TNewShapeType type, int right, int bo
   return block;
 }
 
+// The address space the process uses now, in bytes.
+rlim_t AddressSpaceInUse() {
+  std::ifstream statm("/proc/self/statm");
+  unsigned long long pages = 0;
+  statm >> pages;
+  return static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
+}
+
+// Lets the process take only a little more address space while it lives.
+class TAddressSpaceLimit {
+ public:
+  explicit TAddressSpaceLimit(rlim_t more) {
+    ::getrlimit(RLIMIT_AS, &old_);
+    rlimit tight = old_;
+    tight.rlim_cur = AddressSpaceInUse() + more;
+    ::setrlimit(RLIMIT_AS, &tight);
+  }
+  ~TAddressSpaceLimit() { ::setrlimit(RLIMIT_AS, &old_); }
+  TAddressSpaceLimit(const TAddressSpaceLimit&) = delete;
+  TAddressSpaceLimit& operator=(const TAddressSpaceLimit&) = delete;
+
+ private:
+  rlimit old_{};
+};
+
 }  // namespace
 
 class SheetCommandsTest : public QObject {
@@ -48,6 +77,7 @@ class SheetCommandsTest : public QObject {
  private slots:
   void ExportWritesTheSheetAsA16ColourBitmap();
   void ExportOverAnExistingFileAndIntoAnUnwritablePlace();
+  void ExportWithoutMemoryForThePictureNamesItsSize();
   void SizeDialogRefusesSmallSizesInTheRightField();
   void SizeByHandNeverCutsABlockOff();
   void FitShrinksTheSheetToTheBlocks();
@@ -174,6 +204,29 @@ void SheetCommandsTest::ExportOverAnExistingFileAndIntoAnUnwritablePlace() {
   QCOMPARE(f.dialogs.messages.back().text,
            QStringLiteral("Wystąpił błąd podczas exportowania projektu!"));
   QVERIFY(!QFile::exists(huge));
+}
+
+// A sheet small enough to be drawn, whose picture the memory cannot hold: the log line says
+// which picture could not be had.
+void SheetCommandsTest::ExportWithoutMemoryForThePictureNamesItsSize() {
+#if defined(__SANITIZE_ADDRESS__)
+  QSKIP("the sanitizer reserves address space of its own");
+#endif
+  AppFixture f;
+  f.NewDiagram();
+  f.Canvas()->Document().SetSheetSize(15000, 15000);
+  const QString name = f.Path("brak-pamieci.bmp");
+  f.dialogs.saveNames = {name};
+  {
+    TAddressSpaceLimit limit(rlim_t{256} << 20);
+    f.Menu().ExportujSchematblokowy1->trigger();
+  }
+  QCOMPARE(f.Log().back(),
+           std::string("Wystąpił błąd podczas exportowania projektu:  - brak pamięci na bitmapę "
+                       "15000 x 15000 pikseli (900000000 bajtów)"));
+  QCOMPARE(f.dialogs.messages.back().text,
+           QStringLiteral("Wystąpił błąd podczas exportowania projektu!"));
+  QVERIFY(!QFile::exists(name));
 }
 
 void SheetCommandsTest::SizeDialogRefusesSmallSizesInTheRightField() {

@@ -24,6 +24,11 @@ TEST(ExportNaming, LogLines) {
   EXPECT_EQ(TExportNaming::SuccessLogLine("", "x.bmp"), "Export projektu  do pliku: x.bmp");
   EXPECT_EQ(TExportNaming::FailureLogLine("a.bin"),
             "Wystąpił błąd podczas exportowania projektu: a.bin");
+  // A picture that could not be made names its size.
+  EXPECT_EQ(TExportNaming::FailureLogLine("a.bin", TExportNaming::NoMemoryReason(20000, 12000)),
+            "Wystąpił błąd podczas exportowania projektu: a.bin - brak pamięci na bitmapę "
+            "20000 x 12000 pikseli (960000000 bajtów)");
+  EXPECT_EQ(TExportNaming::EmptyReason(0, 100), "płótno 0 x 100 jest puste");
   EXPECT_EQ(std::string(TExportNaming::OverwriteQuestion),
             std::string("Plik o podanej nazwie już istnieje, czy chcesz go zastapić?") + "?!");
 }
