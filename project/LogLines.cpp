@@ -54,12 +54,18 @@ void TLogLines::SetLimit(std::size_t limit) {
 }
 
 void TLogLines::Clear() {
-  std::string().swap(text_);
-  std::vector<std::size_t>().swap(ends_);
+  text_.clear();
+  ends_.clear();
   first_ = 0;
   begin_ = 0;
   dropped_ = 0;
   NotifyCleared();
+}
+
+void TLogLines::Release() {
+  Clear();
+  std::string().swap(text_);
+  std::vector<std::size_t>().swap(ends_);
 }
 
 std::size_t TLogLines::ReservedBytes() const {

@@ -34,8 +34,10 @@ class TLogLines {
   explicit TLogLines(std::size_t limit = kDefaultLimit);
 
   void Append(std::string_view line);
-  // Removes every line and gives their memory back.
+  // Removes every line; the memory stays for the lines to come.
   void Clear();
+  // Removes every line and gives their memory back.
+  void Release();
 
   // The most lines kept (at least one); a smaller limit drops the oldest lines at once.
   void SetLimit(std::size_t limit);

@@ -139,6 +139,10 @@ TEST(LogLinesTest, KeepsTheNewestLinesUnderANotice) {
   log.Clear();
   EXPECT_EQ(log.Size(), 0u);
   EXPECT_EQ(log.Dropped(), 0u);
+  EXPECT_GT(log.ReservedBytes(), TLogLines().ReservedBytes());
+  log.Append("kasuj");
+  log.Release();
+  EXPECT_EQ(log.Size(), 0u);
   EXPECT_EQ(log.ReservedBytes(), TLogLines().ReservedBytes());
   log.Append("po czyszczeniu");
   EXPECT_EQ(log.Lines(), (std::vector<std::string>{"po czyszczeniu"}));
