@@ -17,8 +17,9 @@ TLogListBox::TLogListBox(TLogListModel& model, QWidget* parent)
   setBackgroundRole(QPalette::Base);
   viewport()->setBackgroundRole(QPalette::Base);
   viewport()->setAutoFillBackground(true);
-  connect(&model_, &QAbstractItemModel::rowsInserted, this, &TLogListBox::RowsChanged);
-  connect(&model_, &QAbstractItemModel::rowsRemoved, this, &TLogListBox::RowsChanged);
+  connect(&model_, &QAbstractItemModel::rowsInserted, this, &TLogListBox::RowsInserted);
+  connect(&model_, &QAbstractItemModel::rowsRemoved, this, &TLogListBox::RowsRemoved);
+  connect(&model_, &QAbstractItemModel::dataChanged, viewport(), qOverload<>(&QWidget::update));
   connect(&model_, &QAbstractItemModel::modelReset, this, &TLogListBox::RowsChanged);
   UpdateScrollRange();
 }
@@ -42,6 +43,20 @@ void TLogListBox::SetCurrentRow(int row) {
 
 void TLogListBox::scrollToBottom() {
   verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+// The selection stays on its line while rows come and go before it.
+void TLogListBox::RowsInserted(const QModelIndex&, int first, int last) {
+  if (current_ >= first) current_ += last - first + 1;
+  RowsChanged();
+}
+
+void TLogListBox::RowsRemoved(const QModelIndex&, int first, int last) {
+  if (current_ > last)
+    current_ -= last - first + 1;
+  else if (current_ >= first)
+    current_ = -1;
+  RowsChanged();
 }
 
 void TLogListBox::RowsChanged() {

@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 
 class QAbstractItemModel;
+class QModelIndex;
 
 namespace zuvar {
 
@@ -40,6 +41,8 @@ class TLogListBox : public QAbstractScrollArea {
   void changeEvent(QEvent* event) override;
 
  private:
+  void RowsInserted(const QModelIndex& parent, int first, int last);
+  void RowsRemoved(const QModelIndex& parent, int first, int last);
   void RowsChanged();
   void UpdateScrollRange();
   void EnsureVisible(int row);

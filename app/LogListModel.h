@@ -6,7 +6,8 @@
 
 namespace zuvar {
 
-// The log lines as a list model for the log window's list view.
+// The log lines as a list model for the log window's list view. Once the log drops its oldest
+// lines, the first row is the notice that says how many.
 class TLogListModel : public QAbstractListModel, private TLogLines::Listener {
   Q_OBJECT
  public:
@@ -17,7 +18,8 @@ class TLogListModel : public QAbstractListModel, private TLogLines::Listener {
   QVariant data(const QModelIndex& index, int role) const override;
 
  public:
-  // Announces the lines appended since the last call (also run from the event loop).
+  // Announces the lines appended and dropped since the last call (also run from the event
+  // loop).
   void Flush();
 
  signals:
@@ -26,9 +28,17 @@ class TLogListModel : public QAbstractListModel, private TLogLines::Listener {
  private:
   void OnLinesAppended(std::size_t first, std::size_t count) override;
   void OnCleared() override;
+  void ForgetDropped();
+  void ShowNotice();
+  void InsertNewLines();
+  int NoticeRows() const { return noticeShown_ ? 1 : 0; }
 
   TLogLines& lines_;
-  // The rows the view knows of; lines beyond them are announced by Flush.
+  // What the view knows of: whether the notice row is there, how many lines had been dropped
+  // before its first line row, and how many line rows follow the notice. Changes beyond them
+  // are announced by Flush.
+  bool noticeShown_ = false;
+  std::size_t shownDropped_ = 0;
   std::size_t shown_ = 0;
   bool flushPending_ = false;
 };

@@ -120,7 +120,7 @@ void TForm5::ZapiszLogjako1Click() {
 }
 
 void TForm5::KasujLog1Click() {
-  lines_.Clear();
+  lines_.Release();
   logFileKnown_ = false;
 }
 

@@ -14,12 +14,15 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
 
 #include "app/ToolWindowPlacement.h"
+#include "model/DroppedLines.h"
 
 namespace zuvar {
 
@@ -28,9 +31,15 @@ namespace {
 // The panel's height at design; a memo docked into a panel that had no usable height gets it.
 constexpr int kDesignHeight = 82;
 
+// A line limit the memo's block numbers can hold.
+std::size_t UsableLimit(std::size_t limit) {
+  return std::clamp<std::size_t>(limit, 1, std::size_t{1} << 28);
+}
+
 }  // namespace
 
-TFrame1::TFrame1(QWidget* parent) : QFrame(parent) {
+TFrame1::TFrame1(QWidget* parent, std::size_t lineLimit)
+    : QFrame(parent), lines_(UsableLimit(lineLimit)) {
   setObjectName(QStringLiteral("Frame1"));
   setAcceptDrops(true);
   layout_ = new QVBoxLayout(this);
@@ -38,6 +47,8 @@ TFrame1::TFrame1(QWidget* parent) : QFrame(parent) {
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
+  // Nothing is ever undone in the output; a history would keep every line ever shown.
+  Memo1->setUndoRedoEnabled(false);
   Memo1->setFocusPolicy(Qt::NoFocus);
   Memo1->setAcceptDrops(false);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -78,14 +89,30 @@ void TFrame1::OnTextAppended(std::string_view text) {
   ScheduleFlush();
 }
 
+// A run that writes far more lines than the memo keeps between two passes of the event loop
+// puts them in at once, so that the waiting output stays within bounds too.
 void TFrame1::OnLineAdded() {
-  if (lines_.Lines().size() > 1) pending_ += QChar::ParagraphSeparator;
-  ScheduleFlush();
+  if (lines_.LineCount() > 1) {
+    pending_ += QChar::ParagraphSeparator;
+    ++pendingBreaks_;
+  }
+  if (pendingBreaks_ >= 2 * lines_.Limit())
+    Flush();
+  else
+    ScheduleFlush();
 }
 
 void TFrame1::OnCleared() {
-  pending_.clear();
+  QString().swap(pending_);
+  pendingBreaks_ = 0;
+  memoDropped_ = 0;
+  noticeShown_ = false;
   Memo1->clear();
+}
+
+void TFrame1::SetLineLimit(std::size_t limit) {
+  lines_.SetLimit(UsableLimit(limit));
+  Flush();
 }
 
 void TFrame1::ScheduleFlush() {
@@ -96,12 +123,42 @@ void TFrame1::ScheduleFlush() {
 
 void TFrame1::Flush() {
   flushPending_ = false;
-  if (pending_.isEmpty()) return;
+  const bool written = !pending_.isEmpty();
+  if (written) {
+    QTextCursor cursor(Memo1->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(pending_);
+    pending_.clear();
+    pendingBreaks_ = 0;
+  }
+  if (DropOldestMemoLines() || written) ScrollToEnd();
+}
+
+// The memo's lines beyond the limit go from its top, below the notice.
+bool TFrame1::DropOldestMemoLines() {
+  QTextDocument* document = Memo1->document();
+  const int first = noticeShown_ ? 1 : 0;
+  const int excess = document->blockCount() - first - static_cast<int>(lines_.Limit());
+  if (excess <= 0) return false;
+  QTextCursor cursor(document->findBlockByNumber(first));
+  cursor.setPosition(document->findBlockByNumber(first + excess).position(),
+                     QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+  memoDropped_ += static_cast<std::size_t>(excess);
+  ShowDroppedNotice();
+  return true;
+}
+
+void TFrame1::ShowDroppedNotice() {
+  const QString notice = QString::fromStdString(DroppedLines::Notice(memoDropped_, "wyjścia"));
   QTextCursor cursor(Memo1->document());
-  cursor.movePosition(QTextCursor::End);
-  cursor.insertText(pending_);
-  pending_.clear();
-  ScrollToEnd();
+  if (noticeShown_) {
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.insertText(notice);
+  } else {
+    cursor.insertText(notice + QChar::ParagraphSeparator);
+    noticeShown_ = true;
+  }
 }
 
 void TFrame1::ScrollToEnd() {

@@ -17,7 +17,8 @@ class QVBoxLayout;
 namespace zuvar {
 
 // The output panel: a read-only memo, yellow on black, that shows the lines the simulated
-// algorithm writes. It follows its TOutputLines as they change.
+// algorithm writes. It follows its TOutputLines as they change. Both keep at most a given number
+// of the newest lines; once older ones are dropped, the memo's first line says how many.
 //
 // The panel is a dock site and the memo its dockable control. Dragging the memo with the left
 // button starts a dock drag; dropped on the panel it docks and fills it, dropped anywhere else
@@ -28,8 +29,13 @@ namespace zuvar {
 class TFrame1 : public QFrame, private TOutputLines::Listener {
   Q_OBJECT
  public:
-  explicit TFrame1(QWidget* parent = nullptr);
+  static constexpr std::size_t kDefaultLineLimit = 100'000;
+
+  explicit TFrame1(QWidget* parent = nullptr, std::size_t lineLimit = kDefaultLineLimit);
   ~TFrame1() override;
+
+  // The most output lines kept (at least one); a smaller limit drops the oldest at once.
+  void SetLineLimit(std::size_t limit);
 
   TOutputLines& Lines() { return lines_; }
   QPlainTextEdit* Memo1;
@@ -72,6 +78,8 @@ class TFrame1 : public QFrame, private TOutputLines::Listener {
   void OnCleared() override;
   void ScheduleFlush();
   void ScrollToEnd();
+  bool DropOldestMemoLines();
+  void ShowDroppedNotice();
 
   bool MemoMouseEvent(QEvent* event);
   void StartMemoDrag();
@@ -83,8 +91,12 @@ class TFrame1 : public QFrame, private TOutputLines::Listener {
   void ResizeInSplitter(int height);
 
   TOutputLines lines_;
-  // Output not yet in the memo; line breaks are paragraph separators.
+  // Output not yet in the memo; line breaks are paragraph separators, counted.
   QString pending_;
+  std::size_t pendingBreaks_ = 0;
+  // The memo's own count of dropped lines, and whether its first line is the notice.
+  std::size_t memoDropped_ = 0;
+  bool noticeShown_ = false;
   bool flushPending_ = false;
   QVBoxLayout* layout_ = nullptr;
   QLabel* dropZone_ = nullptr;

@@ -47,12 +47,11 @@ std::string Quoted(std::string_view line) { return "\"" + std::string(line) + "\
 
 std::string OutputComparison::TextOf(const TOutputLines& output) {
   std::string text;
-  const auto& lines = output.Lines();
-  for (std::size_t i = 0; i < lines.size(); ++i) {
+  for (std::size_t i = 0; i < output.Size(); ++i) {
     if (i > 0) text += '\n';
-    text += lines[i];
+    text += output.Line(i);
   }
-  if (!lines.empty() && !lines.back().empty()) text += '\n';
+  if (!output.LastLineEmpty()) text += '\n';
   return text;
 }
 

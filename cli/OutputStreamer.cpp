@@ -31,15 +31,14 @@ void TOutputStreamer::OnTextAppended(std::string_view text) { Put(text); }
 
 void TOutputStreamer::OnLineAdded() {
   // The very first line of an empty panel is not a line break: it is the line being written.
-  if (lines_.Lines().size() <= 1) return;
+  if (lines_.LineCount() <= 1) return;
   Put("\n");
 }
 
 void TOutputStreamer::OnCleared() {}
 
 void TOutputStreamer::Finish() {
-  const auto& lines = lines_.Lines();
-  if (!lines.empty() && !lines.back().empty()) Put("\n");
+  if (!lines_.LastLineEmpty()) Put("\n");
   Put({});
 }
 

@@ -63,7 +63,8 @@ int TRunner::Execute(TSchemat& diagram) {
       return kExitNotStarted;
     }
   }
-  TOutputLines output;
+  // The output goes to stdout as it is written; only a comparison needs it kept as well.
+  TOutputLines output(expected ? TOutputLines::kUnlimited : 0);
   if (!run_->Start(&diagram, &output)) {
     if (arguments_.PrintVariables) host_.PrintGrid();
     return kExitNotStarted;

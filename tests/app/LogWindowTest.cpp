@@ -21,6 +21,7 @@ class LogWindowTest : public QObject {
   void AMillionLinesKeepTheLastInSightAndTheKeysWork();
   void SaveOnAFullDiskKeepsTheOldLog();
   void RowsAreTallEnoughForTheirDescenders();
+  void ASmallLimitHeadsTheListWithANotice();
 };
 
 void LogWindowTest::ListFollowsTheLinesAndScrollsToTheLast() {
@@ -207,6 +208,54 @@ void LogWindowTest::RowsAreTallEnoughForTheirDescenders() {
   // A click on the second row selects it.
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(10, list.RowHeight() + 2));
   QCOMPARE(list.CurrentRow(), 1);
+}
+
+// A small limit stands for the million lines of the window: the list keeps the newest lines
+// under a notice that follows the count, the selection stays on its line, a save writes the
+// rows as shown, and "Kasuj" gives the memory back.
+void LogWindowTest::ASmallLimitHeadsTheListWithANotice() {
+  QTemporaryDir dir;
+  TFakeDialogs dialogs;
+  TLogLines lines(3);
+  TForm5 window(lines, dialogs);
+  window.resize(356, 141);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  TLogListBox& list = *window.ListBox1;
+  for (int i = 1; i <= 3; ++i) lines.Append("linia " + std::to_string(i));
+  QCoreApplication::processEvents();
+  QCOMPARE(list.RowCount(), 3);
+  list.SetCurrentRow(2);
+  for (int i = 4; i <= 10; ++i) lines.Append("linia " + std::to_string(i));
+  QCoreApplication::processEvents();
+  auto row = [&](int r) { return list.model()->index(r, 0).data().toString(); };
+  QCOMPARE(list.RowCount(), 4);
+  QCOMPARE(row(0), QStringLiteral("(pominięto 7 najstarszych wierszy dziennika)"));
+  QCOMPARE(row(1), QStringLiteral("linia 8"));
+  QCOMPARE(row(3), QStringLiteral("linia 10"));
+  QCOMPARE(list.CurrentRow(), -1);  // its line went
+  list.SetCurrentRow(3);
+  lines.Append("linia 11");
+  QCoreApplication::processEvents();
+  QCOMPARE(list.CurrentRow(), 2);  // still on "linia 10"
+  QCOMPARE(row(0), QStringLiteral("(pominięto 8 najstarszych wierszy dziennika)"));
+  QScrollBar* bar = list.verticalScrollBar();
+  QCOMPARE(bar->value(), bar->maximum());
+
+  const QString name = dir.filePath("dziennik.log");
+  dialogs.saveNames = {name};
+  window.ZapiszLog1Click();
+  QCOMPARE(test::ReadAll(name), QByteArray("(pomini\xEAto 8 najstarszych wierszy dziennika)\r\n"
+                                           "linia 9\r\nlinia 10\r\nlinia 11\r\n"));
+
+  window.KasujLog1Click();
+  QCoreApplication::processEvents();
+  QCOMPARE(list.RowCount(), 0);
+  QCOMPARE(lines.ReservedBytes(), TLogLines().ReservedBytes());
+  lines.Append("nowa");
+  QCoreApplication::processEvents();
+  QCOMPARE(list.RowCount(), 1);
+  QCOMPARE(row(0), QStringLiteral("nowa"));
 }
 
 QTEST_MAIN(LogWindowTest)

@@ -50,6 +50,7 @@ class OutputDockingTest : public QObject {
   void FloatingMemoReturnsWhenItsWindowClosesOrOnDoubleClick();
   void FloatingMemoFitsTheScreenAndLeavesADropStrip();
   void ContextMenuClearsTheOutput();
+  void TheMemoKeepsTheNewestLinesUnderANotice();
 };
 
 void OutputDockingTest::FloatingShrinksThePanelAndDockingFillsItAgain() {
@@ -251,6 +252,46 @@ void OutputDockingTest::ContextMenuClearsTheOutput() {
   panel->Lines().AppendText("5");  // output goes on after clearing
   panel->Flush();
   QCOMPARE(panel->Memo1->toPlainText(), QStringLiteral("5"));
+}
+
+namespace {
+void WriteLines(TFrame1& panel, int from, int to) {
+  for (int i = from; i <= to; ++i) {
+    if (i > from || panel.Lines().LineCount() > 0) panel.Lines().AddLine();
+    panel.Lines().AppendText(std::to_string(i));
+  }
+}
+}  // namespace
+
+// A small limit stands for the hundred thousand lines of the panel: the memo and the lines keep
+// the newest, the memo's first line counts the rest, and clearing starts afresh.
+void OutputDockingTest::TheMemoKeepsTheNewestLinesUnderANotice() {
+  TFrame1 panel(nullptr, 3);
+  WriteLines(panel, 1, 3);
+  panel.Flush();
+  QCOMPARE(panel.Memo1->toPlainText(), QStringLiteral("1\n2\n3"));
+  WriteLines(panel, 4, 4);
+  panel.Flush();
+  QCOMPARE(panel.Memo1->toPlainText(),
+           QStringLiteral("(pominięto 1 najstarszy wiersz wyjścia)\n2\n3\n4"));
+  // Far more lines than are kept before the event loop comes round: the memo takes them in on
+  // the way, so that the waiting text stays small.
+  WriteLines(panel, 5, 100);
+  QVERIFY(panel.Memo1->document()->blockCount() <= 1 + 3 * 3);
+  panel.Flush();
+  QCOMPARE(panel.Memo1->toPlainText(),
+           QStringLiteral("(pominięto 97 najstarszych wierszy wyjścia)\n98\n99\n100"));
+  QCOMPARE(panel.Lines().Lines(), (std::vector<std::string>{"98", "99", "100"}));
+  QCOMPARE(panel.Lines().Dropped(), size_t(97));
+  panel.SetLineLimit(1);
+  QCOMPARE(panel.Memo1->toPlainText(),
+           QStringLiteral("(pominięto 99 najstarszych wierszy wyjścia)\n100"));
+  panel.Wyczysc1->trigger();
+  QVERIFY(panel.Memo1->toPlainText().isEmpty());
+  WriteLines(panel, 1, 2);
+  panel.Flush();
+  QCOMPARE(panel.Memo1->toPlainText(),
+           QStringLiteral("(pominięto 1 najstarszy wiersz wyjścia)\n2"));
 }
 
 QTEST_MAIN(OutputDockingTest)

@@ -111,5 +111,50 @@ TEST(LogLinesTest, AFailedSaveKeepsTheOldLogFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("")), {}), 1);
 }
 
+// A small limit stands for the million lines of the window: the oldest lines go, a notice heads
+// the list and follows the count, the stored text stays within the limit however long the
+// log grows, and a save writes the items as they are.
+TEST(LogLinesTest, KeepsTheNewestLinesUnderANotice) {
+  TTempDir dir;
+  TLogLines log(3);
+  for (int i = 1; i <= 3; ++i) log.Append("linia " + std::to_string(i));
+  EXPECT_EQ(log.Dropped(), 0u);
+  EXPECT_EQ(log.Lines(), (std::vector<std::string>{"linia 1", "linia 2", "linia 3"}));
+  log.Append("linia 4");
+  EXPECT_EQ(log.Lines(), (std::vector<std::string>{"(pominięto 1 najstarszy wiersz dziennika)",
+                                                   "linia 2", "linia 3", "linia 4"}));
+  for (int i = 5; i <= 1000; ++i) log.Append("linia " + std::to_string(i));
+  EXPECT_EQ(log.Lines(), (std::vector<std::string>{"(pominięto 997 najstarszych wierszy dziennika)",
+                                                   "linia 998", "linia 999", "linia 1000"}));
+  EXPECT_LT(log.ReservedBytes(), 200u);
+  const std::string file = dir.File("a.log");
+  log.SaveToFile(file);
+  EXPECT_EQ(TTempDir::Read(file),
+            "(pomini\xEAto 997 najstarszych wierszy dziennika)\r\n"
+            "linia 998\r\nlinia 999\r\nlinia 1000\r\n");
+
+  log.SetLimit(1);
+  EXPECT_EQ(log.Lines(), (std::vector<std::string>{"(pominięto 999 najstarszych wierszy dziennika)",
+                                                   "linia 1000"}));
+  log.Clear();
+  EXPECT_EQ(log.Size(), 0u);
+  EXPECT_EQ(log.Dropped(), 0u);
+  EXPECT_GT(log.ReservedBytes(), TLogLines().ReservedBytes());
+  log.Append("kasuj");
+  log.Release();
+  EXPECT_EQ(log.Size(), 0u);
+  EXPECT_EQ(log.ReservedBytes(), TLogLines().ReservedBytes());
+  log.Append("po czyszczeniu");
+  EXPECT_EQ(log.Lines(), (std::vector<std::string>{"po czyszczeniu"}));
+}
+
+TEST(LogLinesTest, ALoadedFileLongerThanTheLimitKeepsItsEnd) {
+  TTempDir dir;
+  TLogLines log(2);
+  log.LoadFromFile(dir.Write("a.log", "a\r\nb\r\nc\r\nd\r\n"));
+  EXPECT_EQ(log.Lines(),
+            (std::vector<std::string>{"(pominięto 2 najstarsze wiersze dziennika)", "c", "d"}));
+}
+
 }  // namespace
 }  // namespace zuvar
