@@ -18,6 +18,9 @@ class TProjectCommands : public QObject {
   void Wczytajzpliku1Click();
   // Opens the named project in place of the current one, without asking for a name.
   void OpenProject(const QString& name);
+  // Opens a project dropped on the window: as Open, with its question over unsaved changes, but
+  // with the file already chosen.
+  void OpenDropped(const QString& name);
   void Zapisz1Click() { Save(false); }
   void Zapiszdopliku1Click() { Save(true); }
   void Usu1Click();
