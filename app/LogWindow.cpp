@@ -39,19 +39,19 @@ TForm5::TForm5(TLogLines& lines, TDialogs& dialogs, QWidget* parent)
 TForm5::~TForm5() = default;
 
 void TForm5::BuildMenu() {
-  QMenu* menu = MainMenu1->addMenu(QStringLiteral("Plik Log"));
+  QMenu* menu = MainMenu1->addMenu(QStringLiteral("&Plik Log"));
   menu->setObjectName(QStringLiteral("PlikLog1"));
   auto add = [&](const char* name, const QString& caption, void (TForm5::*handler)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     connect(action, &QAction::triggered, this, handler);
   };
-  add("Otwrz1", QStringLiteral("Otwórz ..."), &TForm5::Otwrz1Click);
-  add("ZapiszLog1", QStringLiteral("Zapisz"), &TForm5::ZapiszLog1Click);
-  add("ZapiszLogjako1", QStringLiteral("Zapisz jako ..."), &TForm5::ZapiszLogjako1Click);
-  add("KasujLog1", QStringLiteral("Kasuj"), &TForm5::KasujLog1Click);
+  add("Otwrz1", QStringLiteral("&Otwórz ..."), &TForm5::Otwrz1Click);
+  add("ZapiszLog1", QStringLiteral("&Zapisz"), &TForm5::ZapiszLog1Click);
+  add("ZapiszLogjako1", QStringLiteral("Zapisz j&ako ..."), &TForm5::ZapiszLogjako1Click);
+  add("KasujLog1", QStringLiteral("&Kasuj"), &TForm5::KasujLog1Click);
   menu->addSeparator();
-  add("Zamknijtookno1", QStringLiteral("Zamknij to okno"), &TForm5::Zamknijtookno1Click);
+  add("Zamknijtookno1", QStringLiteral("Zamknij &to okno"), &TForm5::Zamknijtookno1Click);
 }
 
 void TForm5::ScrollToLast() {

@@ -65,122 +65,123 @@ void TMainMenu::Build(QMainWindow& window) {
 }
 
 void TMainMenu::BuildFileMenu(QMainWindow& window) {
-  Schematblokowy1 = AddMenu(window.menuBar(), "Schematblokowy1", QStringLiteral("Plik"));
+  Schematblokowy1 = AddMenu(window.menuBar(), "Schematblokowy1", QStringLiteral("&Plik"));
   QMenu* m = Schematblokowy1;
-  Nowy1 = AddItem(m, "Nowy1", QStringLiteral("Nowy Schemat blokowy ..."), QKeySequence("Ctrl+N"));
-  Wczytajzpliku1 = AddItem(m, "Wczytajzpliku1", QStringLiteral("Wczytaj Schemat blokowy ..."),
+  Nowy1 = AddItem(m, "Nowy1", QStringLiteral("&Nowy Schemat blokowy ..."), QKeySequence("Ctrl+N"));
+  Wczytajzpliku1 = AddItem(m, "Wczytajzpliku1", QStringLiteral("&Wczytaj Schemat blokowy ..."),
                            QKeySequence("Ctrl+O"));
-  Zapisz1 = AddItem(m, "Zapisz1", QStringLiteral("Zapisz Schemat blokowy"), QKeySequence("Ctrl+S"));
-  Zapiszdopliku1 = AddItem(m, "Zapiszdopliku1", QStringLiteral("Zapisz Schemat blokowy jako ..."));
-  Usu1 = AddItem(m, "Usu1", QStringLiteral("Usuń Schemat blokowy!"), QKeySequence("Ctrl+Del"));
-  Ustawieniadrukarki1 = AddItem(m, "Ustawieniadrukarki1", QStringLiteral("Ustawienia drukarki"));
+  Zapisz1 =
+      AddItem(m, "Zapisz1", QStringLiteral("&Zapisz Schemat blokowy"), QKeySequence("Ctrl+S"));
+  Zapiszdopliku1 = AddItem(m, "Zapiszdopliku1", QStringLiteral("Zapisz Schemat blokowy j&ako ..."));
+  Usu1 = AddItem(m, "Usu1", QStringLiteral("&Usuń Schemat blokowy!"), QKeySequence("Ctrl+Del"));
+  Ustawieniadrukarki1 = AddItem(m, "Ustawieniadrukarki1", QStringLiteral("U&stawienia drukarki"));
   DrukujSchematblokowy1 =
-      AddItem(m, "DrukujSchematblokowy1", QStringLiteral("Drukuj Schemat blokowy ..."),
+      AddItem(m, "DrukujSchematblokowy1", QStringLiteral("&Drukuj Schemat blokowy ..."),
               QKeySequence("Ctrl+P"));
   ExportujSchematblokowy1 =
-      AddItem(m, "ExportujSchematblokowy1", QStringLiteral("Exportuj Schemat blokowy ..."));
-  Zakoczprogram1 = AddItem(m, "Zakoczprogram1", QStringLiteral("Zakończ program!"));
+      AddItem(m, "ExportujSchematblokowy1", QStringLiteral("&Exportuj Schemat blokowy ..."));
+  Zakoczprogram1 = AddItem(m, "Zakoczprogram1", QStringLiteral("Zakończ &program!"));
   for (QAction* a : {Zapisz1, Zapiszdopliku1, Usu1, Ustawieniadrukarki1, DrukujSchematblokowy1,
                      ExportujSchematblokowy1})
     a->setEnabled(false);
 }
 
 void TMainMenu::BuildEditMenu(QMainWindow& window) {
-  Edycja1 = AddMenu(window.menuBar(), "Edycja1", QStringLiteral("Edycja"));
-  Cofnij1 = AddItem(Edycja1, "Cofnij1", QStringLiteral("Cofnij"), QKeySequence("Ctrl+Z"));
-  Ponw1 = AddItem(Edycja1, "Ponw1", QStringLiteral("Ponów"), QKeySequence("Ctrl+Y"));
+  Edycja1 = AddMenu(window.menuBar(), "Edycja1", QStringLiteral("&Edycja"));
+  Cofnij1 = AddItem(Edycja1, "Cofnij1", QStringLiteral("&Cofnij"), QKeySequence("Ctrl+Z"));
+  Ponw1 = AddItem(Edycja1, "Ponw1", QStringLiteral("&Ponów"), QKeySequence("Ctrl+Y"));
   Ponw1->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
   Cofnij1->setEnabled(false);
   Ponw1->setEnabled(false);
   Edycja1->addSeparator();
-  Wstaw1 = AddSubmenu(Edycja1, "Wstaw1", QStringLiteral("Wstaw"));
-  Start1 = AddItem(Wstaw1, "Start1", QStringLiteral("Start"));
-  Stop1 = AddItem(Wstaw1, "Stop1", QStringLiteral("Stop"));
-  Obliczenia1 = AddItem(Wstaw1, "Obliczenia1", QStringLiteral("Obliczenia"));
-  Warunek1 = AddItem(Wstaw1, "Warunek1", QStringLiteral("Warunek"));
-  WejWyj1 = AddItem(Wstaw1, "WejWyj1", QStringLiteral("Wej./Wyj."));
-  Kontynuacja1 = AddItem(Wstaw1, "Kontynuacja1", QStringLiteral("Kontynuacja"));
-  Wze1 = AddItem(Wstaw1, "Wze1", QStringLiteral("Węzeł"));
-  Usu2 = AddItem(Edycja1, "Usu2", QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
+  Wstaw1 = AddSubmenu(Edycja1, "Wstaw1", QStringLiteral("Ws&taw"));
+  Start1 = AddItem(Wstaw1, "Start1", QStringLiteral("&Start"));
+  Stop1 = AddItem(Wstaw1, "Stop1", QStringLiteral("Sto&p"));
+  Obliczenia1 = AddItem(Wstaw1, "Obliczenia1", QStringLiteral("&Obliczenia"));
+  Warunek1 = AddItem(Wstaw1, "Warunek1", QStringLiteral("&Warunek"));
+  WejWyj1 = AddItem(Wstaw1, "WejWyj1", QStringLiteral("W&ej./Wyj."));
+  Kontynuacja1 = AddItem(Wstaw1, "Kontynuacja1", QStringLiteral("&Kontynuacja"));
+  Wze1 = AddItem(Wstaw1, "Wze1", QStringLiteral("Wę&zeł"));
+  Usu2 = AddItem(Edycja1, "Usu2", QStringLiteral("&Usuń"), QKeySequence(Qt::Key_Delete));
   Usuzaznaczoneelementy1 =
-      AddItem(Edycja1, "Usuzaznaczoneelementy1", QStringLiteral("Usuń zaznaczone elementy"),
+      AddItem(Edycja1, "Usuzaznaczoneelementy1", QStringLiteral("Usuń &zaznaczone elementy"),
               QKeySequence("Ctrl+X"));
   Zaznaczwszystkieelementy1 =
-      AddItem(Edycja1, "Zaznaczwszystkieelementy1", QStringLiteral("Zaznacz wszystkie elementy"),
+      AddItem(Edycja1, "Zaznaczwszystkieelementy1", QStringLiteral("Zaznacz wszy&stkie elementy"),
               QKeySequence("Ctrl+A"));
-  Kopiuj1 = AddItem(Edycja1, "Kopiuj1", QStringLiteral("Kopiuj"), QKeySequence("Ctrl+C"));
-  Wklej1 = AddItem(Edycja1, "Wklej1", QStringLiteral("Wklej"), QKeySequence("Ctrl+V"));
+  Kopiuj1 = AddItem(Edycja1, "Kopiuj1", QStringLiteral("&Kopiuj"), QKeySequence("Ctrl+C"));
+  Wklej1 = AddItem(Edycja1, "Wklej1", QStringLiteral("&Wklej"), QKeySequence("Ctrl+V"));
   Kopiuj1->setVisible(false);
   Wklej1->setVisible(false);
   Edycja1->menuAction()->setEnabled(false);
 }
 
 void TMainMenu::BuildViewMenu(QMainWindow& window) {
-  Widok1 = AddMenu(window.menuBar(), "Widok1", QStringLiteral("Widok"));
-  Kodrdowy1 = AddCheck(Widok1, "Kodrdowy1", QStringLiteral("Kod źródłowy"), true);
-  Interpretator1 = AddCheck(Widok1, "Interpretator1", QStringLiteral("Interpretator"), false);
+  Widok1 = AddMenu(window.menuBar(), "Widok1", QStringLiteral("&Widok"));
+  Kodrdowy1 = AddCheck(Widok1, "Kodrdowy1", QStringLiteral("&Kod źródłowy"), true);
+  Interpretator1 = AddCheck(Widok1, "Interpretator1", QStringLiteral("&Interpretator"), false);
   Standardowewyjcie1 =
-      AddCheck(Widok1, "Standardowewyjcie1", QStringLiteral("Standardowe wyjście"), true);
-  PlikLog1 = AddCheck(Widok1, "PlikLog1", QStringLiteral("Plik Log ..."), false);
-  Paskinarzdzi1 = AddSubmenu(Widok1, "Paskinarzdzi1", QStringLiteral("Paski narzędzi"));
-  Standardowy1 = AddCheck(Paskinarzdzi1, "Standardowy1", QStringLiteral("Standardowy"), true);
+      AddCheck(Widok1, "Standardowewyjcie1", QStringLiteral("&Standardowe wyjście"), true);
+  PlikLog1 = AddCheck(Widok1, "PlikLog1", QStringLiteral("&Plik Log ..."), false);
+  Paskinarzdzi1 = AddSubmenu(Widok1, "Paskinarzdzi1", QStringLiteral("P&aski narzędzi"));
+  Standardowy1 = AddCheck(Paskinarzdzi1, "Standardowy1", QStringLiteral("&Standardowy"), true);
 }
 
 void TMainMenu::BuildProjectMenu(QMainWindow& window) {
-  Projekt1 = AddMenu(window.menuBar(), "Projekt1", QStringLiteral("Schemat blokowy"));
+  Projekt1 = AddMenu(window.menuBar(), "Projekt1", QStringLiteral("S&chemat blokowy"));
   Sprawdpoprawnopoprawnopoczeikodurdowego1 =
       AddItem(Projekt1, "Sprawdpoprawnopoprawnopoczeikodurdowego1",
-              QStringLiteral("Sprawdź poprawność połączeń i kodu"), QKeySequence(Qt::Key_F10));
-  Poka1 = AddItem(Projekt1, "Poka1", QStringLiteral("Pokaż cały schemat ..."));
+              QStringLiteral("&Sprawdź poprawność połączeń i kodu"), QKeySequence(Qt::Key_F10));
+  Poka1 = AddItem(Projekt1, "Poka1", QStringLiteral("&Pokaż cały schemat ..."));
   Poka1->setVisible(false);
-  Rozmiarptna1 = AddSubmenu(Projekt1, "Rozmiarptna1", QStringLiteral("Rozmiar płótna"));
+  Rozmiarptna1 = AddSubmenu(Projekt1, "Rozmiarptna1", QStringLiteral("&Rozmiar płótna"));
   Zmienrozmiarptna1 =
-      AddItem(Rozmiarptna1, "Zmienrozmiarptna1", QStringLiteral("Ustaw ręcznie ..."));
+      AddItem(Rozmiarptna1, "Zmienrozmiarptna1", QStringLiteral("&Ustaw ręcznie ..."));
   Dopasujautomatycznie1 =
-      AddItem(Rozmiarptna1, "Dopasujautomatycznie1", QStringLiteral("Dopasuj automatycznie"));
+      AddItem(Rozmiarptna1, "Dopasujautomatycznie1", QStringLiteral("&Dopasuj automatycznie"));
   Projekt1->menuAction()->setEnabled(false);
 }
 
 void TMainMenu::BuildSimulationMenu(QMainWindow& window) {
-  Symulacja1 = AddMenu(window.menuBar(), "Symulacja1", QStringLiteral("Symulacja"));
+  Symulacja1 = AddMenu(window.menuBar(), "Symulacja1", QStringLiteral("&Symulacja"));
   Wykonanie1 =
-      AddItem(Symulacja1, "Wykonanie1", QStringLiteral("Uruchom"), QKeySequence(Qt::Key_F9));
-  Zakocz1 = AddItem(Symulacja1, "Zakocz1", QStringLiteral("Zakończ"));
+      AddItem(Symulacja1, "Wykonanie1", QStringLiteral("&Uruchom"), QKeySequence(Qt::Key_F9));
+  Zakocz1 = AddItem(Symulacja1, "Zakocz1", QStringLiteral("&Zakończ"));
   Zakocz1->setVisible(false);
-  Zatrzymaj1 = AddItem(Symulacja1, "Zatrzymaj1", QStringLiteral("Zatrzymaj"));
+  Zatrzymaj1 = AddItem(Symulacja1, "Zatrzymaj1", QStringLiteral("Za&trzymaj"));
   Uruchomiwykonajwczasierzeczywistym1 =
       AddItem(Symulacja1, "Uruchomiwykonajwczasierzeczywistym1",
-              QStringLiteral("Uruchom i wykonaj w czasie rzeczywistym!"), QKeySequence("Ctrl+F9"));
-  Steep1 = AddItem(Symulacja1, "Steep1", QStringLiteral("Steep"), QKeySequence(Qt::Key_F8));
+              QStringLiteral("Uruchom i wykonaj w czasie &rzeczywistym!"), QKeySequence("Ctrl+F9"));
+  Steep1 = AddItem(Symulacja1, "Steep1", QStringLiteral("St&eep"), QKeySequence(Qt::Key_F8));
   Steep1->setVisible(false);
-  Punktzatrzymania1 = AddItem(Symulacja1, "Punktzatrzymania1", QStringLiteral("Punkt zatrzymania"),
+  Punktzatrzymania1 = AddItem(Symulacja1, "Punktzatrzymania1", QStringLiteral("&Punkt zatrzymania"),
                               QKeySequence(Qt::Key_F5));
   Symulacja1->menuAction()->setEnabled(false);
 }
 
 void TMainMenu::BuildOptionsMenu(QMainWindow& window) {
-  Opcje1 = AddMenu(window.menuBar(), "Opcje1", QStringLiteral("Opcje"));
-  Animacja1 = AddSubmenu(Opcje1, "Animacja1", QStringLiteral("Animacja"));
-  BOMBEL1 = AddCheck(Animacja1, "BOMBEL1", QStringLiteral("Bombelek"), true);
+  Opcje1 = AddMenu(window.menuBar(), "Opcje1", QStringLiteral("&Opcje"));
+  Animacja1 = AddSubmenu(Opcje1, "Animacja1", QStringLiteral("&Animacja"));
+  BOMBEL1 = AddCheck(Animacja1, "BOMBEL1", QStringLiteral("&Bombelek"), true);
   Trybrzeczywisty1 =
-      AddCheck(Animacja1, "Trybrzeczywisty1", QStringLiteral("Tryb czasu rzeczywistego"), false);
+      AddCheck(Animacja1, "Trybrzeczywisty1", QStringLiteral("&Tryb czasu rzeczywistego"), false);
   IndeksyTablic1 = AddCheck(Opcje1, "IndeksyTablic1",
-                            QStringLiteral("Pokazuj indeksy tablic w osobnych polach"), true);
+                            QStringLiteral("&Pokazuj indeksy tablic w osobnych polach"), true);
   Odwieajpoczeniapodczasprzesuwaniablokw1 =
       AddCheck(Opcje1, "Odwieajpoczeniapodczasprzesuwaniablokw1",
-               QStringLiteral("Odświeżaj połączenia podczas przesuwania bloków"), false);
+               QStringLiteral("&Odświeżaj połączenia podczas przesuwania bloków"), false);
   Kasujlogprzyzaadowaniunowegoschematu1 =
       AddCheck(Opcje1, "Kasujlogprzyzaadowaniunowegoschematu1",
-               QStringLiteral("Kasuj log przy załadowaniu nowego schematu"), false);
+               QStringLiteral("&Kasuj log przy załadowaniu nowego schematu"), false);
   Sprawdskadnikoduprzeduruchomieniemsymulatora1 =
       AddCheck(Opcje1, "Sprawdskadnikoduprzeduruchomieniemsymulatora1",
-               QStringLiteral("Sprawdź składnię kodu przed wykonaniem algorytmu"), false);
+               QStringLiteral("&Sprawdź składnię kodu przed wykonaniem algorytmu"), false);
 }
 
 void TMainMenu::BuildHelpMenu(QMainWindow& window) {
-  Pomoc1 = AddMenu(window.menuBar(), "Pomoc1", QStringLiteral("Pomoc"));
-  Pomoc2 = AddItem(Pomoc1, "Pomoc2", QStringLiteral("Pomoc ..."), QKeySequence(Qt::Key_F1));
-  Oprogramie1 = AddItem(Pomoc1, "Oprogramie1", QStringLiteral("O programie ..."));
+  Pomoc1 = AddMenu(window.menuBar(), "Pomoc1", QStringLiteral("Po&moc"));
+  Pomoc2 = AddItem(Pomoc1, "Pomoc2", QStringLiteral("&Pomoc ..."), QKeySequence(Qt::Key_F1));
+  Oprogramie1 = AddItem(Pomoc1, "Oprogramie1", QStringLiteral("&O programie ..."));
 }
 
 void TMainMenu::BuildToolBar(QMainWindow& window) {

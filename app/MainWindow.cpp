@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QSplitter>
@@ -39,6 +42,7 @@ TZUVAR::TZUVAR(TZuvarApp& app) : app_(app), undoStack_(std::make_unique<QUndoSta
       QStringLiteral("ZUVAR 32 Pro - Edytor graficzny i symulator schematów blokowych algorytmów"));
   setMinimumSize(400, 300);
   setFont(TBlockFont::Font());
+  setAcceptDrops(true);
   Menu.Build(*this);
   BuildCentralArea();
   project_ = std::make_unique<TProjectCommands>(*this);
@@ -302,6 +306,9 @@ TSchematView& TZUVAR::ShowDocument(std::unique_ptr<TSchemat> document) {
     undoStack_->setClean();
   else
     undoStack_->resetClean();
+  // Files dropped on the diagram go to the window, which opens them.
+  canvas_->setAcceptDrops(false);
+  canvas_->viewport()->setAcceptDrops(false);
   canvasArea_->layout()->addWidget(canvas_.get());
   canvas_->show();
   ApplyDiagramState(true);
@@ -449,6 +456,44 @@ void TZUVAR::wheelEvent(QWheelEvent* event) {
   event->accept();
   const int delta = event->angleDelta().y();
   if (canvas_ != nullptr && delta != 0) canvas_->WheelScroll(delta < 0 ? 1 : -1);
+}
+
+// ---- dropped project files ------------------------------------------------------------------
+
+// Exactly one local file, at a time when Open is at hand: while a run holds the diagram, the
+// file menu is off and a drop is refused like the command.
+QString TZUVAR::DroppableProject(const QMimeData* data) const {
+  if (data == nullptr || !data->hasUrls()) return QString();
+  const QList<QUrl> urls = data->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile()) return QString();
+  if (!Menu.Schematblokowy1->menuAction()->isEnabled() || !Menu.Wczytajzpliku1->isEnabled())
+    return QString();
+  const QString file = urls.front().toLocalFile();
+  return QFileInfo(file).isFile() ? file : QString();
+}
+
+void TZUVAR::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
+
+void TZUVAR::dragMoveEvent(QDragMoveEvent* event) {
+  if (DroppableProject(event->mimeData()).isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+}
+
+void TZUVAR::dropEvent(QDropEvent* event) {
+  const QString file = DroppableProject(event->mimeData());
+  if (file.isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  // The drag's source waits for the drop to end: the question and the reading come after it.
+  QMetaObject::invokeMethod(
+      this, [this, file] { project_->OpenDropped(file); }, Qt::QueuedConnection);
 }
 
 // ---- TCanvasHost ----------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "app/MainMenu.h"
 #include "editor/CanvasHost.h"
 
+class QMimeData;
 class QSplitter;
 class QUndoStack;
 
@@ -102,6 +103,10 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  // A project file dragged from a file manager onto the window is opened as Open opens it.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildCentralArea();
@@ -120,6 +125,8 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   void ViewMenuOpened();
   void SimulationMenuOpened();
   bool EditingAllowed() const;
+  // The project a drag carries and the window may open now, or an empty name.
+  QString DroppableProject(const QMimeData* data) const;
 
   TZuvarApp& app_;
   QWidget* canvasArea_ = nullptr;

@@ -68,7 +68,7 @@ TFrame1::TFrame1(QWidget* parent, std::size_t lineLimit)
   dropZone_->hide();
   layout_->addWidget(dropZone_);
   PopupMenu1 = new QMenu(Memo1);
-  Wyczysc1 = PopupMenu1->addAction(QStringLiteral("Wyczyść"));
+  Wyczysc1 = PopupMenu1->addAction(QStringLiteral("&Wyczyść"));
   connect(Wyczysc1, &QAction::triggered, this, [this] { lines_.Clear(); });
   Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Memo1, &QWidget::customContextMenuRequested, this,

@@ -96,6 +96,11 @@ void TProjectCommands::Wczytajzpliku1Click() {
   OpenProject(name);
 }
 
+void TProjectCommands::OpenDropped(const QString& name) {
+  if (!ConfirmDiscard()) return;
+  OpenProject(name);
+}
+
 void TProjectCommands::OpenProject(const QString& name) {
   window_.DestroyCanvas();
   // Until the whole file was read, the next Save asks for a name: what could be read of a

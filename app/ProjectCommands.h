@@ -26,6 +26,9 @@ class TProjectCommands : public QObject {
   // At start-up: offers the copy of a diagram that a program ending without closing left
   // unsaved, and opens it as a new unsaved diagram when the user takes it.
   void OfferRecovery();
+  // Opens a project dropped on the window: as Open, with its question over unsaved changes, but
+  // with the file already chosen.
+  void OpenDropped(const QString& name);
   void Zapisz1Click() { Save(false); }
   void Zapiszdopliku1Click() { Save(true); }
   void Usu1Click();

@@ -288,11 +288,12 @@ bool TBlockMouse::ChooseFalseExit(const TNewShape& source, int32_t exitSide) {
 void TBlockMouse::ShowContextMenu(TNewShape& block, const QPoint& globalPos) {
   QMenu& menu = view_.BlockMenu();
   if (menu.actions().isEmpty()) {
-    menu.addAction(QStringLiteral("Zerwij połączenia wychodzące!"))->setObjectName("MIDelLinkOut");
-    menu.addAction(QStringLiteral("Zerwij połaczenia przychodzące!"))->setObjectName("MIDelLinkIn");
-    menu.addAction(QStringLiteral("Usuń element!"))->setObjectName("MIDelGraf");
-    menu.addAction(QStringLiteral("Usuń zaznaczone elementy!"))->setObjectName("MIDelGrafS");
-    menu.addAction(QStringLiteral("Punkt zatrzymania"))->setObjectName("MIBreakpoint");
+    menu.addAction(QStringLiteral("Zerwij połączenia &wychodzące!"))->setObjectName("MIDelLinkOut");
+    menu.addAction(QStringLiteral("Zerwij połaczenia p&rzychodzące!"))
+        ->setObjectName("MIDelLinkIn");
+    menu.addAction(QStringLiteral("&Usuń element!"))->setObjectName("MIDelGraf");
+    menu.addAction(QStringLiteral("Usuń &zaznaczone elementy!"))->setObjectName("MIDelGrafS");
+    menu.addAction(QStringLiteral("&Punkt zatrzymania"))->setObjectName("MIBreakpoint");
   }
   QAction* chosen = view_.Host().Popup(menu, globalPos);
   if (chosen == nullptr) return;

@@ -34,11 +34,13 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/zuvar-mime.xml DESTINATION ${CMAKE_INSTA
 # reproducible).
 set(ZUVAR_GZIP_DIR ${PROJECT_BINARY_DIR}/packaging)
 set(ZUVAR_GZIPPED)
-foreach(source man/zuvar.1 man/zuvar-run.1 changelog.Debian)
-  get_filename_component(name ${source} NAME)
+# The Polish manual pages keep their folder (pl/) beside the English ones.
+foreach(source man/zuvar.1 man/zuvar-run.1 man/pl/zuvar.1 man/pl/zuvar-run.1 changelog.Debian)
+  string(REGEX REPLACE "^man/" "" name ${source})
+  get_filename_component(folder ${ZUVAR_GZIP_DIR}/${name} DIRECTORY)
   add_custom_command(
     OUTPUT ${ZUVAR_GZIP_DIR}/${name}.gz
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${ZUVAR_GZIP_DIR}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
     COMMAND gzip -9n -c ${CMAKE_CURRENT_LIST_DIR}/${source} > ${ZUVAR_GZIP_DIR}/${name}.gz
     DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${source}
     COMMENT "Compressing ${name}"
@@ -48,6 +50,8 @@ endforeach()
 add_custom_target(zuvar_packaging_docs ALL DEPENDS ${ZUVAR_GZIPPED})
 
 install(FILES ${ZUVAR_GZIP_DIR}/zuvar-run.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT cli)
+install(FILES ${ZUVAR_GZIP_DIR}/pl/zuvar-run.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/pl/man1
+        COMPONENT cli)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${ZUVAR_GZIP_DIR}/changelog.Debian.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zuvar-cli COMPONENT cli)
 # Neither package is uploaded to Debian, so their first changelog entry closes no bug of an
@@ -61,6 +65,8 @@ install(FILES ${ZUVAR_GZIP_DIR}/overrides/zuvar-cli DESTINATION ${CMAKE_INSTALL_
         COMPONENT cli)
 if(TARGET zuvar)
   install(FILES ${ZUVAR_GZIP_DIR}/zuvar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT gui)
+  install(FILES ${ZUVAR_GZIP_DIR}/pl/zuvar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/pl/man1
+          COMPONENT gui)
   install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${ZUVAR_GZIP_DIR}/changelog.Debian.gz
           DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zuvar COMPONENT gui)
   install(FILES ${ZUVAR_GZIP_DIR}/overrides/zuvar DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides

@@ -104,6 +104,10 @@ struct TExample {
 // The short examples that each teach one idea (hello world, decisions, loops, arrays).
 std::vector<TExample> TeachingExamples();
 
+// Diagrams with one deliberate mistake each (a missing exit, an unpaired continuation, a code
+// error), for showing the program's messages.
+std::vector<TExample> BrokenExamples();
+
 // The diagrams of the end-to-end cases in tests/data.
 std::vector<TExample> CaseDiagrams();
 

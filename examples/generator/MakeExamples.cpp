@@ -198,6 +198,7 @@ int main(int argc, char** argv) {
       {"nested_loops", NestedLoops},
   };
   for (TExample& example : TeachingExamples()) examples.push_back(std::move(example));
+  for (TExample& example : BrokenExamples()) examples.push_back(std::move(example));
   if (!WriteAll(examples, argv[1], true)) return 1;
   if (argc == 3 && !WriteAll(CaseDiagrams(), argv[2], false)) return 1;
   return 0;

@@ -56,8 +56,11 @@ void ExamplesInWindowTest::EachExampleWritesWhatTheTerminalRunnerPrints_data() {
   const QDir examples(QStringLiteral(ZUVAR_EXAMPLES_DIR));
   const QStringList names = examples.entryList({QStringLiteral("*.bin")}, QDir::Files, QDir::Name);
   QVERIFY(names.size() >= 8);
+  // The broken examples never reach their stop block: their cases in tests/data/examples hold
+  // the messages they give instead.
   for (const QString& name : names)
-    QTest::newRow(name.toUtf8().constData()) << examples.filePath(name);
+    if (!name.startsWith(QStringLiteral("broken_")))
+      QTest::newRow(name.toUtf8().constData()) << examples.filePath(name);
 }
 
 void ExamplesInWindowTest::EachExampleWritesWhatTheTerminalRunnerPrints() {

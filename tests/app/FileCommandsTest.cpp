@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QGraphicsSimpleTextItem>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QtTest>
 
 #include "app/ProjectCommands.h"
+#include "app/SimulationCommands.h"
 #include "app/StronaSizer.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/app/FileFaults.h"
@@ -22,6 +24,22 @@ void WriteAll(const QString& name, const QByteArray& bytes) {
   QVERIFY(file.open(QIODevice::WriteOnly));
   file.write(bytes);
 }
+
+// Drags the URLs over the window and drops them, as a file manager does; true when the window
+// took the drag and the drop.
+bool DropOn(QWidget* window, const QList<QUrl>& urls) {
+  QMimeData data;
+  data.setUrls(urls);
+  const QPoint where = window->rect().center();
+  QDragEnterEvent enter(where, Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data,
+                        Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(QPointF(where), enter.dropAction(), &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window, &drop);
+  QCoreApplication::processEvents();
+  return drop.isAccepted();
+}
 }  // namespace
 
 class FileCommandsTest : public QObject {
@@ -34,6 +52,7 @@ class FileCommandsTest : public QObject {
   void OpenRestoresTheSavedDiagram();
   void OpenRejectsAFileWithoutTheMagic();
   void OpenOverUnsavedChangesAsks();
+  void DroppedProjectOpensAsOpenDoes();
   void DeleteAsksOnlyWhenUnsaved();
   void CloseWithQuestionsAnsweredBothWays();
   void SaveOnAFullDiskKeepsTheOldProject();
@@ -223,6 +242,45 @@ void FileCommandsTest::OpenOverUnsavedChangesAsks() {
   f.dialogs.answers = {TMsgResult::Yes};
   f.Menu().Wczytajzpliku1->trigger();
   QCOMPARE(f.Canvas(), canvas);
+}
+
+void FileCommandsTest::DroppedProjectOpensAsOpenDoes() {
+  AppFixture f;
+  const QString name = f.Path("upuszczony.bin");
+  f.NewDiagram();
+  f.AddBlock(nstStart, 100, 100);
+  f.dialogs.saveNames = {name};
+  f.Menu().Zapiszdopliku1->trigger();
+  f.AddBlock(nstStop, 100, 300);
+  const QUrl url = QUrl::fromLocalFile(name);
+  // Two files, a folder or a web address are not taken.
+  QVERIFY(!DropOn(f.Window(), {url, QUrl::fromLocalFile(f.Path("inny.bin"))}));
+  QVERIFY(!DropOn(f.Window(), {QUrl::fromLocalFile(f.dir.path())}));
+  QVERIFY(!DropOn(f.Window(), {QUrl(QStringLiteral("https://example.org/schemat.bin"))}));
+  QVERIFY(f.dialogs.messages.empty() || f.dialogs.messages.back().text != kDiscard);
+
+  // Over unsaved changes the Open question comes first; No keeps the diagram.
+  TSchematView* canvas = f.Canvas();
+  f.dialogs.answers = {TMsgResult::No};
+  QVERIFY(DropOn(f.Window(), {url}));
+  QCOMPARE(f.dialogs.messages.back().text, kDiscard);
+  QCOMPARE(f.dialogs.messages.back().caption, QStringLiteral("Ostrzeżenie...."));
+  QCOMPARE(f.Canvas(), canvas);
+  QCOMPARE(static_cast<int>(f.Canvas()->Document().BlockCount()), 2);
+  f.dialogs.answers = {TMsgResult::Yes};
+  QVERIFY(DropOn(f.Window(), {url}));
+  QCOMPARE(static_cast<int>(f.Canvas()->Document().BlockCount()), 1);
+  QVERIFY(f.Logged("Otwarcie projektu " + name.toStdString()));
+  QCOMPARE(f.Canvas()->TitleLabel->text(), name);
+  QVERIFY(f.dialogs.openRequests.empty());
+
+  // While a run holds the diagram, a drop is refused as the file menu is.
+  f.NewStartToStop();
+  f.Menu().Wykonanie1->trigger();
+  QVERIFY(f.Window()->Simulation().Exists());
+  f.dialogs.messages.clear();
+  QVERIFY(!DropOn(f.Window(), {url}));
+  QVERIFY(f.dialogs.messages.empty());
 }
 
 void FileCommandsTest::DeleteAsksOnlyWhenUnsaved() {

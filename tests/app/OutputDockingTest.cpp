@@ -240,7 +240,7 @@ void OutputDockingTest::ContextMenuClearsTheOutput() {
   ShowOutput(f);
   TFrame1* panel = f.Window()->Frame1;
   QCOMPARE(panel->Memo1->contextMenuPolicy(), Qt::CustomContextMenu);
-  QCOMPARE(panel->Wyczysc1->text(), QStringLiteral("Wyczyść"));
+  QCOMPARE(panel->Wyczysc1->text(), QStringLiteral("&Wyczyść"));
   panel->Lines().AppendText("1 2 3");
   panel->Lines().AddLine();
   panel->Lines().AppendText("4");

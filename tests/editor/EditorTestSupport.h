@@ -34,7 +34,8 @@ class TFakeCanvasHost : public TCanvasHost {
     menuCaptions.clear();
     QAction* chosen = nullptr;
     for (QAction* action : menu.actions()) {
-      menuCaptions.push_back(action->text());
+      // The caption as the user reads it, without the marker of its access key.
+      menuCaptions.push_back(action->text().remove(QLatin1Char('&')));
       if (action->objectName() == popupChoice) chosen = action;
     }
     return chosen;
