@@ -108,10 +108,13 @@ void TMainMenu::BuildEditMenu(QMainWindow& window) {
   Zaznaczwszystkieelementy1 =
       AddItem(Edycja1, "Zaznaczwszystkieelementy1", QStringLiteral("Zaznacz wszystkie elementy"),
               QKeySequence("Ctrl+A"));
-  Kopiuj1 = AddItem(Edycja1, "Kopiuj1", QStringLiteral("Kopiuj"), QKeySequence("Ctrl+C"));
-  Wklej1 = AddItem(Edycja1, "Wklej1", QStringLiteral("Wklej"), QKeySequence("Ctrl+V"));
-  Kopiuj1->setVisible(false);
-  Wklej1->setVisible(false);
+  Kopiuj1 = AddItem(Edycja1, "Kopiuj1", QStringLiteral("&Kopiuj"), QKeySequence("Ctrl+C"));
+  Wklej1 = AddItem(Edycja1, "Wklej1", QStringLiteral("&Wklej"), QKeySequence("Ctrl+V"));
+  Edycja1->addSeparator();
+  Wyrwnajwpionie1 =
+      AddItem(Edycja1, "Wyrwnajwpionie1", QStringLiteral("Wyrównaj w &pionie"));
+  Wyrwnajwpoziomie1 =
+      AddItem(Edycja1, "Wyrwnajwpoziomie1", QStringLiteral("Wyrównaj w po&ziomie"));
   Edycja1->menuAction()->setEnabled(false);
 }
 
@@ -169,6 +172,8 @@ void TMainMenu::BuildOptionsMenu(QMainWindow& window) {
   Odwieajpoczeniapodczasprzesuwaniablokw1 =
       AddCheck(Opcje1, "Odwieajpoczeniapodczasprzesuwaniablokw1",
                QStringLiteral("Odświeżaj połączenia podczas przesuwania bloków"), false);
+  Przycigajdosiatki1 =
+      AddCheck(Opcje1, "Przycigajdosiatki1", QStringLiteral("Przyciągaj do &siatki"), false);
   Kasujlogprzyzaadowaniunowegoschematu1 =
       AddCheck(Opcje1, "Kasujlogprzyzaadowaniunowegoschematu1",
                QStringLiteral("Kasuj log przy załadowaniu nowego schematu"), false);

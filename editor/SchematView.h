@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -118,6 +119,9 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   // Waits after an automatic scroll step, letting the view repaint.
   void PauseAfterScroll(int milliseconds);
   QPoint ViewportOfSheet(int32_t x, int32_t y) const;
+  // The sheet point under the mouse pointer when the pointer is over the sheet of this canvas
+  // and nothing covers it there.
+  std::optional<QPoint> PointerOnSheet() const;
   QMenu& BlockMenu() { return *blockMenu_; }
   TBlockMouse& BlockMouse() { return *blockMouse_; }
   TSheetMouse& SheetMouse() { return *sheetMouse_; }

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "editor/CanvasHost.h"
 #include "editor/SchematView.h"
 #include "editor/commands/PlaceBlockCommand.h"
+#include "model/GridSnap.h"
 
 namespace zuvar {
 
@@ -70,6 +72,10 @@ void TSheetMouse::SchematMouseUp(Qt::MouseButton button, int32_t x, int32_t y) {
 void TSheetMouse::PlaceBlock(int32_t x, int32_t y) {
   TSchemat& document = view_.Document();
   TNewShape* last = document.LastBlock;
+  if (view_.Host().SnapToGrid()) {
+    x = GridSnap::Nearest(x);
+    y = GridSnap::Nearest(y);
+  }
   view_.UndoStack().push(new TPlaceBlockCommand(view_, view_.Tool, x, y));
   TNewShape* block = document.LastBlock != last ? document.LastBlock : nullptr;
   view_.SelectTool(nstNULL);
