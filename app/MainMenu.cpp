@@ -111,10 +111,8 @@ void TMainMenu::BuildEditMenu(QMainWindow& window) {
   Kopiuj1 = AddItem(Edycja1, "Kopiuj1", QStringLiteral("&Kopiuj"), QKeySequence("Ctrl+C"));
   Wklej1 = AddItem(Edycja1, "Wklej1", QStringLiteral("&Wklej"), QKeySequence("Ctrl+V"));
   Edycja1->addSeparator();
-  Wyrwnajwpionie1 =
-      AddItem(Edycja1, "Wyrwnajwpionie1", QStringLiteral("Wyrównaj w &pionie"));
-  Wyrwnajwpoziomie1 =
-      AddItem(Edycja1, "Wyrwnajwpoziomie1", QStringLiteral("Wyrównaj w po&ziomie"));
+  Wyrwnajwpionie1 = AddItem(Edycja1, "Wyrwnajwpionie1", QStringLiteral("Wyrównaj w &pionie"));
+  Wyrwnajwpoziomie1 = AddItem(Edycja1, "Wyrwnajwpoziomie1", QStringLiteral("Wyrównaj w po&ziomie"));
   Edycja1->menuAction()->setEnabled(false);
 }
 

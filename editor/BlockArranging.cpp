@@ -15,8 +15,8 @@ bool Align(TSchematView& view, BlockAlignment::TAxis axis) {
   for (TNewShape* block = document.FirstBlock; block != nullptr; block = block->Next) {
     if (TSchematView::IsSelected(*block) && block != anchor) selected.push_back(block);
   }
-  const std::vector<BlockAlignment::TPlace> places = BlockAlignment::Align(
-      selected, *anchor, axis, document.SheetWidth, document.SheetHeight);
+  const std::vector<BlockAlignment::TPlace> places =
+      BlockAlignment::Align(selected, *anchor, axis, document.SheetWidth, document.SheetHeight);
   if (places.empty()) return false;
   std::vector<TMoveBlocksCommand::TMove> moves;
   moves.reserve(places.size());

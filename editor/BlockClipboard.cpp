@@ -93,8 +93,7 @@ bool Paste(TSchematView& view, std::optional<QPoint> at) {
   const QPoint offset = Offset(document, *records, at);
   view.SetActiveBlock(nullptr);
   const TNewShape* last = document.LastBlock;
-  view.UndoStack().push(
-      new TPasteBlocksCommand(view, std::move(*records), offset.x(), offset.y()));
+  view.UndoStack().push(new TPasteBlocksCommand(view, std::move(*records), offset.x(), offset.y()));
   const TNewShape* first = last != nullptr ? last->Next : document.FirstBlock;
   if (first == nullptr) return false;
   SelectFrom(document, first);
