@@ -93,6 +93,8 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   // Caption and size of every block from its code, then every link re-routed.
   void LayoutAll();
   void LayoutBlock(TNewShape& block);
+  // The text widths of the canvas's block font.
+  const TTextMeasurer& Measurer() const { return measurer_; }
 
   // Editing commands of the main window.
   void SelectTool(TNewShapeType tool);

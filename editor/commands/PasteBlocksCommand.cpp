@@ -36,7 +36,12 @@ void TPasteBlocksCommand::Paste() {
     setObsolete(true);
     return;
   }
-  for (TNewShape* block : added) View().LayoutBlock(*block);
+  // Laid out with the canvas's font; the links of those whose size changed are routed once.
+  std::vector<TNewShape*> resized;
+  for (TNewShape* block : added) {
+    if (block->UpdateLayout(View().Measurer())) resized.push_back(block);
+  }
+  document.RedrawLinksTouching(resized);
   for (std::size_t i = 0; i < added.size(); ++i)
     blocks_.push_back(TBlockRecord::Capture(*added[i], firstIndex + i));
   for (const TNewShape* block : added) {
