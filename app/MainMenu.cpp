@@ -111,8 +111,9 @@ void TMainMenu::BuildEditMenu(QMainWindow& window) {
               QKeySequence("Ctrl+A"));
   Kopiuj1 = AddItem(Edycja1, "Kopiuj1", QStringLiteral("&Kopiuj"), QKeySequence("Ctrl+C"));
   Wklej1 = AddItem(Edycja1, "Wklej1", QStringLiteral("&Wklej"), QKeySequence("Ctrl+V"));
-  Kopiuj1->setVisible(false);
-  Wklej1->setVisible(false);
+  Edycja1->addSeparator();
+  Wyrwnajwpionie1 = AddItem(Edycja1, "Wyrwnajwpionie1", QStringLiteral("Wyrówn&aj w pionie"));
+  Wyrwnajwpoziomie1 = AddItem(Edycja1, "Wyrwnajwpoziomie1", QStringLiteral("Wyrównaj w p&oziomie"));
   Edycja1->menuAction()->setEnabled(false);
 }
 
@@ -170,6 +171,8 @@ void TMainMenu::BuildOptionsMenu(QMainWindow& window) {
   Odwieajpoczeniapodczasprzesuwaniablokw1 =
       AddCheck(Opcje1, "Odwieajpoczeniapodczasprzesuwaniablokw1",
                QStringLiteral("&Odświeżaj połączenia podczas przesuwania bloków"), false);
+  Przycigajdosiatki1 =
+      AddCheck(Opcje1, "Przycigajdosiatki1", QStringLiteral("Przyciągaj do sia&tki"), false);
   Kasujlogprzyzaadowaniunowegoschematu1 =
       AddCheck(Opcje1, "Kasujlogprzyzaadowaniunowegoschematu1",
                QStringLiteral("&Kasuj log przy załadowaniu nowego schematu"), false);

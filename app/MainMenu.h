@@ -43,6 +43,9 @@ struct TMainMenu {
   QAction* Zaznaczwszystkieelementy1 = nullptr;
   QAction* Kopiuj1 = nullptr;
   QAction* Wklej1 = nullptr;
+  // Line the selected blocks up with the active block.
+  QAction* Wyrwnajwpionie1 = nullptr;
+  QAction* Wyrwnajwpoziomie1 = nullptr;
   // "Widok"
   QMenu* Widok1 = nullptr;
   QAction* Kodrdowy1 = nullptr;
@@ -74,6 +77,8 @@ struct TMainMenu {
   QAction* Trybrzeczywisty1 = nullptr;
   QAction* IndeksyTablic1 = nullptr;
   QAction* Odwieajpoczeniapodczasprzesuwaniablokw1 = nullptr;
+  // Placed and dragged blocks put their centres on a 10-pixel grid.
+  QAction* Przycigajdosiatki1 = nullptr;
   QAction* Kasujlogprzyzaadowaniunowegoschematu1 = nullptr;
   QAction* Sprawdskadnikoduprzeduruchomieniemsymulatora1 = nullptr;
   // "Pomoc"

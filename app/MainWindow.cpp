@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -30,6 +31,8 @@
 #include "app/ToolWindowPlacement.h"
 #include "app/ToolWindowPlacer.h"
 #include "app/ZuvarApp.h"
+#include "editor/BlockArranging.h"
+#include "editor/BlockClipboard.h"
 #include "editor/BlockFont.h"
 #include "editor/SchematView.h"
 #include "model/Schemat.h"
@@ -153,6 +156,10 @@ void TZUVAR::ConnectEditCommands() {
     connect(a, &QAction::triggered, this, &TZUVAR::Usuzaznaczoneelementy1Click);
   for (QAction* a : {m.Zaznaczwszystkieelementy1, m.SpeedButton1})
     connect(a, &QAction::triggered, this, &TZUVAR::Zaznaczwszystkieelementy1Click);
+  connect(m.Kopiuj1, &QAction::triggered, this, &TZUVAR::Kopiuj1Click);
+  connect(m.Wklej1, &QAction::triggered, this, &TZUVAR::Wklej1Click);
+  connect(m.Wyrwnajwpionie1, &QAction::triggered, this, &TZUVAR::Wyrwnajwpionie1Click);
+  connect(m.Wyrwnajwpoziomie1, &QAction::triggered, this, &TZUVAR::Wyrwnajwpoziomie1Click);
   ConnectHistory();
 }
 
@@ -217,6 +224,7 @@ void TZUVAR::ConnectOptions() {
       {m.IndeksyTablic1, &o.Simulation.ShowArrayIndices},
       {m.Odwieajpoczeniapodczasprzesuwaniablokw1, &o.RefreshLinksWhileMoving},
       {m.Kasujlogprzyzaadowaniunowegoschematu1, &o.ClearLogOnNewDiagram},
+      {m.Przycigajdosiatki1, &o.SnapToGrid},
       {m.Sprawdskadnikoduprzeduruchomieniemsymulatora1, &o.Simulation.CheckCodeBeforeRun}};
   for (const auto& [action, value] : options) {
     action->setChecked(*value);
@@ -268,12 +276,36 @@ void TZUVAR::Usu2Click() {
   if (EditingAllowed()) canvas_->Usu2Click();
 }
 
+// What goes is put on the clipboard first, so that it can be pasted again.
 void TZUVAR::Usuzaznaczoneelementy1Click() {
-  if (EditingAllowed()) canvas_->Usuzaznaczoneelementy1Click();
+  if (!EditingAllowed()) return;
+  BlockClipboard::Copy(*canvas_);
+  canvas_->Usuzaznaczoneelementy1Click();
 }
 
 void TZUVAR::Zaznaczwszystkieelementy1Click() {
   if (EditingAllowed()) canvas_->Zaznaczwszystkieelementy1Click();
+}
+
+void TZUVAR::Kopiuj1Click() {
+  if (EditingAllowed()) BlockClipboard::Copy(*canvas_);
+}
+
+// Pressed as Ctrl+V over the sheet, the blocks go where the pointer is; from the menu they go
+// next to where they were copied from.
+void TZUVAR::Wklej1Click() {
+  if (!EditingAllowed()) return;
+  const bool fromKeyboard = QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier;
+  BlockClipboard::Paste(*canvas_,
+                        fromKeyboard ? canvas_->PointerOnSheet() : std::optional<QPoint>());
+}
+
+void TZUVAR::Wyrwnajwpionie1Click() {
+  if (EditingAllowed()) BlockArranging::Align(*canvas_, BlockAlignment::TAxis::Vertical);
+}
+
+void TZUVAR::Wyrwnajwpoziomie1Click() {
+  if (EditingAllowed()) BlockArranging::Align(*canvas_, BlockAlignment::TAxis::Horizontal);
 }
 
 // ---- breakpoints ----------------------------------------------------------------------------
@@ -508,6 +540,8 @@ QAction* TZUVAR::Popup(QMenu& menu, const QPoint& globalPos) {
 }
 
 bool TZUVAR::RefreshLinksWhileMoving() const { return app_.Options.RefreshLinksWhileMoving; }
+
+bool TZUVAR::SnapToGrid() const { return app_.Options.SnapToGrid; }
 
 void TZUVAR::ShowSourceWindow() {
   Menu.Kodrdowy1->setChecked(true);

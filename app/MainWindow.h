@@ -72,6 +72,10 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   void Usu2Click();
   void Usuzaznaczoneelementy1Click();
   void Zaznaczwszystkieelementy1Click();
+  void Kopiuj1Click();
+  void Wklej1Click();
+  void Wyrwnajwpionie1Click();
+  void Wyrwnajwpoziomie1Click();
   void Cofnij1Click();
   void Ponw1Click();
   void SelectTool(int tool);
@@ -89,6 +93,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
                  TMsgButtons buttons) override;
   QAction* Popup(QMenu& menu, const QPoint& globalPos) override;
   bool RefreshLinksWhileMoving() const override;
+  bool SnapToGrid() const override;
   void ShowSourceWindow() override;
   void SetSourceEditorEnabled(bool enabled) override;
   void SourceLinesChanged() override;

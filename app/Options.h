@@ -12,6 +12,7 @@ struct TOptions {
   TSimulationOptions Simulation;
   bool RefreshLinksWhileMoving = false;  // "Odświeżaj połączenia podczas przesuwania bloków"
   bool ClearLogOnNewDiagram = false;     // "Kasuj log przy załadowaniu nowego schematu"
+  bool SnapToGrid = false;               // "Przyciągaj do siatki"
 };
 
 }  // namespace zuvar

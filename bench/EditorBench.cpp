@@ -12,6 +12,8 @@
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
 #include "app/ZuvarApp.h"
+#include "bench/BenchCanvasHost.h"
+#include "bench/BenchDiagram.h"
 #include "bench/BenchDialogs.h"
 #include "editor/CanvasHost.h"
 #include "editor/SchematView.h"
@@ -20,39 +22,11 @@
 #include "tests/support/RecordingHost.h"
 
 using namespace zuvar;
+using zuvar::bench::BuildChain;
+using zuvar::bench::TBenchCanvasHost;
 using zuvar::bench::TBenchDialogs;
 
 namespace {
-
-class BenchCanvasHost : public TCanvasHost {
- public:
-  TMsgResult Ask(const QString&, const QString&, TMsgIcon, TMsgButtons) override {
-    return TMsgResult::Yes;
-  }
-  QAction* Popup(QMenu&, const QPoint&) override { return nullptr; }
-  bool RefreshLinksWhileMoving() const override { return true; }
-  void ShowSourceWindow() override {}
-  void SetSourceEditorEnabled(bool) override {}
-};
-
-// A chain of blocks in a grid of columns, each linked to the next.
-void BuildChain(TSchemat& doc, int count, int columns, const TTextMeasurer& measurer) {
-  doc.SheetWidth = columns * 120 + 100;
-  doc.SheetHeight = (count / columns + 1) * 70 + 100;
-  TNewShape* previous = nullptr;
-  for (int i = 0; i < count; ++i) {
-    TNewShape* block = doc.AddBlock(i % 5 == 0 ? nstChoice : nstCalc);
-    block->Code = {"x = x + " + std::to_string(i) + ";"};
-    block->MoveTo(50 + (i % columns) * 120, 50 + (i / columns) * 70);
-    doc.LayoutBlock(block, measurer);
-    if (previous != nullptr) {
-      previous->ExitSide = 4;
-      previous->EntrySide = 1;
-      previous->SetBlockLink(block);
-    }
-    previous = block;
-  }
-}
 
 void SendMove(TSchematView& view, QEvent::Type type, int x, int y, Qt::MouseButton button,
               Qt::MouseButtons buttons) {
@@ -102,7 +76,7 @@ void EditorBench::OpenAndShow2000Blocks() {
 }
 
 void EditorBench::DragStepOf500SelectedBlocksWithLiveLinks() {
-  BenchCanvasHost host;
+  TBenchCanvasHost host;
   TSchemat document;
   QUndoStack stack;
   TSchematView view(host, document, stack);

@@ -13,6 +13,7 @@
 #include "editor/commands/ConnectCommand.h"
 #include "editor/commands/DeleteBlocksCommand.h"
 #include "editor/commands/MoveBlocksCommand.h"
+#include "model/GridSnap.h"
 
 namespace zuvar {
 
@@ -65,9 +66,10 @@ void TBlockMouse::RememberDragStart() {
 // every block that moved.
 void TBlockMouse::PushDrag() {
   std::vector<TMoveBlocksCommand::TMove> moves;
-  TSchemat& document = view_.Document();
+  const auto index = view_.Document().BuildIdIndex();
   for (const TStart& start : dragStart_) {
-    const TNewShape* b = document.FindBlockById(start.Id);
+    const auto it = index.find(start.Id);
+    const TNewShape* b = it == index.end() ? nullptr : it->second;
     if (b != nullptr && (b->Left != start.Left || b->Top != start.Top))
       moves.push_back(TMoveBlocksCommand::TMove{start.Id, start.Left, start.Top, b->Left, b->Top});
   }
@@ -107,9 +109,13 @@ void TBlockMouse::Drag(TNewShape& block, int32_t x, int32_t y) {
   const int32_t sx = block.Left + x;
   const int32_t sy = block.Top + y;
   int32_t left = sx - block.DragOffsetX;
+  int32_t top = sy - block.DragOffsetY;
+  if (view_.Host().SnapToGrid()) {
+    left = GridSnap::StartForCentre(left, block.Width);
+    top = GridSnap::StartForCentre(top, block.Height);
+  }
   if (left + block.Width > document.SheetWidth) left = document.SheetWidth - block.Width;
   if (left < 0) left = 0;
-  int32_t top = sy - block.DragOffsetY;
   if (top + block.Height > document.SheetHeight) top = document.SheetHeight - block.Height;
   if (top < 0) top = 0;
   const int32_t dx = left - block.Left;

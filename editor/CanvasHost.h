@@ -23,6 +23,8 @@ class TCanvasHost {
   virtual QAction* Popup(QMenu& menu, const QPoint& globalPos) = 0;
   // The option "Odświeżaj połączenia podczas przesuwania bloków".
   virtual bool RefreshLinksWhileMoving() const = 0;
+  // The option "Przyciągaj do siatki": placed and dragged blocks put their centres on the grid.
+  virtual bool SnapToGrid() const { return false; }
   // A block was double-clicked: show the source code window.
   virtual void ShowSourceWindow() = 0;
   // The source code window's editor follows whether a block is active.

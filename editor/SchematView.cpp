@@ -1,5 +1,7 @@
 #include "editor/SchematView.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
@@ -165,6 +167,15 @@ void TSchematView::CenterTitle() {
 
 QPoint TSchematView::ViewportOfSheet(int32_t x, int32_t y) const {
   return mapFromScene(QPointF(SheetLeft + x, SheetTop + y));
+}
+
+std::optional<QPoint> TSchematView::PointerOnSheet() const {
+  const QPoint global = QCursor::pos();
+  if (QApplication::widgetAt(global) != viewport()) return std::nullopt;
+  const QPoint p = SheetPoint(viewport()->mapFromGlobal(global));
+  if (p.x() < 0 || p.y() < 0 || p.x() >= document_.SheetWidth || p.y() >= document_.SheetHeight)
+    return std::nullopt;
+  return p;
 }
 
 void TSchematView::ScrollInView(const QRectF& sheetRect) {

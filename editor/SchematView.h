@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -92,6 +93,8 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   // Caption and size of every block from its code, then every link re-routed.
   void LayoutAll();
   void LayoutBlock(TNewShape& block);
+  // The text widths of the canvas's block font.
+  const TTextMeasurer& Measurer() const { return measurer_; }
 
   // Editing commands of the main window.
   void SelectTool(TNewShapeType tool);
@@ -118,6 +121,9 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   // Waits after an automatic scroll step, letting the view repaint.
   void PauseAfterScroll(int milliseconds);
   QPoint ViewportOfSheet(int32_t x, int32_t y) const;
+  // The sheet point under the mouse pointer when the pointer is over the sheet of this canvas
+  // and nothing covers it there.
+  std::optional<QPoint> PointerOnSheet() const;
   QMenu& BlockMenu() { return *blockMenu_; }
   TBlockMouse& BlockMouse() { return *blockMouse_; }
   TSheetMouse& SheetMouse() { return *sheetMouse_; }

@@ -10,6 +10,7 @@
 #include "editor/CanvasHost.h"
 #include "editor/SchematView.h"
 #include "editor/commands/PlaceBlockCommand.h"
+#include "model/GridSnap.h"
 
 namespace zuvar {
 
@@ -76,6 +77,10 @@ void TSheetMouse::PlaceBlock(int32_t x, int32_t y) {
     return;
   }
   TNewShape* last = document.LastBlock;
+  if (view_.Host().SnapToGrid()) {
+    x = GridSnap::Nearest(x);
+    y = GridSnap::Nearest(y);
+  }
   view_.UndoStack().push(new TPlaceBlockCommand(view_, view_.Tool, x, y));
   TNewShape* block = document.LastBlock != last ? document.LastBlock : nullptr;
   view_.SelectTool(nstNULL);

@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <new>
+#include <unordered_set>
 
 #include "model/SchematObserver.h"
 
@@ -199,6 +200,20 @@ void TSchemat::RedrawLinksTouching(TNewShape* block) {
       if (b != block) b->RedrawLink(b->OutLinkFalse.get(), b->BlockLinkFalse);
       --remaining;
     }
+  }
+}
+
+void TSchemat::RedrawLinksTouching(const std::vector<TNewShape*>& blocks) {
+  if (blocks.size() == 1) RedrawLinksTouching(blocks.front());
+  if (blocks.size() <= 1) return;
+  const std::unordered_set<const TNewShape*> touched(blocks.begin(), blocks.end());
+  const auto hit = [&touched](const TNewShape* b) { return touched.count(b) != 0; };
+  for (TNewShape* b = FirstBlock; b != nullptr; b = b->Next) {
+    const bool own = hit(b);
+    if (b->BlockLink != nullptr && (own || hit(b->BlockLink)))
+      b->RedrawLink(b->OutLink.get(), b->BlockLink);
+    if (b->BlockLinkFalse != nullptr && (own || hit(b->BlockLinkFalse)))
+      b->RedrawLink(b->OutLinkFalse.get(), b->BlockLinkFalse);
   }
 }
 

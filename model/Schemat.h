@@ -77,6 +77,9 @@ class TSchemat {
   bool HasIncomingLinks(const TNewShape* block) const;
   // Re-routes the block's own links and every link that enters it.
   void RedrawLinksTouching(TNewShape* block);
+  // Re-routes once every link that leaves or enters one of the blocks, in one walk of the list
+  // (a link between two of them is routed once, not twice).
+  void RedrawLinksTouching(const std::vector<TNewShape*>& blocks);
   // Lays the block out (caption and size); when its size changed, re-routes the links touching
   // it. Returns true when the size changed.
   bool LayoutBlock(TNewShape* block, const TTextMeasurer& measurer);

@@ -6,6 +6,7 @@
 #include "model/Cp1250.h"
 #include "model/Host.h"
 #include "model/Schemat.h"
+#include "project/BlockRecordFields.h"
 #include "project/ConversionError.h"
 #include "project/DecimalField.h"
 #include "project/DuplicateIdRepair.h"
@@ -42,34 +43,7 @@ class TBlockNotCreated : public std::runtime_error {
   TBlockNotCreated() : std::runtime_error(std::string(kBlockNotCreated)) {}
 };
 
-std::int32_t ExitSideOf(std::int32_t linkCode) { return (linkCode >> 4) & 15; }
-std::int32_t EntrySideOf(std::int32_t linkCode) { return linkCode & 15; }
-
-// Takes the sides of the next connection from a stored link code; passes the target through.
-TNewShape* PrepareExit(TNewShape& block, std::int32_t linkCode, TNewShape* target) {
-  block.ExitSide = ExitSideOf(linkCode);
-  block.EntrySide = EntrySideOf(linkCode);
-  return target;
-}
-
-void ColourLink(TLink* link, TColor color) {
-  if (!link) return;
-  TPen pen = link->Pen;
-  pen.Color = color;
-  link->SetPen(pen);
-}
-
 }  // namespace
-
-// Fields 1 to 13 of a block record.
-struct TProjectReader::TRecord {
-  std::uint32_t id = 0;
-  std::string caption;
-  std::int32_t left = 0, top = 0, width = 0, height = 0, type = 0;
-  std::uint32_t trueLinkColor = 0, falseLinkColor = 0;
-  std::uint32_t linkId = 0, linkFalseId = 0;
-  std::int32_t linkCode = 0, linkFalseCode = 0;
-};
 
 TProjectReader::TProjectReader(THost& host) : host_(host) {}
 
@@ -135,53 +109,29 @@ TReadResult TProjectReader::ReadBlocks(TSchemat& doc) {
 
 void TProjectReader::ReadRecords(TSchemat& doc) {
   while (!stream_->AtEnd()) {
-    const TRecord record = ReadRecordFields();
-    AddBlockFromRecord(doc, record);
+    TBlockRecordFields record;
+    record.ReadFields(*stream_);
+    TNewShape& block = AddBlockFromRecord(doc, record);
+    record.ReadCode(*stream_);
+    block.Code.reserve(record.Code.size());
+    for (const std::string& line : record.Code) block.Code.push_back(Cp1250::ToUtf8(line));
   }
 }
 
-TProjectReader::TRecord TProjectReader::ReadRecordFields() {
-  TRecord record;
-  record.id = TDecimalField::ToId(stream_->ReadLine());
-  record.caption = stream_->ReadLine();
-  record.left = ReadInt32();
-  record.top = ReadInt32();
-  record.width = ReadInt32();
-  record.height = ReadInt32();
-  record.type = ReadInt32();
-  record.trueLinkColor = static_cast<std::uint32_t>(ReadInt32());
-  record.falseLinkColor = static_cast<std::uint32_t>(ReadInt32());
-  record.linkId = TDecimalField::ToId(stream_->ReadLine());
-  record.linkFalseId = TDecimalField::ToId(stream_->ReadLine());
-  record.linkCode = ReadInt32();
-  record.linkFalseCode = ReadInt32();
-  return record;
-}
-
-void TProjectReader::AddBlockFromRecord(TSchemat& doc, const TRecord& record) {
+TNewShape& TProjectReader::AddBlockFromRecord(TSchemat& doc, const TBlockRecordFields& record) {
   // Only the low 8 bits of the type are kept; a value outside the known types is kept as is.
-  TNewShape* block = doc.AddBlockWithId(static_cast<TNewShapeType>(record.type & 0xFF), record.id);
+  TNewShape* block = doc.AddBlockWithId(static_cast<TNewShapeType>(record.Type & 0xFF), record.Id);
   if (!block) throw TBlockNotCreated();
-  block->MoveTo(record.left, record.top);
-  block->Resize(record.width, record.height);
-  block->SetCaption(Cp1250::ToUtf8(record.caption));
-  block->TrueLinkColor = record.trueLinkColor;
-  block->FalseLinkColor = record.falseLinkColor;
-  block->LoadedLinkId = record.linkId;
-  block->LoadedLinkFalseId = record.linkFalseId;
-  block->LoadedLinkCode = record.linkCode;
-  block->LoadedLinkFalseCode = record.linkFalseCode;
-  ReadCode(*block);
-}
-
-// Reads the code lines of a record. A count beyond the end of the data stops at the end: the
-// lines that are there are kept and the file counts as complete, so a damaged count can
-// neither exhaust memory nor keep the reader busy with lines that do not exist.
-void TProjectReader::ReadCode(TNewShape& block) {
-  const std::int32_t count = ReadInt32();
-  for (std::int32_t i = 0; i < count && !stream_->AtEnd(); ++i) {
-    block.Code.push_back(Cp1250::ToUtf8(stream_->ReadLine()));
-  }
+  block->MoveTo(record.Left, record.Top);
+  block->Resize(record.Width, record.Height);
+  block->SetCaption(Cp1250::ToUtf8(record.Caption));
+  block->TrueLinkColor = record.TrueLinkColor;
+  block->FalseLinkColor = record.FalseLinkColor;
+  block->LoadedLinkId = record.LinkId;
+  block->LoadedLinkFalseId = record.LinkFalseId;
+  block->LoadedLinkCode = record.LinkCode;
+  block->LoadedLinkFalseCode = record.LinkFalseCode;
+  return *block;
 }
 
 std::int32_t TProjectReader::ReadInt32() { return TDecimalField::ToInt32(stream_->ReadLine()); }
@@ -192,21 +142,19 @@ TReadResult TProjectReader::ResolveLinks(TSchemat& doc) {
     const auto it = index.find(id);
     return it == index.end() ? nullptr : it->second;
   };
+  // A missing target still leaves its sides in the block; the exit stays empty.
+  const auto connect = [&find](TNewShape& block, bool falseExit, std::uint32_t id, int32_t code) {
+    TNewShape* target = find(id);
+    TBlockRecordFields::Connect(block, falseExit, code, target);
+    return target != nullptr;
+  };
   for (TNewShape* block = doc.FirstBlock; block; block = block->Next) {
-    const bool decision = block->Shape == nstChoice;
-    if (block->LoadedLinkId != 0) {
-      TNewShape* target = PrepareExit(*block, block->LoadedLinkCode, find(block->LoadedLinkId));
-      if (!target) return ReportMissingId();
-      block->SetBlockLink(target);
-      if (decision) ColourLink(block->OutLink.get(), block->TrueLinkColor);
-    }
-    if (block->LoadedLinkFalseId != 0) {
-      TNewShape* target =
-          PrepareExit(*block, block->LoadedLinkFalseCode, find(block->LoadedLinkFalseId));
-      if (!target) return ReportMissingId();
-      block->SetBlockLinkFalse(target);
-      if (decision) ColourLink(block->OutLinkFalse.get(), block->FalseLinkColor);
-    }
+    if (block->LoadedLinkId != 0 &&
+        !connect(*block, false, block->LoadedLinkId, block->LoadedLinkCode))
+      return ReportMissingId();
+    if (block->LoadedLinkFalseId != 0 &&
+        !connect(*block, true, block->LoadedLinkFalseId, block->LoadedLinkFalseCode))
+      return ReportMissingId();
   }
   return TReadResult::Ok;
 }

@@ -6,6 +6,7 @@
 
 namespace zuvar {
 
+struct TBlockRecordFields;
 class THost;
 class TNewFileStream;
 class TNewShape;
@@ -61,12 +62,8 @@ class TProjectReader {
   TReadResult Read(const std::string& fileName, TSchemat& doc);
 
  private:
-  struct TRecord;
-
-  TRecord ReadRecordFields();
   void ReadRecords(TSchemat& doc);
-  void AddBlockFromRecord(TSchemat& doc, const TRecord& record);
-  void ReadCode(TNewShape& block);
+  TNewShape& AddBlockFromRecord(TSchemat& doc, const TBlockRecordFields& record);
   std::int32_t ReadInt32();
   TReadResult ResolveLinks(TSchemat& doc);
   TReadResult ReportMissingId();

@@ -6,6 +6,7 @@
 #include "model/Cp1250.h"
 #include "model/Host.h"
 #include "model/Schemat.h"
+#include "project/BlockRecordFields.h"
 #include "project/FileError.h"
 #include "project/NewFileStream.h"
 
@@ -30,9 +31,6 @@ class TActiveBlockPause {
   TSchemat& doc_;
   TNewShape* block_;
 };
-
-// Colours and link codes are written as signed 32-bit numbers, as the reader converts them.
-long long Signed(std::uint32_t bits) { return static_cast<std::int32_t>(bits); }
 
 }  // namespace
 
@@ -86,22 +84,12 @@ void TProjectWriter::WriteDocument(TNewFileStream& stream, TSchemat& doc) {
   }
 }
 
+// The record is made in UTF-8 and converted to Windows-1250 as a whole: its numbers and line
+// ends are ASCII, which the conversion keeps.
 void TProjectWriter::WriteBlock(TNewFileStream& stream, const TNewShape& block) {
-  WriteNumber(stream, block.Id);
-  WriteLine(stream, Cp1250::FromUtf8(block.Caption));
-  WriteNumber(stream, block.Left);
-  WriteNumber(stream, block.Top);
-  WriteNumber(stream, block.Width);
-  WriteNumber(stream, block.Height);
-  WriteNumber(stream, static_cast<std::uint8_t>(block.Shape));
-  WriteNumber(stream, Signed(block.TrueLinkColor));
-  WriteNumber(stream, Signed(block.FalseLinkColor));
-  WriteNumber(stream, block.BlockLink ? block.BlockLink->Id : 0);
-  WriteNumber(stream, block.BlockLinkFalse ? block.BlockLinkFalse->Id : 0);
-  WriteNumber(stream, block.OutLink ? block.OutLink->LinkCode : 0);
-  WriteNumber(stream, block.OutLinkFalse ? block.OutLinkFalse->LinkCode : 0);
-  WriteNumber(stream, static_cast<long long>(block.Code.size()));
-  for (const std::string& line : block.Code) WriteLine(stream, Cp1250::FromUtf8(line));
+  record_.clear();
+  TBlockRecordFields::Of(block).AppendTo(record_);
+  stream.Write(Cp1250::FromUtf8(record_));
 }
 
 void TProjectWriter::WriteLine(TNewFileStream& stream, std::string_view text) {

@@ -51,6 +51,7 @@ class TProjectWriter {
   TWriteFault fault_;
   // Reused for every line, so writing allocates nothing per line.
   std::string line_;
+  std::string record_;
 };
 
 }  // namespace zuvar

@@ -5,8 +5,12 @@
 namespace zuvar {
 
 TBlockRecord TBlockRecord::Capture(const TSchemat& document, const TNewShape& b) {
+  return Capture(b, document.IndexOf(&b));
+}
+
+TBlockRecord TBlockRecord::Capture(const TNewShape& b, std::size_t index) {
   TBlockRecord r;
-  r.Index = document.IndexOf(&b);
+  r.Index = index;
   r.Shape = b.Shape;
   r.Id = b.Id;
   r.Left = b.Left;
@@ -32,7 +36,28 @@ TBlockRecord TBlockRecord::Capture(const TSchemat& document, const TNewShape& b)
 }
 
 TNewShape* TBlockRecord::Restore(TSchemat& document) const {
-  TNewShape* b = document.InsertBlockWithId(document.BlockAt(Index), Shape, Id);
+  return Restore(document, document.BlockAt(Index));
+}
+
+// The walk keeps the block that stands at a place of the list; a restored block goes in front
+// of it, which moves it one place on, so the walk to the next record's place goes on from there.
+void TBlockRecord::RestoreAll(TSchemat& document, const std::vector<TBlockRecord>& records) {
+  TNewShape* at = nullptr;  // the block at place atIndex; null past the end of the list
+  std::size_t atIndex = 0;
+  bool walking = false;
+  for (const TBlockRecord& record : records) {
+    if (!walking || record.Index < atIndex) {
+      at = document.BlockAt(record.Index);
+      atIndex = record.Index;
+      walking = true;
+    }
+    for (; at != nullptr && atIndex < record.Index; ++atIndex) at = at->Next;
+    if (record.Restore(document, at) != nullptr) ++atIndex;
+  }
+}
+
+TNewShape* TBlockRecord::Restore(TSchemat& document, TNewShape* before) const {
+  TNewShape* b = document.InsertBlockWithId(before, Shape, Id);
   if (b == nullptr) return nullptr;
   b->Resize(Width, Height);
   b->MoveTo(Left, Top);

@@ -30,9 +30,15 @@ struct TBlockRecord {
   std::vector<std::string> Code;
 
   static TBlockRecord Capture(const TSchemat& document, const TNewShape& block);
+  // The same for a block whose place in the list is known.
+  static TBlockRecord Capture(const TNewShape& block, std::size_t index);
   // Puts the block back at its place in the list (the blocks before it must be there already).
   // Returns the block, or null when it cannot be created.
   TNewShape* Restore(TSchemat& document) const;
+  // The same in front of a block known to stand at that place (null: at the end of the list).
+  TNewShape* Restore(TSchemat& document, TNewShape* before) const;
+  // Puts blocks back, sorted by their places, in one walk of the list.
+  static void RestoreAll(TSchemat& document, const std::vector<TBlockRecord>& records);
 };
 
 }  // namespace zuvar

@@ -1,6 +1,7 @@
 #include "editor/commands/DeleteBlocksCommand.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "editor/SchematView.h"
 #include "model/Schemat.h"
@@ -11,34 +12,45 @@ TDeleteBlocksCommand::TDeleteBlocksCommand(TSchematView& view, std::vector<uint3
                                            const QString& text)
     : TDiagramCommand(view, text), ids_(std::move(ids)) {}
 
+// The blocks of the Ids, found through one index, in the order of the Ids, each once.
+std::vector<TNewShape*> TDeleteBlocksCommand::Doomed() const {
+  std::vector<TNewShape*> doomed;
+  if (ids_.size() == 1) {
+    if (TNewShape* block = Block(ids_.front())) doomed.push_back(block);
+    return doomed;
+  }
+  const auto index = Document().BuildIdIndex();
+  std::unordered_set<const TNewShape*> taken;
+  for (uint32_t id : ids_) {
+    const auto it = index.find(id);
+    if (it != index.end() && taken.insert(it->second).second) doomed.push_back(it->second);
+  }
+  return doomed;
+}
+
 // What is about to go, taken while every block is still in its place; the active block has
 // given its code back and shows its own fill by then.
-void TDeleteBlocksCommand::Capture() {
-  std::vector<const TNewShape*> doomed;
-  for (uint32_t id : ids_) {
-    if (TNewShape* block = Block(id)) {
-      LeaveIfActive(block);
-      doomed.push_back(block);
-    }
-  }
+void TDeleteBlocksCommand::Capture(const std::vector<TNewShape*>& doomed) {
+  for (TNewShape* block : doomed) LeaveIfActive(block);
+  const std::unordered_set<const TNewShape*> picked(doomed.begin(), doomed.end());
   blocks_.clear();
-  for (const TNewShape* block : doomed)
-    blocks_.push_back(TBlockRecord::Capture(Document(), *block));
-  std::sort(blocks_.begin(), blocks_.end(),
-            [](const TBlockRecord& a, const TBlockRecord& b) { return a.Index < b.Index; });
-  links_ = TLinkRecord::Touching(Document(), [&doomed](const TNewShape* block) {
-    return std::find(doomed.begin(), doomed.end(), block) != doomed.end();
-  });
+  std::size_t index = 0;
+  for (const TNewShape* b = Document().FirstBlock; b != nullptr; b = b->Next, ++index) {
+    if (picked.count(b) != 0) blocks_.push_back(TBlockRecord::Capture(*b, index));
+  }
+  links_ = TLinkRecord::Touching(
+      Document(), [&picked](const TNewShape* block) { return picked.count(block) != 0; });
 }
 
 void TDeleteBlocksCommand::redo() {
-  Capture();
-  for (uint32_t id : ids_) Document().DeleteBlock(Block(id));
+  const std::vector<TNewShape*> doomed = Doomed();
+  Capture(doomed);
+  for (TNewShape* block : doomed) Document().DeleteBlock(block);
 }
 
 void TDeleteBlocksCommand::undo() {
-  for (const TBlockRecord& block : blocks_) block.Restore(Document());
-  for (const TLinkRecord& link : links_) link.Restore(Document());
+  TBlockRecord::RestoreAll(Document(), blocks_);
+  TLinkRecord::RestoreAll(Document(), links_);
   RestoreFoundState();
 }
 

@@ -19,7 +19,8 @@ class TDeleteBlocksCommand : public TDiagramCommand {
   void undo() override;
 
  private:
-  void Capture();
+  std::vector<TNewShape*> Doomed() const;
+  void Capture(const std::vector<TNewShape*>& doomed);
 
   std::vector<uint32_t> ids_;
   std::vector<TBlockRecord> blocks_;

@@ -33,8 +33,23 @@ std::vector<TLinkRecord> TLinkRecord::Touching(
 }
 
 void TLinkRecord::Restore(TSchemat& document) const {
-  TNewShape* source = document.FindBlockById(SourceId);
-  TNewShape* target = document.FindBlockById(TargetId);
+  Restore(document.FindBlockById(SourceId), document.FindBlockById(TargetId));
+}
+
+void TLinkRecord::RestoreAll(TSchemat& document, const std::vector<TLinkRecord>& links) {
+  if (links.size() <= 1) {
+    for (const TLinkRecord& link : links) link.Restore(document);
+    return;
+  }
+  const auto index = document.BuildIdIndex();
+  const auto find = [&index](uint32_t id) -> TNewShape* {
+    const auto it = index.find(id);
+    return it == index.end() ? nullptr : it->second;
+  };
+  for (const TLinkRecord& link : links) link.Restore(find(link.SourceId), find(link.TargetId));
+}
+
+void TLinkRecord::Restore(TNewShape* source, TNewShape* target) const {
   if (source == nullptr || target == nullptr) return;
   const int32_t exitSide = source->ExitSide;
   const int32_t entrySide = source->EntrySide;

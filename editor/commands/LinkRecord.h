@@ -30,6 +30,11 @@ struct TLinkRecord {
   // Sets the exit again from the two sides of the link code, with the pen and the visibility;
   // the source keeps the sides it had for its next connection.
   void Restore(TSchemat& document) const;
+  // The same for many exits, finding the blocks by Id through one index.
+  static void RestoreAll(TSchemat& document, const std::vector<TLinkRecord>& links);
+
+ private:
+  void Restore(TNewShape* source, TNewShape* target) const;
 };
 
 }  // namespace zuvar

@@ -11,6 +11,10 @@ TMoveBlocksCommand::TMoveBlocksCommand(TSchematView& view, std::vector<TMove> mo
   SetSavedFound(savedAtPress);
 }
 
+TMoveBlocksCommand::TMoveBlocksCommand(TSchematView& view, std::vector<TMove> moves,
+                                       const QString& text)
+    : TDiagramCommand(view, text), moves_(std::move(moves)), done_(false) {}
+
 void TMoveBlocksCommand::redo() {
   if (!done_) MoveAll(false);
   done_ = false;
@@ -22,14 +26,20 @@ void TMoveBlocksCommand::undo() {
   RestoreFoundState();
 }
 
-// Every block first, then the links of each, so that no link is routed to a block that has
-// yet to move.
+// The blocks are found through one index and moved first; then every link that leaves or enters
+// one of them is routed once, so that no link is routed to a block that has yet to move.
 void TMoveBlocksCommand::MoveAll(bool back) {
+  TSchemat& document = Document();
+  const auto index = document.BuildIdIndex();
+  std::vector<TNewShape*> moved;
+  moved.reserve(moves_.size());
   for (const TMove& move : moves_) {
-    if (TNewShape* block = Block(move.Id))
-      block->MoveTo(back ? move.FromLeft : move.ToLeft, back ? move.FromTop : move.ToTop);
+    const auto it = index.find(move.Id);
+    if (it == index.end()) continue;
+    it->second->MoveTo(back ? move.FromLeft : move.ToLeft, back ? move.FromTop : move.ToTop);
+    moved.push_back(it->second);
   }
-  for (const TMove& move : moves_) Document().RedrawLinksTouching(Block(move.Id));
+  document.RedrawLinksTouching(moved);
 }
 
 }  // namespace zuvar

@@ -73,8 +73,28 @@ void MainWindowTest::MenusAndToolBarAtStart() {
   QCOMPARE(m.Usu2->shortcut(), QKeySequence(Qt::Key_Delete));
   QCOMPARE(m.Uruchomiwykonajwczasierzeczywistym1->shortcut(), QKeySequence("Ctrl+F9"));
   QCOMPARE(m.Sprawdpoprawnopoprawnopoczeikodurdowego1->shortcut(), QKeySequence(Qt::Key_F10));
-  for (QAction* hidden : {m.Kopiuj1, m.Wklej1, m.Poka1, m.Zakocz1, m.Steep1})
+  for (QAction* hidden : {m.Poka1, m.Zakocz1, m.Steep1})
     QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
+  // The clipboard and alignment items are offered, each with an access key of its own in the
+  // menu; snapping is an option, off at start.
+  QCOMPARE(m.Kopiuj1->shortcut(), QKeySequence("Ctrl+C"));
+  QCOMPARE(m.Wklej1->shortcut(), QKeySequence("Ctrl+V"));
+  QSet<QChar> keys;
+  for (QAction* a : m.Edycja1->actions()) {
+    const qsizetype amp = a->text().indexOf(QLatin1Char('&'));
+    if (amp >= 0) QVERIFY2(!keys.contains(a->text().at(amp + 1).toLower()), qPrintable(a->text()));
+    if (amp >= 0) keys.insert(a->text().at(amp + 1).toLower());
+  }
+  QCOMPARE(keys.size(), 4);
+  for (QAction* item : {m.Kopiuj1, m.Wklej1, m.Wyrwnajwpionie1, m.Wyrwnajwpoziomie1})
+    QVERIFY(item->isVisible() && m.Edycja1->actions().contains(item));
+  QCOMPARE(m.Wyrwnajwpionie1->text().remove(QLatin1Char('&')), QStringLiteral("Wyrównaj w pionie"));
+  QCOMPARE(m.Wyrwnajwpoziomie1->text().remove(QLatin1Char('&')),
+           QStringLiteral("Wyrównaj w poziomie"));
+  QCOMPARE(m.Przycigajdosiatki1->text().remove(QLatin1Char('&')),
+           QStringLiteral("Przyciągaj do siatki"));
+  QVERIFY(m.Przycigajdosiatki1->isCheckable() && !m.Przycigajdosiatki1->isChecked());
+  QVERIFY(m.Opcje1->actions().contains(m.Przycigajdosiatki1));
   // The code check option is offered, unchecked.
   QVERIFY(m.Sprawdskadnikoduprzeduruchomieniemsymulatora1->isVisible());
   QVERIFY(!m.Sprawdskadnikoduprzeduruchomieniemsymulatora1->isChecked());

@@ -1,8 +1,10 @@
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QUndoStack>
 #include <QtTest>
 
+#include "app/SimulationCommands.h"
 #include "app/SourceWindow.h"
 #include "app/StronaSizer.h"
 #include "tests/app/AppTestSupport.h"
@@ -65,6 +67,7 @@ class UndoCommandsTest : public QObject {
   void MenuAndButtonsFollowTheHistoryAndTheRun();
   void ReachingTheSavedStepMarksTheDiagramSaved();
   void KeysUndoTheDiagramButTheEditorKeepsItsOwn();
+  void CutPutsTheBlocksOnTheClipboardAndPasteWaitsForTheRun();
 };
 
 void UndoCommandsTest::TypingIsOneEditPerBlockAndUndoingItRestoresTheEditor() {
@@ -272,6 +275,53 @@ void UndoCommandsTest::KeysUndoTheDiagramButTheEditorKeepsItsOwn() {
   QCOMPARE(source->RichEdit1->toPlainText(), QStringLiteral("x > 0;"));
   QVERIFY(stack.index() >= steps);  // the editor's own undo, not a step back of the diagram
   QVERIFY(doc.FindBlockById(calc) == nullptr);
+}
+
+void UndoCommandsTest::CutPutsTheBlocksOnTheClipboardAndPasteWaitsForTheRun() {
+  AppFixture f;
+  TSample s = BuildSample(f);
+  TMainMenu& m = f.Menu();
+  TSchemat& doc = f.Canvas()->Document();
+  QUndoStack& stack = f.Window()->UndoStack();
+  TSchematView::MarkSelected(*s.stop);
+  TSchematView::MarkSelected(*s.calc);
+  f.Canvas()->SetActiveBlock(s.test);
+  f.Canvas()->SetActiveBlock(nullptr);  // the snapshot takes the fills as the cut leaves them
+  const QByteArray before = DocumentSnapshot(doc);
+  f.Canvas()->SetActiveBlock(s.test);
+  const int calcLeft = s.calc->Left;  // the blocks that come back are new ones
+  QGuiApplication::clipboard()->clear();
+  m.Usuzaznaczoneelementy1->trigger();
+  QCOMPARE(static_cast<int>(doc.BlockCount()), 1);
+  QCOMPARE(stack.count(), 1);
+  const QString text = QGuiApplication::clipboard()->text();
+  QVERIFY(text.startsWith(QStringLiteral("ZUVAR2.0\r\n")));
+  QVERIFY(text.contains(QStringLiteral("\r\nx > 0;\r\n")));
+  QVERIFY(text.contains(QStringLiteral("\r\nx = x - 1;\r\n")));
+  m.Cofnij1->trigger();
+  QCOMPARE(DocumentSnapshot(doc), before);
+
+  // The three blocks come back as one edit, once more, next to where they were.
+  m.Wklej1->trigger();
+  QCOMPARE(static_cast<int>(doc.BlockCount()), 7);
+  QCOMPARE(stack.count(), 1);
+  QCOMPARE(doc.LastBlock->Left, calcLeft + 20);
+  const TNewShape* test = doc.LastBlock->Prev->Prev;  // then the stop and the calculation
+  QCOMPARE(test->BlockLink, doc.LastBlock->Prev);
+  QCOMPARE(test->BlockLinkFalse, doc.LastBlock);
+  m.Cofnij1->trigger();
+  QCOMPARE(static_cast<int>(doc.BlockCount()), 4);
+
+  // No paste while a run holds the diagram; the items are offered with keys of their own.
+  f.NewStartToStop();
+  m.Wykonanie1->trigger();
+  QVERIFY(f.Window()->Simulation().Exists());
+  m.Wklej1->setEnabled(true);
+  m.Wklej1->trigger();
+  QCOMPARE(static_cast<int>(f.Canvas()->Document().BlockCount()), 2);
+  f.Window()->Simulation().End();
+  m.Wklej1->trigger();
+  QCOMPARE(static_cast<int>(f.Canvas()->Document().BlockCount()), 5);
 }
 
 QTEST_MAIN(UndoCommandsTest)

@@ -41,6 +41,7 @@ class TFakeCanvasHost : public TCanvasHost {
     return chosen;
   }
   bool RefreshLinksWhileMoving() const override { return refresh; }
+  bool SnapToGrid() const override { return snap; }
   void ShowSourceWindow() override { ++sourceShown; }
   void SetSourceEditorEnabled(bool enabled) override { editorEnabled = enabled; }
   void AppendLogLine(const QString& line) override { logLines.push_back(line); }
@@ -52,6 +53,7 @@ class TFakeCanvasHost : public TCanvasHost {
   QStringList menuCaptions;
   int popups = 0;
   bool refresh = false;
+  bool snap = false;
   int sourceShown = 0;
   bool editorEnabled = false;
 };
