@@ -25,6 +25,7 @@
 #include "app/SourceWindow.h"
 #include "app/ToolWindowPlacement.h"
 #include "app/ToolWindowPlacer.h"
+#include "app/ZoomCommands.h"
 #include "app/ZuvarApp.h"
 #include "editor/BlockFont.h"
 #include "editor/SchematView.h"
@@ -45,6 +46,7 @@ TZUVAR::TZUVAR(TZuvarApp& app) : app_(app), undoStack_(std::make_unique<QUndoSta
   sheet_ = std::make_unique<TSheetCommands>(*this);
   placer_ = std::make_unique<TToolWindowPlacer>(*this);
   ConnectCommands();
+  zoom_ = std::make_unique<TZoomCommands>(*this);
 }
 
 TZUVAR::~TZUVAR() {
@@ -296,6 +298,7 @@ TSchematView& TZUVAR::ShowDocument(std::unique_ptr<TSchemat> document) {
   canvasArea_->layout()->addWidget(canvas_.get());
   canvas_->show();
   ApplyDiagramState(true);
+  zoom_->CanvasChanged();
   if (TForm2* source = app_.SourceWindow()) source->CanvasCreated();
   return *canvas_;
 }
@@ -311,6 +314,7 @@ void TZUVAR::DestroyCanvas() {
   canvas_.reset();
   document_.reset();
   ApplyDiagramState(false);
+  zoom_->CanvasChanged();
   if (TForm2* source = app_.SourceWindow()) source->CanvasDestroyed();
 }
 
