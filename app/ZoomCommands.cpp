@@ -30,6 +30,11 @@ TZoomCommands::TZoomCommands(TZUVAR& window) : window_(window) {
   Powiekszenie->setObjectName(QStringLiteral("Powiekszenie"));
   Powiekszenie->setToolTip(QStringLiteral("Powiększenie"));
   Powiekszenie->setContentsMargins(8, 0, 8, 0);
+  Powiekszenie->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // The menu bar sizes its corner once: wide enough for the widest zoom.
+  Powiekszenie->setMinimumWidth(
+      Powiekszenie->fontMetrics().horizontalAdvance(QStringLiteral("400%")) + 16);
+  Powiekszenie->setMinimumHeight(window.menuBar()->sizeHint().height());
   window.menuBar()->setCornerWidget(Powiekszenie, Qt::TopRightCorner);
   CanvasChanged();
 }
