@@ -66,8 +66,8 @@ void TAppSimulationHost::ScrollIntoView(const TRect& area) {
 TAppSimulationHost::TScrolled TAppSimulationHost::Scrolled(const TSchematView& canvas,
                                                            const TRect& area) {
   const QSize size = canvas.viewport()->size();
-  return TScrolled{&canvas,      area,         canvas.HorzPosition(), canvas.VertPosition(),
-                   size.width(), size.height()};
+  return TScrolled{&canvas,      area,          canvas.HorzPosition(),   canvas.VertPosition(),
+                   size.width(), size.height(), canvas.transform().m11()};
 }
 
 // The pauses of the animation wait on the millisecond clock while the window keeps painting

@@ -36,7 +36,7 @@ class TAppSimulationHost : public TSimulationHost, public TRunObserver {
   void SetEditingMenus(bool enabled);
   void SetSheetEnabled(bool enabled);
 
-  // The last area scrolled into view, on which canvas, its scroll position and its size.
+  // The last area scrolled into view, on which canvas, its scroll position, size and zoom.
   struct TScrolled {
     const TSchematView* Canvas = nullptr;
     TRect Area;
@@ -44,6 +44,7 @@ class TAppSimulationHost : public TSimulationHost, public TRunObserver {
     int Vert = 0;
     int Width = 0;
     int Height = 0;
+    double Zoom = 1;
     bool operator==(const TScrolled&) const = default;
   };
   static TScrolled Scrolled(const TSchematView& canvas, const TRect& area);

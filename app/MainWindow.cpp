@@ -30,6 +30,7 @@
 #include "app/SourceWindow.h"
 #include "app/ToolWindowPlacement.h"
 #include "app/ToolWindowPlacer.h"
+#include "app/ZoomCommands.h"
 #include "app/ZuvarApp.h"
 #include "editor/BlockArranging.h"
 #include "editor/BlockClipboard.h"
@@ -56,6 +57,7 @@ TZUVAR::TZUVAR(TZuvarApp& app) : app_(app), undoStack_(std::make_unique<QUndoSta
       app_.Recovery, app_.AppHost(), [this] { return document_.get(); },
       [this] { return simulation_->Exists(); });
   ConnectCommands();
+  zoom_ = std::make_unique<TZoomCommands>(*this);
 }
 
 TZUVAR::~TZUVAR() {
@@ -344,6 +346,7 @@ TSchematView& TZUVAR::ShowDocument(std::unique_ptr<TSchemat> document) {
   canvasArea_->layout()->addWidget(canvas_.get());
   canvas_->show();
   ApplyDiagramState(true);
+  zoom_->CanvasChanged();
   if (TForm2* source = app_.SourceWindow()) source->CanvasCreated();
   return *canvas_;
 }
@@ -360,6 +363,7 @@ void TZUVAR::DestroyCanvas() {
   document_.reset();
   recovery_->Discard();
   ApplyDiagramState(false);
+  zoom_->CanvasChanged();
   if (TForm2* source = app_.SourceWindow()) source->CanvasDestroyed();
 }
 

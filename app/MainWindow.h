@@ -20,6 +20,7 @@ class TSchemat;
 class TSheetCommands;
 class TSimulationCommands;
 class TToolWindowPlacer;
+class TZoomCommands;
 class TZuvarApp;
 
 // The main window: menus, tool bar, the area of the diagram canvas and, docked below it behind
@@ -51,6 +52,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   TSimulationCommands& Simulation() { return *simulation_; }
   TSheetCommands& SheetCommands() { return *sheet_; }
   TRecoveryKeeper& Recovery() { return *recovery_; }
+  TZoomCommands& ZoomCommands() { return *zoom_; }
 
   // A new empty diagram with its canvas; the log is cleared when the option asks for it.
   TSchematView& CreateCanvas();
@@ -144,6 +146,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   std::unique_ptr<TSheetCommands> sheet_;
   std::unique_ptr<TToolWindowPlacer> placer_;
   std::unique_ptr<TRecoveryKeeper> recovery_;
+  std::unique_ptr<TZoomCommands> zoom_;
 };
 
 }  // namespace zuvar

@@ -267,10 +267,7 @@ bool TForm3::GridWheel(QWheelEvent& event) {
                       p.y() < r.top() + r.height();
   if (commands_.Exists() && inside) return false;
   const int delta = event.angleDelta().y();
-  if (delta < 0)
-    canvas->SetVertPosition(canvas->VertPosition() - 35);
-  else if (delta > 0)
-    canvas->SetVertPosition(canvas->VertPosition() + 35);
+  if (delta != 0) canvas->WheelScroll(delta < 0 ? -1 : 1);
   event.accept();
   return true;
 }

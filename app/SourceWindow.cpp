@@ -162,7 +162,7 @@ bool TForm2::EditorWheel(const QPoint& p, int delta) {
   const bool inside = r.left() < p.x() && p.x() < r.left() + r.width() && r.top() < p.y() &&
                       p.y() < r.top() + r.height();
   if (inside) return false;
-  canvas->SetVertPosition(canvas->VertPosition() + (delta < 0 ? 35 : -35));
+  canvas->WheelScroll(delta < 0 ? 1 : -1);
   return true;
 }
 

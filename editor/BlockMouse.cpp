@@ -44,13 +44,14 @@ void TBlockMouse::NewShapeMouseDown(TNewShape& block, Qt::MouseButton button,
     return;
   }
   view_.SetActiveBlock(&block);
-  const int horz = view_.HorzPosition();
-  const int vert = view_.VertPosition();
+  // How far the view scrolled, in sheet pixels: the sheet point at the view's corner.
+  const QPoint before = view_.ToSheet(QPointF(0, 0));
   view_.ScrollInView(block);
   if (button != Qt::LeftButton) return;
+  const QPoint after = view_.ToSheet(QPointF(0, 0));
   block.Dragging = true;
-  block.DragOffsetX = x + (view_.HorzPosition() - horz);
-  block.DragOffsetY = y + (view_.VertPosition() - vert);
+  block.DragOffsetX = x + (after.x() - before.x());
+  block.DragOffsetY = y + (after.y() - before.y());
   RememberDragStart();
 }
 

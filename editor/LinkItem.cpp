@@ -43,10 +43,11 @@ QPainterPath TLinkItem::shape() const {
   return path;
 }
 
-TLine* TLinkItem::SegmentAt(const QPointF& p) const {
+TLine* TLinkItem::SegmentAt(const QRectF& a) const {
   for (TLine* line = link_.LastLine; line != nullptr; line = line->PrevLine) {
     const TRect b = line->Bounds();
-    if (p.x() >= b.Left && p.x() < b.Left + b.Width && p.y() >= b.Top && p.y() < b.Top + b.Height)
+    if (a.left() < b.Left + b.Width && b.Left < a.right() && a.top() < b.Top + b.Height &&
+        b.Top < a.bottom())
       return line;
   }
   return nullptr;

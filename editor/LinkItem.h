@@ -24,8 +24,8 @@ class TLinkItem : public QGraphicsItem {
   TLink& Link() const { return link_; }
   // Takes over the route after the link was re-routed.
   void FollowRoute();
-  // The segment whose bounds hold the sheet point, last drawn first; null when none.
-  TLine* SegmentAt(const QPointF& sheetPoint) const;
+  // The segment whose bounds meet the sheet area, last drawn first; null when none.
+  TLine* SegmentAt(const QRectF& sheetArea) const;
 
  private:
   QRectF ComputeBounds() const;

@@ -27,6 +27,7 @@
 #include "editor/LinkItem.h"
 #include "editor/LinkMouse.h"
 #include "editor/SheetMouse.h"
+#include "editor/ZoomControl.h"
 #include "editor/commands/DeleteBlocksCommand.h"
 
 namespace zuvar {
@@ -61,6 +62,7 @@ TSchematView::TSchematView(TCanvasHost& host, TSchemat& document, QUndoStack& un
   sheetMouse_ = std::make_unique<TSheetMouse>(*this);
   blockMouse_ = std::make_unique<TBlockMouse>(*this);
   linkMouse_ = std::make_unique<TLinkMouse>(*this);
+  zoom_ = std::make_unique<TZoomControl>(*this);
   ShowExistingBlocks();
   document_.SetObserver(this);
   SetScrollRanges();
@@ -152,7 +154,7 @@ void TSchematView::SetHorzPosition(int position) { horizontalScrollBar()->setVal
 void TSchematView::SetVertPosition(int position) { verticalScrollBar()->setValue(position); }
 
 void TSchematView::ScrollToHorizontalMiddle() {
-  SetHorzPosition(HorzRange());
+  SetHorzPosition(horizontalScrollBar()->maximum());
   SetHorzPosition(HorzPosition() / 2);
 }
 
@@ -191,10 +193,21 @@ void TSchematView::PauseAfterScroll(int milliseconds) {
   QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-void TSchematView::WheelScroll(int steps) { SetVertPosition(VertPosition() + 35 * steps); }
+void TSchematView::WheelScroll(int steps) { ScrollBySheet(0, 35 * steps); }
+
+void TSchematView::ScrollBySheet(int32_t dx, int32_t dy) {
+  const qreal factor = zoom_->Factor();
+  SetHorzPosition(HorzPosition() + static_cast<int>(std::lround(dx * factor)));
+  SetVertPosition(VertPosition() + static_cast<int>(std::lround(dy * factor)));
+}
 
 void TSchematView::wheelEvent(QWheelEvent* event) {
   const int delta = event->angleDelta().y();
+  if (event->modifiers() & Qt::ControlModifier) {
+    event->accept();
+    zoom_->Wheel(delta, event->position());
+    return;
+  }
   if (delta != 0) WheelScroll(delta < 0 ? 1 : -1);
   event->accept();
 }
@@ -466,19 +479,25 @@ void TSchematView::LinkHidden(TLink& link) {
 
 // ---- mouse input ----------------------------------------------------------------------------
 
+// The sheet pixel under the pointer is tested at its centre. Zoomed out, one screen pixel
+// covers several sheet pixels, and all of them are tested, so that a link's thin segment can
+// still be caught.
 TSchematView::THit TSchematView::HitAt(const QPointF& viewportPos) const {
-  // The centre of the pixel under the pointer, so that a block covers exactly its own pixels.
-  const QPointF scenePos = mapToScene(viewportPos.toPoint()) + QPointF(0.5, 0.5);
+  const QPoint sheet = ToSheet(viewportPos);
+  const QPointF corner(SheetLeft + sheet.x(), SheetTop + sheet.y());
+  const qreal span = std::max<qreal>(1, 1 / zoom_->Factor());
+  const QRectF area(corner + QPointF(0.25, 0.25), QSizeF(span - 0.5, span - 0.5));
   const QList<QGraphicsItem*> hits =
-      scene_->items(scenePos, Qt::IntersectsItemShape, Qt::DescendingOrder);
+      span <= 1 ? scene_->items(area.center(), Qt::IntersectsItemShape, Qt::DescendingOrder)
+                : scene_->items(area, Qt::IntersectsItemShape, Qt::DescendingOrder);
   for (QGraphicsItem* item : hits) {
     if (!item->isVisible()) continue;
     if (item == LinkHandle) return THit{THit::Handle};
     if (item->type() == TBlockItem::Type)
       return THit{THit::Block, &static_cast<TBlockItem*>(item)->Block()};
     if (item->type() == TLinkItem::Type) {
-      const QPointF sheetPos = scenePos - Sheet->pos();
-      if (TLine* line = static_cast<TLinkItem*>(item)->SegmentAt(sheetPos))
+      const QRectF sheetArea = area.translated(-Sheet->pos());
+      if (TLine* line = static_cast<TLinkItem*>(item)->SegmentAt(sheetArea))
         return THit{THit::Segment, nullptr, line};
       continue;
     }
@@ -487,10 +506,13 @@ TSchematView::THit TSchematView::HitAt(const QPointF& viewportPos) const {
   return THit{};
 }
 
-QPoint TSchematView::SheetPoint(const QPointF& viewportPos) const {
+// A pixel's top-left corner mapped to the scene; the small bias keeps a corner that lands on
+// a sheet pixel's edge (a zoom of a third) from rounding down into the pixel before it.
+QPoint TSchematView::ToSheet(const QPointF& viewportPos) const {
   const QPointF scenePos = mapToScene(viewportPos.toPoint());
-  return QPoint(static_cast<int>(std::floor(scenePos.x())) - SheetLeft,
-                static_cast<int>(std::floor(scenePos.y())) - SheetTop);
+  constexpr qreal kBias = 1e-4;
+  return QPoint(static_cast<int>(std::floor(scenePos.x() + kBias)) - SheetLeft,
+                static_cast<int>(std::floor(scenePos.y() + kBias)) - SheetTop);
 }
 
 void TSchematView::UpdateHoverCursor(const THit& hit) {
@@ -512,7 +534,7 @@ void TSchematView::UpdateHoverCursor(const THit& hit) {
 }
 
 void TSchematView::Dispatch(const THit& hit, QMouseEvent* event, int phase) {
-  const QPoint p = SheetPoint(event->position());
+  const QPoint p = ToSheet(event->position());
   const Qt::MouseButton button = event->button();
   const Qt::MouseButtons buttons = event->buttons();
   const Qt::KeyboardModifiers modifiers = event->modifiers();

@@ -29,6 +29,7 @@ class TCanvasHost;
 class TLinkItem;
 class TLinkMouse;
 class TSheetMouse;
+class TZoomControl;
 
 // The diagram canvas: a scrolling view over a scene that carries the white drawing sheet with
 // the blocks and links of a document that its creator owns and keeps alive longer than the
@@ -103,8 +104,15 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   // Deletes a block (none for null) and then the selected blocks, as one edit.
   void DeleteWithSelection(TNewShape* first);
   void Zaznaczwszystkieelementy1Click();
-  // Scrolls by the mouse wheel: 35 pixels per step, down for a positive count.
+  // Scrolls by the mouse wheel: 35 sheet pixels per step, down for a positive count.
   void WheelScroll(int steps);
+  // Scrolls by a distance in sheet pixels, whatever the zoom.
+  void ScrollBySheet(int32_t dx, int32_t dy);
+  // The sheet pixel under a viewport point, through the zoom: every mouse position reaches the
+  // sheet through here.
+  QPoint ToSheet(const QPointF& viewportPos) const;
+  TZoomControl& Zoom() { return *zoom_; }
+  const TZoomControl& Zoom() const { return *zoom_; }
 
   // Helpers shared by the mouse handlers.
   static bool IsSelected(const TNewShape& block) { return block.Pen.Color == clRed; }
@@ -170,7 +178,6 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   void ShowExistingBlocks();
   QGraphicsSimpleTextItem* MakeLetter(const char* text, TColor color);
   THit HitAt(const QPointF& viewportPos) const;
-  QPoint SheetPoint(const QPointF& viewportPos) const;
   void Dispatch(const THit& hit, QMouseEvent* event, int phase);
   void UpdateHoverCursor(const THit& hit);
   void UpdateLetters(TNewShape& block);
@@ -210,6 +217,7 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   std::unique_ptr<TSheetMouse> sheetMouse_;
   std::unique_ptr<TBlockMouse> blockMouse_;
   std::unique_ptr<TLinkMouse> linkMouse_;
+  std::unique_ptr<TZoomControl> zoom_;
   THit capture_;
   Qt::MouseButtons captureButtons_;
   qreal topZ_ = 1;

@@ -42,8 +42,7 @@ void TSheetMouse::SchematMouseMove(Qt::MouseButtons buttons, int32_t x, int32_t 
   }
   if (buttons & Qt::RightButton) {
     view_.viewport()->setCursor(Qt::SizeAllCursor);
-    view_.SetHorzPosition(view_.PressX + view_.HorzPosition() - x);
-    view_.SetVertPosition(view_.PressY + view_.VertPosition() - y);
+    view_.ScrollBySheet(view_.PressX - x, view_.PressY - y);
   }
 }
 
