@@ -31,6 +31,13 @@ class TCanvasHost {
   virtual void SourceLinesChanged() {}
   // The block's context menu asked to set or take off the block's breakpoint.
   virtual void ToggleBreakpoint(TNewShape& /*block*/) {}
+  // The block's context menu asked to give the block's breakpoint a condition.
+  virtual void EditBreakpointCondition(TNewShape& /*block*/) {}
+  // Whether the block has a breakpoint, with its condition (empty: none). The canvas asks for
+  // every block it makes an item for, so that a block brought back (by undo) shows its dot.
+  virtual bool HasBreakpoint(const TNewShape& /*block*/, QString& /*condition*/) const {
+    return false;
+  }
 };
 
 }  // namespace zuvar

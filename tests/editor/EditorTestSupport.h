@@ -42,6 +42,7 @@ class TFakeCanvasHost : public TCanvasHost {
   bool RefreshLinksWhileMoving() const override { return refresh; }
   void ShowSourceWindow() override { ++sourceShown; }
   void SetSourceEditorEnabled(bool enabled) override { editorEnabled = enabled; }
+  void EditBreakpointCondition(TNewShape& block) override { conditionAsked = &block; }
 
   std::deque<TMsgResult> answers;
   std::vector<Question> questions;
@@ -51,6 +52,7 @@ class TFakeCanvasHost : public TCanvasHost {
   bool refresh = false;
   int sourceShown = 0;
   bool editorEnabled = false;
+  TNewShape* conditionAsked = nullptr;
 };
 
 // A canvas in a window of its own, driven with mouse events at sheet coordinates.
