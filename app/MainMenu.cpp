@@ -157,6 +157,8 @@ void TMainMenu::BuildSimulationMenu(QMainWindow& window) {
   Steep1->setVisible(false);
   Punktzatrzymania1 = AddItem(Symulacja1, "Punktzatrzymania1", QStringLiteral("&Punkt zatrzymania"),
                               QKeySequence(Qt::Key_F5));
+  Warunekzatrzymania1 =
+      AddItem(Symulacja1, "Warunekzatrzymania1", QStringLiteral("&Warunek zatrzymania ..."));
   Symulacja1->menuAction()->setEnabled(false);
 }
 

@@ -70,6 +70,8 @@ struct TMainMenu {
   QAction* Steep1 = nullptr;
   // Sets or takes off the breakpoint of the active block.
   QAction* Punktzatrzymania1 = nullptr;
+  // Gives the active block's breakpoint a condition.
+  QAction* Warunekzatrzymania1 = nullptr;
   // "Opcje"
   QMenu* Opcje1 = nullptr;
   QMenu* Animacja1 = nullptr;

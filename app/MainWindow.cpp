@@ -125,6 +125,7 @@ void TZUVAR::ConnectCommands() {
   connect(m.Zatrzymaj1, &QAction::triggered, s, &TSimulationCommands::Zatrzymaj1Click);
   connect(m.Steep1, &QAction::triggered, s, &TSimulationCommands::Steep1Click);
   connect(m.Punktzatrzymania1, &QAction::triggered, this, &TZUVAR::Punktzatrzymania1Click);
+  connect(m.Warunekzatrzymania1, &QAction::triggered, this, &TZUVAR::Warunekzatrzymania1Click);
   for (QAction* a :
        {m.Wykonanie1, m.Zakocz1, m.Zatrzymaj1, m.Uruchomiwykonajwczasierzeczywistym1, m.Steep1})
     KeepShortcutWhenHidden(a);
@@ -321,6 +322,33 @@ void TZUVAR::ToggleBreakpoint(TNewShape& block) {
 void TZUVAR::Punktzatrzymania1Click() {
   if (document_ != nullptr && document_->ActiveBlock != nullptr)
     ToggleBreakpoint(*document_->ActiveBlock);
+}
+
+// An empty answer leaves an unconditional breakpoint; a block without one gets one.
+void TZUVAR::EditBreakpointCondition(TNewShape& block) {
+  if (canvas_ == nullptr) return;
+  TBreakpoints& points = simulation_->Controller().Breakpoints();
+  QString condition = QString::fromStdString(points.Condition(block.Id));
+  const QString prompt =
+      QStringLiteral("Zatrzymaj w bloku %1, gdy wyrażenie jest prawdziwe (puste: zawsze):")
+          .arg(QString::fromStdString(block.Caption));
+  if (!app_.Dialogs().AskText(this, QStringLiteral("Warunek zatrzymania"), prompt, condition))
+    return;
+  condition = condition.trimmed();
+  points.Set(block.Id, condition.toStdString());
+  canvas_->SetBreakpointMark(&block, true, condition);
+}
+
+bool TZUVAR::HasBreakpoint(const TNewShape& block, QString& condition) const {
+  const TBreakpoints& points = simulation_->Controller().Breakpoints();
+  if (!points.Has(block.Id)) return false;
+  condition = QString::fromStdString(points.Condition(block.Id));
+  return true;
+}
+
+void TZUVAR::Warunekzatrzymania1Click() {
+  if (document_ != nullptr && document_->ActiveBlock != nullptr)
+    EditBreakpointCondition(*document_->ActiveBlock);
 }
 
 // ---- canvas ---------------------------------------------------------------------------------

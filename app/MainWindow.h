@@ -101,8 +101,12 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   void SourceLinesChanged() override;
   void ToggleBreakpoint(TNewShape& block) override;
   void AppendLogLine(const QString& line) override;
+  void EditBreakpointCondition(TNewShape& block) override;
+  bool HasBreakpoint(const TNewShape& block, QString& condition) const override;
   // F5: sets or takes off the breakpoint of the active block.
   void Punktzatrzymania1Click();
+  // Asks for the condition of the active block's breakpoint.
+  void Warunekzatrzymania1Click();
 
   void AppendLog(const char* line);
 

@@ -16,8 +16,10 @@ namespace zuvar {
 TSimulationCommands::TSimulationCommands(TZUVAR& window)
     : window_(window),
       ui_(window),
+      currentLine_(window),
       run_(window.App().AppHost(), ui_, window.App().Options.Simulation) {
   run_.AddObserver(ui_);
+  run_.AddObserver(currentLine_);
   run_.AddObserver(*this);
 }
 

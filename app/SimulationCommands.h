@@ -5,6 +5,7 @@
 #include <QRect>
 
 #include "app/AppSimulationHost.h"
+#include "app/CurrentLineView.h"
 #include "simulation/RunControls.h"
 #include "simulation/RunObserver.h"
 #include "simulation/SimulationRun.h"
@@ -69,6 +70,7 @@ class TSimulationCommands : public QObject, public TRunObserver {
   TZUVAR& window_;
   TForm3* form_ = nullptr;
   TAppSimulationHost ui_;
+  TCurrentLineView currentLine_;
   TSimulationRun run_;
   // The frame of the run to the end in progress, and its steps since the clock was last read.
   QElapsedTimer frame_;

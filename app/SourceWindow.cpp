@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -92,12 +93,35 @@ void TForm2::TakeKeyboard() {
 
 void TForm2::SetReadOnly(bool readOnly) { RichEdit1->setReadOnly(readOnly); }
 
+// A block made active by the same step is loaded later: its reload shows the line then.
+void TForm2::SetCurrentLine(int line) {
+  currentLine_ = line;
+  if (!reloadPending_) ShowCurrentLine();
+}
+
+void TForm2::ShowCurrentLine() {
+  QList<QTextEdit::ExtraSelection> selections;
+  const QTextBlock block = RichEdit1->document()->findBlockByNumber(currentLine_ - 1);
+  if (currentLine_ >= 1 && block.isValid()) {
+    QTextEdit::ExtraSelection line;
+    line.format.setBackground(QColor(255, 0, 0));
+    line.format.setForeground(QColor(255, 255, 255));
+    line.format.setProperty(QTextFormat::FullWidthSelection, true);
+    line.cursor = QTextCursor(block);
+    selections.append(line);
+  }
+  RichEdit1->setExtraSelections(selections);
+}
+
 void TForm2::Reload() {
   QStringList text;
   text.reserve(static_cast<qsizetype>(lines_.size()));
   for (const std::string& line : lines_) text.append(QString::fromStdString(line));
   const QString joined = text.join(QLatin1Char('\n'));
-  if (joined == RichEdit1->toPlainText()) return;
+  if (joined == RichEdit1->toPlainText()) {
+    ShowCurrentLine();
+    return;
+  }
   TSchematView* canvas = window_.Schemat();
   const bool saved = canvas != nullptr && canvas->Document().Saved;
   loading_ = true;
@@ -105,6 +129,7 @@ void TForm2::Reload() {
   loading_ = false;
   // Loading a block's code is no modification of the diagram.
   if (canvas != nullptr) canvas->Document().Saved = saved;
+  ShowCurrentLine();
 }
 
 void TForm2::TextChanged() {

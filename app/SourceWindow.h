@@ -34,6 +34,10 @@ class TForm2 : public QWidget {
   void TakeKeyboardLater();
   // A run makes the editor read-only while it exists.
   void SetReadOnly(bool readOnly);
+  // The line (counted from 1) that a run's last step ran in the block the editor shows, shown
+  // with the execution red behind it; 0: none.
+  void SetCurrentLine(int line);
+  int CurrentLine() const { return currentLine_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -42,6 +46,7 @@ class TForm2 : public QWidget {
 
  private:
   void Reload();
+  void ShowCurrentLine();
   void TakeKeyboard();
   void TextChanged();
   void CopyIntoActiveBlock(TSchematView& canvas);
@@ -54,6 +59,7 @@ class TForm2 : public QWidget {
   bool loading_ = false;
   bool reloadPending_ = false;
   bool keyboardPending_ = false;
+  int currentLine_ = 0;
 };
 
 }  // namespace zuvar

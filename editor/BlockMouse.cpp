@@ -301,6 +301,7 @@ void TBlockMouse::ShowContextMenu(TNewShape& block, const QPoint& globalPos) {
     menu.addAction(QStringLiteral("&Usuń element!"))->setObjectName("MIDelGraf");
     menu.addAction(QStringLiteral("Usuń &zaznaczone elementy!"))->setObjectName("MIDelGrafS");
     menu.addAction(QStringLiteral("&Punkt zatrzymania"))->setObjectName("MIBreakpoint");
+    menu.addAction(QStringLiteral("Warunek za&trzymania ..."))->setObjectName("MIBreakCondition");
   }
   QAction* chosen = view_.Host().Popup(menu, globalPos);
   if (chosen == nullptr) return;
@@ -315,6 +316,8 @@ void TBlockMouse::ShowContextMenu(TNewShape& block, const QPoint& globalPos) {
     MIDelGrafSClick(block);
   else if (chosen->objectName() == QLatin1String("MIBreakpoint"))
     view_.Host().ToggleBreakpoint(block);
+  else if (chosen->objectName() == QLatin1String("MIBreakCondition"))
+    view_.Host().EditBreakpointCondition(block);
 }
 
 void TBlockMouse::MIDelLinkOutClick(TNewShape& block) {

@@ -35,6 +35,13 @@ class TCanvasHost {
   virtual void ToggleBreakpoint(TNewShape& /*block*/) {}
   // Appends a line to the program's log (an edit that could not be made).
   virtual void AppendLogLine(const QString& /*line*/) {}
+  // The block's context menu asked to give the block's breakpoint a condition.
+  virtual void EditBreakpointCondition(TNewShape& /*block*/) {}
+  // Whether the block has a breakpoint, with its condition (empty: none). The canvas asks for
+  // every block it makes an item for, so that a block brought back (by undo) shows its dot.
+  virtual bool HasBreakpoint(const TNewShape& /*block*/, QString& /*condition*/) const {
+    return false;
+  }
 };
 
 }  // namespace zuvar

@@ -142,10 +142,17 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   TLinkItem* ItemOf(const TLink* link) const;
   QGraphicsSimpleTextItem* LetterOf(const TNewShape* block, bool trueLetter) const;
 
-  // The red dot at a block's top-left corner that marks its breakpoint. It is a mark for the
-  // screen only: printing, the preview and the export hide it (see ScreenOnly).
-  void SetBreakpointMark(const TNewShape* block, bool on);
+  // The red dot at a block's top-left corner that marks its breakpoint; a conditional one has a
+  // dark blue ring and shows its condition as a tool tip. It is a mark for the screen only:
+  // printing, the preview and the export hide it (see ScreenOnly).
+  void SetBreakpointMark(const TNewShape* block, bool on, const QString& condition = QString());
   bool HasBreakpointMark(const TNewShape* block) const;
+  // The mark "line/count" beside a block of more than one code line: which of its lines a run
+  // ran last. At most one block has it; a line of 0, a count below 2 or no block takes it
+  // away. Screen only, as the breakpoint dot.
+  void SetLineMark(const TNewShape* block, int line, int count);
+  // The text of the block's line mark, empty when it has none.
+  QString LineMarkText(const TNewShape* block) const;
   // Whether an item is drawn on the screen only, never on paper or in a picture.
   static bool ScreenOnly(const QGraphicsItem* item);
   const TToolCursors& Cursors() const { return cursors_; }
@@ -223,6 +230,7 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   qreal topZ_ = 1;
   bool sheetEnabled_ = true;
   QGraphicsEllipseItem* ball_ = nullptr;
+  const TNewShape* lineMarkBlock_ = nullptr;
   TSchemat& document_;
   QUndoStack& undoStack_;
 };

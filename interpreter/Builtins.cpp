@@ -19,6 +19,7 @@ namespace {
 constexpr std::string_view kFunctionPrefix = "Funkcja \"";
 constexpr std::string_view kNeedsArgument = "\"wymaga jednego argumentu!";
 constexpr std::string_view kOnlyInOut = "\" może występować tylko w blokach wejscia/wyjścia! -> ";
+constexpr std::string_view kNotWhenInspecting = "\" nie może być użyta w warunku! ";
 constexpr std::string_view kNoArgument = "Funkcja wymaga jednego argumentu!!";
 constexpr std::string_view kReadNeedsVariable =
     "Nieznana zmienna jako argument dla funkcji \"read\"!!";
@@ -140,6 +141,8 @@ void Builtins::FillBuiltinFunctions(TInterpreter& interpreter) {
 
 bool Builtins::CallBuiltin(TEvaluation& evaluation, const TBuiltinRow* row) {
   if (row == nullptr) return evaluation.FailSilently();
+  if (row->InOutOnly && evaluation.mode() == TEvalMode::Inspect)
+    return evaluation.Fail(kFunctionPrefix, row->Name, kNotWhenInspecting);
   if (row->InOutOnly && !InInOutBlock(evaluation.interpreter())) {
     return evaluation.FailInBlock(kFunctionPrefix, row->Name, kOnlyInOut);
   }

@@ -176,7 +176,7 @@ bool TEvaluation::ConvertToPostfix(int& lastPosition) {
       return Fail(kNoArgumentParen);
     }
     if (isOperator && code == opComma) {
-      if (in_.CurrentBlock && in_.CurrentBlock->Shape == nstChoice) {
+      if (mode_ != TEvalMode::Inspect && in_.CurrentBlock && in_.CurrentBlock->Shape == nstChoice) {
         return FailInBlock(kCommaInDecision);
       }
       ++commaCount_;
@@ -363,7 +363,7 @@ bool TEvaluation::Finish() {
     frame_.result.assign(top.ext);
   }
   if (frame_.operandCount > static_cast<std::size_t>(commaCount_)) return Fail(kLeftOver);
-  if (in_.CurrentBlock) {
+  if (in_.CurrentBlock && mode_ != TEvalMode::Inspect) {
     int32_t value = 0;
     const bool zero = NumberText::ParseInteger(frame_.result, value) && value == 0;
     in_.CurrentBlock->ConditionResult = zero ? 0 : 1;

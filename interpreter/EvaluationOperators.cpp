@@ -17,6 +17,8 @@ constexpr std::string_view kNotAddressableEnd = "\") nie jest adresowalna! ";
 constexpr std::string_view kUnaryMisused = "Błędne użycie jednoargumentowego operatora \"";
 constexpr std::string_view kUnaryMisusedEnd = "\" ! ";
 constexpr std::string_view kDivisionByZero = "Wykryto dzielenie przez zero! ";
+constexpr std::string_view kNoAssignmentWhenInspecting =
+    "Operator \"=\" nie może zmieniać zmiennych w warunku! ";
 
 struct TIntegerOperandMessages {
   int code;
@@ -128,7 +130,7 @@ bool TEvaluation::NumericOperator(int code, const TResolvedOperand& left,
       return PushFixed(l * r);
     case opDivide:
       if (r == 0) {
-        if (mode_ == TEvalMode::Execute) {
+        if (mode_ != TEvalMode::Check) {
           frame_.errorCaption.assign(kCannotExecuteCaption);
           return Fail(kDivisionByZero);
         }
@@ -167,6 +169,7 @@ bool TEvaluation::NumericOperator(int code, const TResolvedOperand& left,
 }
 
 bool TEvaluation::Assignment() {
+  if (mode_ == TEvalMode::Inspect) return Fail(kNoAssignmentWhenInspecting);
   if (OperandCount() < 2) return Fail(kOperatorPrefix, OperatorText(opAssign), kNeedsTwo);
   DeferErrorText(kTypeMismatch);
   TResolvedOperand right;

@@ -19,9 +19,11 @@ class TSchemat;
 class TOutputLines;
 struct TEvalFrame;
 
-// How an expression is evaluated: when a block runs, or during the code check pass, which
-// writes nothing, asks for nothing and divides by 1 instead of 0.
-enum class TEvalMode : uint8_t { Execute, Check };
+// How an expression is evaluated: when a block runs; during the code check pass, which writes
+// nothing, asks for nothing and divides by 1 instead of 0; or read-only, to inspect the run
+// without disturbing it: an assignment, `read` and `write` are refused, a division by zero is
+// an error as when running, and the current block's ConditionResult is left alone.
+enum class TEvalMode : uint8_t { Execute, Check, Inspect };
 
 // The context of one simulation run (or code check): where the run stands, the tokenizer's last
 // token, the declared variables and the counters. Every operation of the interpreter works on

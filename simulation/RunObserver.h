@@ -25,6 +25,10 @@ class TRunObserver {
   virtual void VariablesChanged(const TInterpreter& /*run*/) {}
   // A step has moved the execution to another block.
   virtual void ActiveBlockChanged(const TInterpreter& /*run*/, TNewShape* /*block*/) {}
+  // A step shows the block executing and runs its line `line` (counted from 1), or 0 when the
+  // step runs none of its lines: a block without code, or a stop on entering the block before
+  // its first line.
+  virtual void LineRun(const TInterpreter& /*run*/, TNewShape* /*block*/, int /*line*/) {}
   // The run ends: its variables are still as the run left them, and right after this the
   // diagram and the editor are given back.
   virtual void RunEnded(const TInterpreter& /*run*/) {}

@@ -275,13 +275,17 @@ void TSimulationEngine::ShowCurrentBlock(TInterpreter& interpreter) {
   }
   ui_.ScrollIntoView(TRect{block.Left, block.Top, block.Width, block.Height});
   const auto line = static_cast<std::size_t>(interpreter.Line);
-  if (!block.Code.empty() && line >= 1 && line <= block.Code.size()) {
+  const bool runsLine = !block.Code.empty() && line >= 1 && line <= block.Code.size();
+  if (runsLine) {
     // One buffer for every step: the line is built at each step of a run.
     logLine_.assign("interpretacja kodu: \"");
     logLine_ += block.Code[line - 1];
     logLine_ += '"';
     Log(logLine_);
   }
+  // A block that runs no code (a continuation's code is its label) runs none of its lines.
+  const int ran = runsLine && IsInterpreted(block.Shape) ? interpreter.Line : 0;
+  if (observer_) observer_->LineRun(interpreter, &block, ran);
 }
 
 int TSimulationEngine::ExecuteCurrentLine(TInterpreter& interpreter) {

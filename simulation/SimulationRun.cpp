@@ -1,6 +1,7 @@
 #include "simulation/SimulationRun.h"
 
 #include <algorithm>
+#include <string>
 
 #include "interpreter/Interpreter.h"
 #include "model/Host.h"
@@ -22,6 +23,9 @@ void TSimulationRun::TObservers::VariablesChanged(const TInterpreter& run) {
 }
 void TSimulationRun::TObservers::ActiveBlockChanged(const TInterpreter& run, TNewShape* block) {
   Tell([&](TRunObserver& o) { o.ActiveBlockChanged(run, block); });
+}
+void TSimulationRun::TObservers::LineRun(const TInterpreter& run, TNewShape* block, int line) {
+  Tell([&](TRunObserver& o) { o.LineRun(run, block, line); });
 }
 void TSimulationRun::TObservers::RunEnded(const TInterpreter& run) {
   Tell([&](TRunObserver& o) { o.RunEnded(run); });
@@ -126,7 +130,12 @@ TSimulationRun::TRunEnd TSimulationRun::RunToEnd(const std::function<bool()>& ke
   failed_ = false;
   SetState(TRunState::RunningToEnd);
   TRunEnd end = TRunEnd::Halted;
-  engine_.SetBreakTest([this](TNewShape& block) { return breakpoints_.Has(block.Id); });
+  engine_.SetBreakTest([this, &run](TNewShape& block) {
+    std::string error;
+    const bool stop = breakpoints_.StopsAt(run, block, error);
+    if (!error.empty()) host_.AppendLog(error);
+    return stop;
+  });
   struct BreakTestReset {
     TSimulationEngine& engine;
     ~BreakTestReset() { engine.SetBreakTest({}); }

@@ -62,8 +62,10 @@ class TSimulationRun {
   bool Exists() const { return interpreter_ != nullptr; }
   TInterpreter* Interpreter() const { return interpreter_.get(); }
   TSimulationEngine& Engine() { return engine_; }
-  // The diagram's breakpoints: a run to the end stops on entering a block that has one, as a
-  // stop request stops it. They outlast the runs; the front end clears them with the diagram.
+  // The diagram's breakpoints: a run to the end stops on entering a block that has one whose
+  // condition holds (or that has none), as a stop request stops it; a condition that cannot be
+  // evaluated stops it too, with a log line that says why. They outlast the runs; the front
+  // end clears them with the diagram.
   TBreakpoints& Breakpoints() { return breakpoints_; }
 
   // Starts a run of the diagram (null: no diagram open) whose `write` goes to the given lines.
@@ -100,6 +102,7 @@ class TSimulationRun {
     void RunStarted(const TInterpreter& run) override;
     void VariablesChanged(const TInterpreter& run) override;
     void ActiveBlockChanged(const TInterpreter& run, TNewShape* block) override;
+    void LineRun(const TInterpreter& run, TNewShape* block, int line) override;
     void RunEnded(const TInterpreter& run) override;
     void StateChanged(TRunState state) override;
 

@@ -58,7 +58,15 @@ class TFakeDialogs : public TDialogs {
     return dialog.result();
   }
   QAction* Popup(QMenu&, const QPoint&) override { return nullptr; }
-  bool AskText(QWidget*, const QString&, const QString&, QString&) override { return false; }
+  // Answers from texts in order; cancelled when none is left.
+  bool AskText(QWidget*, const QString& caption, const QString& prompt, QString& value) override {
+    textQuestions.push_back({prompt, caption, TMsgIcon::None, TMsgButtons::Ok});
+    textShown.push_back(value);
+    if (texts.empty()) return false;
+    value = texts.front();
+    texts.pop_front();
+    return true;
+  }
   // Cancelled unless the test answers it.
   bool Print(QWidget*, QPrinter& printer) override { return print ? print(printer) : false; }
   void PrinterSetup(QWidget*, QPrinter&) override { ++printerSetups; }
@@ -66,6 +74,10 @@ class TFakeDialogs : public TDialogs {
   std::vector<Shown> messages;
   std::deque<TMsgResult> answers;
   std::deque<QString> openNames, saveNames;
+  std::deque<QString> texts;
+  // The text questions asked (prompt as text) and the value each offered.
+  std::vector<Shown> textQuestions;
+  std::vector<QString> textShown;
   std::vector<TFileDialogRequest> openRequests, saveRequests;
   std::vector<QString> execTitles;
   std::function<int(QDialog&)> exec;

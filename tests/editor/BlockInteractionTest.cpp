@@ -283,7 +283,8 @@ void BlockInteractionTest::ContextMenuBreaksLinksAndDeletes() {
            QStringList(
                {QStringLiteral("Zerwij połączenia wychodzące!"),
                 QStringLiteral("Zerwij połaczenia przychodzące!"), QStringLiteral("Usuń element!"),
-                QStringLiteral("Usuń zaznaczone elementy!"), QStringLiteral("Punkt zatrzymania")}));
+                QStringLiteral("Usuń zaznaczone elementy!"), QStringLiteral("Punkt zatrzymania"),
+                QStringLiteral("Warunek zatrzymania ...")}));
   QCOMPARE(f.host.questions.back().text, QStringLiteral("Kasować połączenie dla PRAWDY?"));
   QCOMPARE(choice->BlockLink, a);
   QCOMPARE(choice->BlockLinkFalse, nullptr);
@@ -305,6 +306,11 @@ void BlockInteractionTest::ContextMenuBreaksLinksAndDeletes() {
   f.view->BlockMouse().MIDelGrafSClick(*choice);
   QCOMPARE(static_cast<int>(f.Doc().BlockCount()), 0);
   QVERIFY(!f.Doc().Saved);
+  // The breakpoint condition item asks the window for the block's condition.
+  TNewShape* c = f.Add(nstCalc, 200, 100);
+  f.host.popupChoice = QStringLiteral("MIBreakCondition");
+  f.Click(c->Left + 10, c->Top + 10, Qt::RightButton);
+  QCOMPARE(f.host.conditionAsked, c);
 }
 
 void BlockInteractionTest::DoubleClickShowsTheSourceWindow() {

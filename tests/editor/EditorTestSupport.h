@@ -45,6 +45,7 @@ class TFakeCanvasHost : public TCanvasHost {
   void ShowSourceWindow() override { ++sourceShown; }
   void SetSourceEditorEnabled(bool enabled) override { editorEnabled = enabled; }
   void AppendLogLine(const QString& line) override { logLines.push_back(line); }
+  void EditBreakpointCondition(TNewShape& block) override { conditionAsked = &block; }
 
   std::deque<TMsgResult> answers;
   std::vector<Question> questions;
@@ -56,6 +57,7 @@ class TFakeCanvasHost : public TCanvasHost {
   bool snap = false;
   int sourceShown = 0;
   bool editorEnabled = false;
+  TNewShape* conditionAsked = nullptr;
 };
 
 // A canvas in a window of its own, driven with mouse events at sheet coordinates.

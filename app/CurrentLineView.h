@@ -1,0 +1,25 @@
+#pragma once
+
+#include "simulation/RunObserver.h"
+
+namespace zuvar {
+
+class TZUVAR;
+
+// Shows where a run stands inside its block: the source code window highlights the line that
+// the last step ran, and a block of more than one code line carries the mark "line/count" on
+// the canvas. Both go when the run ends.
+class TCurrentLineView : public TRunObserver {
+ public:
+  explicit TCurrentLineView(TZUVAR& window) : window_(window) {}
+
+  void LineRun(const TInterpreter& run, TNewShape* block, int line) override;
+  void RunEnded(const TInterpreter& run) override;
+
+ private:
+  void Show(const TNewShape* block, int line);
+
+  TZUVAR& window_;
+};
+
+}  // namespace zuvar
