@@ -1,6 +1,7 @@
 #pragma once
 
 #include "simulation/RunState.h"
+#include "simulation/StepReport.h"
 
 namespace zuvar {
 
@@ -25,6 +26,9 @@ class TRunObserver {
   virtual void VariablesChanged(const TInterpreter& /*run*/) {}
   // A step has moved the execution to another block.
   virtual void ActiveBlockChanged(const TInterpreter& /*run*/, TNewShape* /*block*/) {}
+  // A step has been run (or failed); the variables it changed are the run's Changes(). A step
+  // that only cut an animation short, or found the algorithm already ended, is not told.
+  virtual void StepDone(const TInterpreter& /*run*/, const TStepReport& /*step*/) {}
   // The run ends: its variables are still as the run left them, and right after this the
   // diagram and the editor are given back.
   virtual void RunEnded(const TInterpreter& /*run*/) {}

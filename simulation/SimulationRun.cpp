@@ -23,6 +23,9 @@ void TSimulationRun::TObservers::VariablesChanged(const TInterpreter& run) {
 void TSimulationRun::TObservers::ActiveBlockChanged(const TInterpreter& run, TNewShape* block) {
   Tell([&](TRunObserver& o) { o.ActiveBlockChanged(run, block); });
 }
+void TSimulationRun::TObservers::StepDone(const TInterpreter& run, const TStepReport& step) {
+  Tell([&](TRunObserver& o) { o.StepDone(run, step); });
+}
 void TSimulationRun::TObservers::RunEnded(const TInterpreter& run) {
   Tell([&](TRunObserver& o) { o.RunEnded(run); });
 }

@@ -100,6 +100,7 @@ class TSimulationRun {
     void RunStarted(const TInterpreter& run) override;
     void VariablesChanged(const TInterpreter& run) override;
     void ActiveBlockChanged(const TInterpreter& run, TNewShape* block) override;
+    void StepDone(const TInterpreter& run, const TStepReport& step) override;
     void RunEnded(const TInterpreter& run) override;
     void StateChanged(TRunState state) override;
 
