@@ -19,6 +19,7 @@ TSimulationCommands::TSimulationCommands(TZUVAR& window)
       run_(window.App().AppHost(), ui_, window.App().Options.Simulation) {
   run_.AddObserver(ui_);
   run_.AddObserver(*this);
+  run_.AddObserver(trace_);
 }
 
 TSimulationCommands::~TSimulationCommands() {
