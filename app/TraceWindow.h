@@ -39,7 +39,7 @@ class TTraceWindow : public QWidget, public TRunObserver {
   bool ExportClick();
 
   // How often the table looks for new rows while the window is shown.
-  static constexpr int kFollowMilliseconds = 100;
+  static constexpr int kFollowMilliseconds = 200;
   static constexpr const char* DefaultFileName = "sledzenie.csv";
 
  protected:

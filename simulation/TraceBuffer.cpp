@@ -8,15 +8,18 @@ TTraceBuffer::TTraceBuffer(std::size_t capacity) : capacity_(std::max<std::size_
 
 TTraceRow& TTraceBuffer::Append() {
   ++added_;
-  if (rows_.size() < capacity_) return rows_.emplace_back();
+  if (size_ < capacity_) {
+    // Until the buffer is full the rows start at slot 0.
+    if (size_ == rows_.size()) rows_.emplace_back();
+    return rows_[size_++];
+  }
   TTraceRow& slot = rows_[oldest_];
-  oldest_ = (oldest_ + 1) % rows_.size();
+  oldest_ = (oldest_ + 1) % capacity_;
   return slot;
 }
 
 void TTraceBuffer::Clear() {
-  rows_.clear();
-  rows_.shrink_to_fit();
+  size_ = 0;
   oldest_ = 0;
   added_ = 0;
   ++generation_;

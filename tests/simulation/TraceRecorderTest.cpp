@@ -175,6 +175,9 @@ TEST(TraceCsvTest, RingOrderAfterWrapping) {
   rows.Clear();
   EXPECT_EQ(rows.Size(), 0u);
   EXPECT_EQ(rows.Added(), 0u);
+  // Cleared rows keep their storage: a new row starts in the first slot again.
+  rows.Append().Step = 9;
+  EXPECT_EQ(TraceCsv::Text(rows).substr(text.find("\r\n") + 2), "9,,,,,\r\n");
 }
 
 }  // namespace
