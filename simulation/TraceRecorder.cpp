@@ -24,6 +24,21 @@ void AppendElements(const TInterpreter::variables& var, std::size_t shown, std::
   text += '}';
 }
 
+// The block as the canvas names it: the start and stop blocks by their kind, a node (which
+// shows no text) by its kind too, the others by their caption.
+std::string_view BlockText(const TNewShape& block) {
+  switch (block.Shape) {
+    case nstStart:
+      return "START";
+    case nstStop:
+      return "STOP";
+    case nstNode:
+      return "Węzeł";
+    default:
+      return block.Caption;
+  }
+}
+
 }  // namespace
 
 TTraceRecorder::TTraceRecorder(std::size_t capacity) : rows_(capacity) {}
@@ -46,7 +61,7 @@ void TTraceRecorder::StepDone(const TInterpreter& run, const TStepReport& step) 
   row.Block.clear();
   row.Code.clear();
   if (step.Block != nullptr) {
-    row.Block.assign(step.Block->Caption);
+    row.Block.assign(BlockText(*step.Block));
     const auto line = static_cast<std::size_t>(step.Line);
     if (line >= 1 && line <= step.Block->Code.size()) row.Code.assign(step.Block->Code[line - 1]);
   }

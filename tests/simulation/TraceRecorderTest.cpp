@@ -39,7 +39,8 @@ struct TraceFixture {
     TNewShape* io =
         build.Add(nstInOut, {"read(a);", "write(a);", "write(\"\\n\");", "write(\"żółw\");"});
     stop = build.Add(nstStop);
-    build.Chain({start, scalars, arrays, io, stop});
+    TNewShape* node = build.Add(nstNode);
+    build.Chain({start, scalars, node, arrays, io, stop});
     host.entries.push_back("40 + 2");
   }
 
@@ -76,28 +77,28 @@ void ExpectRows(const TTraceBuffer& rows, const std::vector<TExpectedRow>& expec
 TEST(TraceRecorderTest, OneRowPerStepWithChangesAndOutput) {
   TraceFixture f;
   f.RunAll();
-  const std::string stop = f.stop->Caption;
   ExpectRows(f.recorder.Rows(),
              {
                  {1, "long a = 1;", 1, "long a = 1;", "a = 1", ""},
                  {2, "long a = 1;", 2, "a = a + 2;", "a = 3", ""},
-                 {3, "int t[12];", 1, "int t[12];", "t = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, …}", ""},
-                 {4, "int t[12];", 2, "t[1] = a;", "t[1] = 3", ""},
-                 {5, "read(a);", 1, "read(a);", "a = 42", ""},
-                 {6, "read(a);", 2, "write(a);", "", "42"},
-                 {7, "read(a);", 3, "write(\"\\n\");", "", "\n"},
-                 {8, "read(a);", 4, "write(\"żółw\");", "", "żółw"},
-                 {9, stop, 0, "", "", ""},
+                 {3, "Węzeł", 0, "", "", ""},
+                 {4, "int t[12];", 1, "int t[12];", "t = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, …}", ""},
+                 {5, "int t[12];", 2, "t[1] = a;", "t[1] = 3", ""},
+                 {6, "read(a);", 1, "read(a);", "a = 42", ""},
+                 {7, "read(a);", 2, "write(a);", "", "42"},
+                 {8, "read(a);", 3, "write(\"\\n\");", "", "\n"},
+                 {9, "read(a);", 4, "write(\"żółw\");", "", "żółw"},
+                 {10, "STOP", 0, "", "", ""},
              });
 }
 
 TEST(TraceRecorderTest, StepByStepGivesTheSameRows) {
   TraceFixture f;
   ASSERT_TRUE(f.run.Start(&f.diagram, &f.output));
-  for (int i = 0; i < 4; ++i) f.run.Step();
-  ASSERT_EQ(f.recorder.Rows().Size(), 4u);
-  EXPECT_EQ(f.recorder.Rows().At(3).Changed, "t[1] = 3");
-  EXPECT_EQ(f.recorder.Rows().At(3).Step, 4u);
+  for (int i = 0; i < 5; ++i) f.run.Step();
+  ASSERT_EQ(f.recorder.Rows().Size(), 5u);
+  EXPECT_EQ(f.recorder.Rows().At(4).Changed, "t[1] = 3");
+  EXPECT_EQ(f.recorder.Rows().At(4).Step, 5u);
 }
 
 TEST(TraceRecorderTest, KeepsOnlyTheNewestRows) {
@@ -105,21 +106,21 @@ TEST(TraceRecorderTest, KeepsOnlyTheNewestRows) {
   f.RunAll();
   const TTraceBuffer& rows = f.recorder.Rows();
   ASSERT_EQ(rows.Size(), 3u);
-  EXPECT_EQ(rows.Added(), 9u);
-  EXPECT_EQ(rows.FirstKept(), 6u);
-  EXPECT_EQ(rows.At(0).Step, 7u);
+  EXPECT_EQ(rows.Added(), 10u);
+  EXPECT_EQ(rows.FirstKept(), 7u);
+  EXPECT_EQ(rows.At(0).Step, 8u);
   EXPECT_EQ(rows.At(0).Written, "\n");
   EXPECT_EQ(rows.At(1).Written, "żółw");
-  EXPECT_EQ(rows.At(2).Step, 9u);
+  EXPECT_EQ(rows.At(2).Step, 10u);
 }
 
 TEST(TraceRecorderTest, KeptAfterARunAndACheckClearedByTheNextRun) {
   TraceFixture f;
   f.RunAll();
   f.run.End();
-  ASSERT_EQ(f.recorder.Rows().Size(), 9u);
+  ASSERT_EQ(f.recorder.Rows().Size(), 10u);
   EXPECT_TRUE(f.run.Check(&f.diagram));
-  EXPECT_EQ(f.recorder.Rows().Size(), 9u);
+  EXPECT_EQ(f.recorder.Rows().Size(), 10u);
   const std::uint64_t generation = f.recorder.Rows().Generation();
   ASSERT_TRUE(f.run.Start(&f.diagram, &f.output));
   EXPECT_EQ(f.recorder.Rows().Size(), 0u);
