@@ -10,8 +10,9 @@ namespace zuvar {
 
 // The last rows of a trace, at most Capacity() of them: once full, each new row takes the place
 // of the oldest. The rows' storage is kept when they are cleared, so that a trace reuses its
-// texts' memory instead of allocating anew at every step of every run. Rows are numbered by the order they were added since the last Clear, so that
-// a view can tell which rows came and which went since it last looked.
+// texts' memory instead of allocating anew at every step of every run. Rows are numbered by the
+// order they were added since the last Clear, so that a view can tell which rows came and which
+// went since it last looked.
 class TTraceBuffer {
  public:
   explicit TTraceBuffer(std::size_t capacity);
