@@ -124,6 +124,7 @@ void TMainMenu::BuildViewMenu(QMainWindow& window) {
   Standardowewyjcie1 =
       AddCheck(Widok1, "Standardowewyjcie1", QStringLiteral("&Standardowe wyjście"), true);
   PlikLog1 = AddCheck(Widok1, "PlikLog1", QStringLiteral("&Plik Log ..."), false);
+  Sledzenie1 = AddCheck(Widok1, "Sledzenie1", QStringLiteral("Ś&ledzenie"), false);
   Paskinarzdzi1 = AddSubmenu(Widok1, "Paskinarzdzi1", QStringLiteral("P&aski narzędzi"));
   Standardowy1 = AddCheck(Paskinarzdzi1, "Standardowy1", QStringLiteral("&Standardowy"), true);
 }

@@ -52,6 +52,8 @@ struct TMainMenu {
   QAction* Interpretator1 = nullptr;
   QAction* Standardowewyjcie1 = nullptr;
   QAction* PlikLog1 = nullptr;
+  // The trace window.
+  QAction* Sledzenie1 = nullptr;
   QMenu* Paskinarzdzi1 = nullptr;
   QAction* Standardowy1 = nullptr;
   // "Schemat blokowy"

@@ -31,6 +31,7 @@
 #include "app/ToolWindowPlacement.h"
 #include "app/ToolWindowPlacer.h"
 #include "app/ZoomCommands.h"
+#include "app/TraceWindow.h"
 #include "app/ZuvarApp.h"
 #include "editor/BlockArranging.h"
 #include "editor/BlockClipboard.h"
@@ -65,6 +66,8 @@ TZUVAR::~TZUVAR() {
   simulation_->End();
   // The simulation window observes the run controller of the commands below: it goes first.
   delete findChild<TForm3*>(QString(), Qt::FindDirectChildrenOnly);
+  delete traceWindow_;
+  traceWindow_ = nullptr;
   canvas_.reset();
   document_.reset();
 }
@@ -215,6 +218,7 @@ void TZUVAR::ConnectViewCommands() {
   });
   connect(m.Standardowewyjcie1, &QAction::triggered, this, &TZUVAR::Standardowewyjcie1Click);
   connect(m.PlikLog1, &QAction::triggered, this, &TZUVAR::PlikLog1Click);
+  connect(m.Sledzenie1, &QAction::triggered, this, &TZUVAR::Sledzenie1Click);
   connect(m.Standardowy1, &QAction::triggered, this, &TZUVAR::Standardowy1Click);
 }
 
@@ -411,6 +415,7 @@ void TZUVAR::ViewMenuOpened() {
   Menu.Interpretator1->setChecked(simulation_->WindowVisible());
   if (TForm2* source = app_.SourceWindow()) Menu.Kodrdowy1->setChecked(source->isVisible());
   if (TForm5* log = app_.LogWindow()) Menu.PlikLog1->setChecked(log->isVisible());
+  Menu.Sledzenie1->setChecked(traceWindow_ != nullptr && traceWindow_->isVisible());
 }
 
 void TZUVAR::SimulationMenuOpened() {
@@ -435,6 +440,18 @@ void TZUVAR::Standardowewyjcie1Click() { SetOutputVisible(Menu.Standardowewyjcie
 
 void TZUVAR::PlikLog1Click() {
   if (TForm5* log = app_.LogWindow()) log->setVisible(Menu.PlikLog1->isChecked());
+}
+
+void TZUVAR::Sledzenie1Click() { TraceWindow().setVisible(Menu.Sledzenie1->isChecked()); }
+
+TTraceWindow& TZUVAR::TraceWindow() {
+  if (traceWindow_ != nullptr) return *traceWindow_;
+  traceWindow_ =
+      new TTraceWindow(simulation_->Controller(), simulation_->Trace(), app_.Dialogs(), this);
+  const QRect main = frameGeometry();
+  placer_->Place(*traceWindow_,
+                 [main](QSize own) { return ToolWindowPlacement::TraceWindow(main, own); });
+  return *traceWindow_;
 }
 
 void TZUVAR::Standardowy1Click() {

@@ -21,6 +21,7 @@ class TSheetCommands;
 class TSimulationCommands;
 class TToolWindowPlacer;
 class TZoomCommands;
+class TTraceWindow;
 class TZuvarApp;
 
 // The main window: menus, tool bar, the area of the diagram canvas and, docked below it behind
@@ -84,6 +85,9 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   void Interpretator1Click();
   void Standardowewyjcie1Click();
   void PlikLog1Click();
+  void Sledzenie1Click();
+  // The trace window, made (and placed) the first time it is asked for.
+  TTraceWindow& TraceWindow();
   void Standardowy1Click();
   void Oprogramie1Click();
   void Pomoc2Click();
@@ -151,6 +155,8 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   std::unique_ptr<TToolWindowPlacer> placer_;
   std::unique_ptr<TRecoveryKeeper> recovery_;
   std::unique_ptr<TZoomCommands> zoom_;
+  // A Qt child of this window, observing the run of the commands above.
+  TTraceWindow* traceWindow_ = nullptr;
 };
 
 }  // namespace zuvar

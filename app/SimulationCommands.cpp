@@ -21,6 +21,7 @@ TSimulationCommands::TSimulationCommands(TZUVAR& window)
   run_.AddObserver(ui_);
   run_.AddObserver(currentLine_);
   run_.AddObserver(*this);
+  run_.AddObserver(trace_);
 }
 
 TSimulationCommands::~TSimulationCommands() {

@@ -9,6 +9,7 @@
 #include "simulation/RunControls.h"
 #include "simulation/RunObserver.h"
 #include "simulation/SimulationRun.h"
+#include "simulation/TraceRecorder.h"
 
 namespace zuvar {
 
@@ -44,6 +45,8 @@ class TSimulationCommands : public QObject, public TRunObserver {
   void SetWindow(TForm3* form) { form_ = form; }
   TForm3* Window() const { return form_; }
   TSimulationRun& Controller() { return run_; }
+  // The trace of the last run, recorded whether or not its window is shown.
+  TTraceRecorder& Trace() { return trace_; }
 
   bool Exists() const { return run_.Exists(); }
   TInterpreter* Run() const { return run_.Interpreter(); }
@@ -71,6 +74,8 @@ class TSimulationCommands : public QObject, public TRunObserver {
   TForm3* form_ = nullptr;
   TAppSimulationHost ui_;
   TCurrentLineView currentLine_;
+  // Declared before the run, which tells it of the run's end when it goes.
+  TTraceRecorder trace_;
   TSimulationRun run_;
   // The frame of the run to the end in progress, and its steps since the clock was last read.
   QElapsedTimer frame_;

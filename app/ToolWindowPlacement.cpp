@@ -30,6 +30,10 @@ QPoint LogWindow(const QRect& main, const QSize& own) {
   return {AtRight(main, own), main.top() + kMargin};
 }
 
+QPoint TraceWindow(const QRect& main, const QSize& /*own*/) {
+  return {main.left() + kSourceLeftMargin, main.top() + main.height() / 4};
+}
+
 QPoint KeepInside(const QPoint& topLeft, const QSize& own, const QRect& area) {
   const int x =
       std::max(area.left(), std::min(topLeft.x(), area.left() + area.width() - own.width()));

@@ -14,6 +14,8 @@ namespace zuvar::ToolWindowPlacement {
 QPoint SourceWindow(const QRect& main, const QSize& own, int outputAndSplitter);
 QPoint SimulationWindow(const QRect& main, const QSize& own, int outputAndSplitter);
 QPoint LogWindow(const QRect& main, const QSize& own);
+// The trace window stands at the main window's left edge, a quarter of its height down.
+QPoint TraceWindow(const QRect& main, const QSize& own);
 
 // The top-left corner of a frame of the given size, moved as little as needed for the frame to
 // lie inside the area; a frame larger than the area keeps its top-left corner inside.

@@ -189,6 +189,7 @@ bool TEvaluation::Assignment() {
   }
   std::string& target = left.var->Values[left.index < 0 ? 0 : static_cast<std::size_t>(left.index)];
   target.assign(frame_.result);
+  in_.NoteChange(left.var, left.index);
   PushText(frame_.result);
   return true;
 }

@@ -33,6 +33,7 @@ TInterpreter::variables* TInterpreter::AppendVariable(std::unique_ptr<variables>
   tail_ = node;
   nodes_.push_back(std::move(variable));
   index_.Insert(node);
+  NoteChange(node, -1);
   return node;
 }
 
@@ -41,6 +42,16 @@ void TInterpreter::ClearVariables() {
   nodes_.clear();
   Variables = nullptr;
   tail_ = nullptr;
+  changes_.clear();
+}
+
+// A statement changes few variables: a linear search keeps the list free of repeats.
+void TInterpreter::NoteChange(const variables* var, int32_t index) {
+  if (var->Count == 0) index = -1;
+  for (const TChange& change : changes_) {
+    if (change.Var == var && (change.Index == index || change.Index < 0)) return;
+  }
+  if (changes_.size() < kMaxChanges) changes_.push_back({var, index});
 }
 
 void TInterpreter::ShowVariables() {

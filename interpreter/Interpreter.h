@@ -39,6 +39,12 @@ class TInterpreter {
     variables* Next = nullptr;
     variables* Prev = nullptr;
   };
+  // A change of a variable by a statement: one element of an array (Index), or the whole
+  // variable (Index -1: a scalar, or an array just declared).
+  struct TChange {
+    const variables* Var = nullptr;
+    int32_t Index = -1;
+  };
 
   explicit TInterpreter(THost& host);
   ~TInterpreter();
@@ -87,6 +93,12 @@ class TInterpreter {
   void ClearVariables();
   // Tells the listener that the variables grid should be refilled.
   void ShowVariables();
+  // The variables changed since ForgetChanges, each once, in the order of their first change;
+  // a declaration counts as a change. The list holds at most kMaxChanges entries.
+  const std::vector<TChange>& Changes() const { return changes_; }
+  void NoteChange(const variables* var, int32_t index);
+  void ForgetChanges() { changes_.clear(); }
+  static constexpr std::size_t kMaxChanges = 256;
 
   // Scratch space of the evaluation at the given nesting depth (0 outermost), kept between
   // evaluations so that a run does not allocate per statement.
@@ -97,6 +109,7 @@ class TInterpreter {
   std::vector<std::unique_ptr<variables>> nodes_;
   TVariableIndex<variables> index_;
   variables* tail_ = nullptr;
+  std::vector<TChange> changes_;
   std::vector<std::unique_ptr<TEvalFrame>> frames_;
 };
 

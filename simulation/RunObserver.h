@@ -1,6 +1,7 @@
 #pragma once
 
 #include "simulation/RunState.h"
+#include "simulation/StepReport.h"
 
 namespace zuvar {
 
@@ -29,6 +30,9 @@ class TRunObserver {
   // step runs none of its lines: a block without code, or a stop on entering the block before
   // its first line.
   virtual void LineRun(const TInterpreter& /*run*/, TNewShape* /*block*/, int /*line*/) {}
+  // A step has been run (or failed); the variables it changed are the run's Changes(). A step
+  // that only cut an animation short, or found the algorithm already ended, is not told.
+  virtual void StepDone(const TInterpreter& /*run*/, const TStepReport& /*step*/) {}
   // The run ends: its variables are still as the run left them, and right after this the
   // diagram and the editor are given back.
   virtual void RunEnded(const TInterpreter& /*run*/) {}

@@ -165,7 +165,19 @@ int TSimulationEngine::Step(TInterpreter& interpreter) {
   TStepGuard guard(stepping_);
   stoppedAtBreak_ = false;
   interpreter.ShowArrayIndexesSeparately = options_.ShowArrayIndices;
-  return RunStep(interpreter);
+  interpreter.ForgetChanges();
+  lineRun_ = 0;
+  if (observer_) outputMark_.Take(interpreter.OutputLines);
+  const int result = RunStep(interpreter);
+  ReportStep(interpreter);
+  return result;
+}
+
+// Tells the observer what the step did; a step that found no block to run is not told.
+void TSimulationEngine::ReportStep(TInterpreter& interpreter) {
+  if (!observer_ || !interpreter.CurrentBlock) return;
+  outputMark_.TextSince(interpreter.OutputLines, written_);
+  observer_->StepDone(interpreter, TStepReport{interpreter.CurrentBlock, lineRun_, written_});
 }
 
 int TSimulationEngine::RunStep(TInterpreter& interpreter) {
@@ -294,6 +306,8 @@ int TSimulationEngine::ExecuteCurrentLine(TInterpreter& interpreter) {
     if (block.Shape == nstStop) ReportFinished(interpreter);
     return 1;
   }
+  const auto line = static_cast<std::size_t>(interpreter.Line);
+  if (line >= 1 && line <= block.Code.size()) lineRun_ = interpreter.Line;
   try {
     return ExecuteLine(interpreter);
   } catch (...) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "interpreter/VariablesListener.h"
+#include "simulation/OutputMark.h"
 
 namespace zuvar {
 
@@ -90,6 +91,7 @@ class TSimulationEngine {
   void Log(std::string_view line);
   void LogAndBox(std::string_view logLine, std::string_view boxText);
   void RestoreHighlight(TInterpreter& interpreter);
+  void ReportStep(TInterpreter& interpreter);
 
   THost& host_;
   TSimulationHost& ui_;
@@ -107,6 +109,10 @@ class TSimulationEngine {
   std::function<bool(TNewShape&)> breakTest_;
   bool stoppedAtBreak_ = false;
   std::string logLine_;
+  // What the step in progress ran and wrote, for the observer's StepDone.
+  int32_t lineRun_ = 0;
+  TOutputMark outputMark_;
+  std::string written_;
 };
 
 }  // namespace zuvar

@@ -27,6 +27,9 @@ void TSimulationRun::TObservers::ActiveBlockChanged(const TInterpreter& run, TNe
 void TSimulationRun::TObservers::LineRun(const TInterpreter& run, TNewShape* block, int line) {
   Tell([&](TRunObserver& o) { o.LineRun(run, block, line); });
 }
+void TSimulationRun::TObservers::StepDone(const TInterpreter& run, const TStepReport& step) {
+  Tell([&](TRunObserver& o) { o.StepDone(run, step); });
+}
 void TSimulationRun::TObservers::RunEnded(const TInterpreter& run) {
   Tell([&](TRunObserver& o) { o.RunEnded(run); });
 }

@@ -103,6 +103,7 @@ class TSimulationRun {
     void VariablesChanged(const TInterpreter& run) override;
     void ActiveBlockChanged(const TInterpreter& run, TNewShape* block) override;
     void LineRun(const TInterpreter& run, TNewShape* block, int line) override;
+    void StepDone(const TInterpreter& run, const TStepReport& step) override;
     void RunEnded(const TInterpreter& run) override;
     void StateChanged(TRunState state) override;
 
