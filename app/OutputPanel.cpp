@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -86,6 +87,28 @@ void TFrame1::OnLineAdded() {
 void TFrame1::OnCleared() {
   pending_.clear();
   Memo1->clear();
+}
+
+// A step was undone: the memo drops what was written since. It holds one paragraph per line,
+// so everything after the last kept line's kept text goes.
+void TFrame1::OnTruncated() {
+  Flush();
+  const std::vector<std::string>& lines = lines_.Lines();
+  if (lines.empty()) {
+    Memo1->clear();
+    return;
+  }
+  const QTextBlock last = Memo1->document()->findBlockByNumber(static_cast<int>(lines.size()) - 1);
+  if (!last.isValid()) return;
+  const std::string& kept = lines.back();
+  const auto keptLength =
+      QString::fromUtf8(kept.data(), static_cast<qsizetype>(kept.size())).size();
+  const int end = Memo1->document()->characterCount() - 1;
+  QTextCursor cursor(Memo1->document());
+  cursor.setPosition(std::min(end, last.position() + static_cast<int>(keptLength)));
+  cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+  ScrollToEnd();
 }
 
 void TFrame1::ScheduleFlush() {

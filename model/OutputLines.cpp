@@ -13,6 +13,19 @@ void TOutputLines::AddLine() {
   if (listener_) listener_->OnLineAdded();
 }
 
+void TOutputLines::TruncateTo(std::size_t lineCount, std::size_t lastLineLength) {
+  bool changed = false;
+  if (lineCount < lines_.size()) {
+    lines_.resize(lineCount);
+    changed = true;
+  }
+  if (lineCount > 0 && lineCount == lines_.size() && lines_.back().size() > lastLineLength) {
+    lines_.back().resize(lastLineLength);
+    changed = true;
+  }
+  if (changed && listener_) listener_->OnTruncated();
+}
+
 void TOutputLines::Clear() {
   lines_.clear();
   if (listener_) listener_->OnCleared();
