@@ -46,9 +46,11 @@ std::size_t CopyBytes(const TInterpreter& run) {
   return bytes;
 }
 
+// The run's message boxes ("Symulacja algorytmu została wykonana") go nowhere.
 struct TBench {
   TLineReader input{0};
-  TTerminalHost host{input, stderr, false};
+  std::FILE* silence = std::fopen("/dev/null", "w");
+  TTerminalHost host{input, silence ? silence : stderr, false};
   TSimulationOptions options;
   TSchemat diagram;
   TOutputLines output;
@@ -58,6 +60,12 @@ struct TBench {
     options.RealTime = true;
     DrawArrayLoop(diagram, passes);
   }
+  ~TBench() {
+    run.Discard();
+    if (silence) std::fclose(silence);
+  }
+  TBench(const TBench&) = delete;
+  TBench& operator=(const TBench&) = delete;
 };
 
 void MeasureMemory() {

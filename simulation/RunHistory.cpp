@@ -7,32 +7,34 @@ namespace zuvar {
 
 void TRunHistory::SetLimit(std::size_t limit) {
   limit_ = limit;
-  while (records_.size() > limit_) records_.pop_front();
-  if (limit_ == 0) spare_.clear();
+  ring_.clear();
+  Clear();
 }
 
 void TRunHistory::Clear() {
-  records_.clear();
-  spare_.clear();
+  start_ = 0;
+  size_ = 0;
   open_ = nullptr;
 }
 
 TStepRecord& TRunHistory::NewRecord() {
-  if (records_.size() >= limit_) {
-    spare_.push_back(std::move(records_.front()));
-    records_.pop_front();
-  }
-  if (spare_.empty()) {
-    records_.emplace_back();
+  std::size_t index = 0;
+  if (size_ == limit_) {
+    // Full: the oldest record is dropped and reused.
+    index = start_;
+    start_ = (start_ + 1) % ring_.size();
   } else {
-    records_.push_back(std::move(spare_.back()));
-    spare_.pop_back();
+    if (ring_.size() < limit_ && start_ + size_ == ring_.size()) ring_.emplace_back();
+    index = (start_ + size_) % ring_.size();
+    ++size_;
   }
-  TStepRecord& record = records_.back();
+  TStepRecord& record = ring_[index];
   record.OverwriteCount = 0;
   record.Conditions.clear();
   return record;
 }
+
+TStepRecord& TRunHistory::Newest() { return ring_[(start_ + size_ - 1) % ring_.size()]; }
 
 void TRunHistory::BeginStep(TInterpreter& run, const TSimulationEngine::TPosition& engine) {
   if (limit_ == 0) return;
@@ -73,7 +75,7 @@ void TRunHistory::ConditionSetting(TNewShape& block, uint8_t result) {
 
 TSimulationEngine::TPosition TRunHistory::Undo(TInterpreter& run) {
   EndStep(run);
-  TStepRecord& record = records_.back();
+  TStepRecord& record = Newest();
   // Newest first, so that a value overwritten twice in the step ends with its oldest text.
   for (std::size_t i = record.OverwriteCount; i-- > 0;) {
     TStepRecord::TOverwrite& entry = record.Overwrites[i];
@@ -91,10 +93,8 @@ TSimulationEngine::TPosition TRunHistory::Undo(TInterpreter& run) {
   run.Finished = record.Finished;
   run.InputEnded = record.InputEnded;
   if (run.OutputLines) run.OutputLines->TruncateTo(record.OutputLineCount, record.LastLineLength);
-  const TSimulationEngine::TPosition engine = record.Engine;
-  spare_.push_back(std::move(record));
-  records_.pop_back();
-  return engine;
+  --size_;
+  return record.Engine;
 }
 
 namespace {
@@ -115,9 +115,8 @@ std::size_t RecordBytes(const TStepRecord& record) {
 }  // namespace
 
 std::size_t TRunHistory::MemoryBytes() const {
-  std::size_t bytes = 0;
-  for (const TStepRecord& record : records_) bytes += RecordBytes(record);
-  for (const TStepRecord& record : spare_) bytes += RecordBytes(record);
+  std::size_t bytes = (ring_.capacity() - ring_.size()) * sizeof(TStepRecord);
+  for (const TStepRecord& record : ring_) bytes += RecordBytes(record);
   return bytes;
 }
 
