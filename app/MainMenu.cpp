@@ -156,6 +156,9 @@ void TMainMenu::BuildSimulationMenu(QMainWindow& window) {
               QStringLiteral("Uruchom i wykonaj w czasie &rzeczywistym!"), QKeySequence("Ctrl+F9"));
   Steep1 = AddItem(Symulacja1, "Steep1", QStringLiteral("St&eep"), QKeySequence(Qt::Key_F8));
   Steep1->setVisible(false);
+  Krokwstecz1 = AddItem(Symulacja1, "Krokwstecz1", QStringLiteral("&Krok wstecz"),
+                        QKeySequence(Qt::SHIFT | Qt::Key_F8));
+  Krokwstecz1->setEnabled(false);
   Punktzatrzymania1 = AddItem(Symulacja1, "Punktzatrzymania1", QStringLiteral("&Punkt zatrzymania"),
                               QKeySequence(Qt::Key_F5));
   Warunekzatrzymania1 =

@@ -70,6 +70,7 @@ struct TMainMenu {
   QAction* Zatrzymaj1 = nullptr;
   QAction* Uruchomiwykonajwczasierzeczywistym1 = nullptr;
   QAction* Steep1 = nullptr;
+  QAction* Krokwstecz1 = nullptr;
   // Sets or takes off the breakpoint of the active block.
   QAction* Punktzatrzymania1 = nullptr;
   // Gives the active block's breakpoint a condition.

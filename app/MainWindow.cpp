@@ -127,6 +127,7 @@ void TZUVAR::ConnectCommands() {
   connect(m.Zakocz1, &QAction::triggered, s, &TSimulationCommands::Zakocz1Click);
   connect(m.Zatrzymaj1, &QAction::triggered, s, &TSimulationCommands::Zatrzymaj1Click);
   connect(m.Steep1, &QAction::triggered, s, &TSimulationCommands::Steep1Click);
+  connect(m.Krokwstecz1, &QAction::triggered, s, &TSimulationCommands::StepBack);
   connect(m.Punktzatrzymania1, &QAction::triggered, this, &TZUVAR::Punktzatrzymania1Click);
   connect(m.Warunekzatrzymania1, &QAction::triggered, this, &TZUVAR::Warunekzatrzymania1Click);
   for (QAction* a :

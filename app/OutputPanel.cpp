@@ -115,6 +115,35 @@ void TFrame1::SetLineLimit(std::size_t limit) {
   Flush();
 }
 
+// A step was undone: the memo drops what was written since. Below the notice of dropped lines
+// it holds one paragraph per kept line, so everything after the last kept line's text goes.
+void TFrame1::OnTruncated() {
+  Flush();
+  QTextDocument* document = Memo1->document();
+  const int first = noticeShown_ ? 1 : 0;
+  const std::size_t size = lines_.Size();
+  QTextCursor cursor(document);
+  if (size == 0) {
+    if (first == 0) {
+      Memo1->clear();
+      return;
+    }
+    cursor.setPosition(document->findBlockByNumber(0).position());
+    cursor.movePosition(QTextCursor::EndOfBlock);
+  } else {
+    const QTextBlock last = document->findBlockByNumber(first + static_cast<int>(size) - 1);
+    if (!last.isValid()) return;
+    const std::string& kept = lines_.Line(size - 1);
+    const auto keptLength =
+        QString::fromUtf8(kept.data(), static_cast<qsizetype>(kept.size())).size();
+    const int end = document->characterCount() - 1;
+    cursor.setPosition(std::min(end, last.position() + static_cast<int>(keptLength)));
+  }
+  cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+  ScrollToEnd();
+}
+
 void TFrame1::ScheduleFlush() {
   if (flushPending_) return;
   flushPending_ = true;

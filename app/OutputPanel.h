@@ -76,6 +76,7 @@ class TFrame1 : public QFrame, private TOutputLines::Listener {
   void OnTextAppended(std::string_view text) override;
   void OnLineAdded() override;
   void OnCleared() override;
+  void OnTruncated() override;
   void ScheduleFlush();
   void ScrollToEnd();
   bool DropOldestMemoLines();

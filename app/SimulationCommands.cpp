@@ -31,6 +31,12 @@ TSimulationCommands::~TSimulationCommands() {
 
 void TSimulationCommands::StateChanged(TRunState state) {
   window_.Menu.Wykonanie1->setEnabled(TRunControls::For(state).Start);
+  window_.Menu.Krokwstecz1->setEnabled(Controls().StepBack);
+}
+
+// The run's state may stay Ready while the history runs out.
+void TSimulationCommands::StepUndone(const TInterpreter& /*run*/) {
+  window_.Menu.Krokwstecz1->setEnabled(Controls().StepBack);
 }
 
 bool TSimulationCommands::WindowVisible() const { return form_ != nullptr && form_->isVisible(); }
@@ -106,6 +112,12 @@ void TSimulationCommands::Step() {
     run_.End();
   else
     FocusWindow();
+}
+
+void TSimulationCommands::StepBack() {
+  if (!Controls().StepBack) return;
+  run_.StepBack();
+  FocusWindow();
 }
 
 void TSimulationCommands::RunToEnd() {

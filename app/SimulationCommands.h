@@ -35,6 +35,8 @@ class TSimulationCommands : public QObject, public TRunObserver {
 
   // One step; a step that ends the algorithm or fails ends the run.
   void Step();
+  // "Krok wstecz": undoes the last step of the run.
+  void StepBack();
   // Runs to the end, letting the windows work once per displayed frame; a run that finished
   // or failed is ended, a stopped one stays.
   void RunToEnd();
@@ -64,6 +66,7 @@ class TSimulationCommands : public QObject, public TRunObserver {
 
  private:
   void StateChanged(TRunState state) override;
+  void StepUndone(const TInterpreter& run) override;
   void ShowRunWindows();
   void SetRealTimeMark(bool checked);
   void BeginFrames();

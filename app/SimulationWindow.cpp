@@ -81,6 +81,8 @@ void TForm3::BuildToolBar() {
       AddButton("SpeedButton6", QStringLiteral("Uruchom  symulację"), QStyle::SP_MediaPlay);
   SpeedButton7 =
       AddButton("SpeedButton7", QStringLiteral("Zakończ symulację"), QStyle::SP_MediaStop);
+  SpeedButton11 = AddButton("SpeedButton11", QStringLiteral("Krok wstecz - Shift+F8"),
+                            QStyle::SP_MediaSkipBackward);
   SpeedButton8 =
       AddButton("SpeedButton8", QStringLiteral("Następny krok - F8"), QStyle::SP_MediaSkipForward);
   SpeedButton9 =
@@ -97,6 +99,7 @@ void TForm3::BuildToolBar() {
   connect(SpeedButton6, &QToolButton::clicked, this, &TForm3::SpeedButton6Click);
   connect(SpeedButton7, &QToolButton::clicked, this, &TForm3::SpeedButton7Click);
   connect(SpeedButton8, &QToolButton::clicked, this, &TForm3::SpeedButton8Click);
+  connect(SpeedButton11, &QToolButton::clicked, this, &TForm3::SpeedButton11Click);
   connect(SpeedButton9, &QToolButton::clicked, this, &TForm3::SpeedButton9Click);
   connect(SpeedButton10, &QToolButton::clicked, this, &TForm3::SpeedButton10Click);
   connect(SpeedButton3, &QToolButton::clicked, this, &TForm3::SpeedButton3Click);
@@ -107,8 +110,8 @@ void TForm3::BuildToolBar() {
 // behind the tool bar's overflow arrow and the fold button can always unfold the window: the
 // buttons narrow from their design width until the tool bar fits.
 void TForm3::FitButtonsToMinimumWidth() {
-  const QList<QToolButton*> buttons{SpeedButton6,  SpeedButton7, SpeedButton8, SpeedButton9,
-                                    SpeedButton10, SpeedButton3, SpeedButton1};
+  const QList<QToolButton*> buttons{SpeedButton6, SpeedButton7,  SpeedButton11, SpeedButton8,
+                                    SpeedButton9, SpeedButton10, SpeedButton3,  SpeedButton1};
   for (int width = DesignButtonWidth; width >= MinimumButtonWidth; --width) {
     for (QToolButton* button : buttons) button->setFixedSize(width, ButtonHeight);
     ToolBar1->layout()->invalidate();
@@ -207,7 +210,10 @@ void TForm3::Focus() {
 
 // ---- run states -----------------------------------------------------------------------------
 
-void TForm3::StateChanged(TRunState state) { ApplyControls(TRunControls::For(state)); }
+// The controls also follow the run's history, which the state alone does not tell.
+void TForm3::StateChanged(TRunState /*state*/) { ApplyControls(commands_.Controls()); }
+
+void TForm3::StepUndone(const TInterpreter& /*run*/) { ApplyControls(commands_.Controls()); }
 
 // Without a diagram there is nothing to run: the whole tool bar is disabled, and the buttons
 // keep the states of the run for the next diagram.
@@ -217,6 +223,7 @@ void TForm3::ApplyControls(const TRunControls& controls) {
   SpeedButton6->setEnabled(controls.Start);
   SpeedButton7->setEnabled(controls.End);
   SpeedButton8->setEnabled(controls.Step);
+  SpeedButton11->setEnabled(controls.StepBack);
   SpeedButton9->setEnabled(controls.RunToEnd);
   SpeedButton10->setEnabled(controls.Stop);
   SpeedButton3->setEnabled(controls.RealTime);
@@ -232,6 +239,8 @@ void TForm3::SpeedButton6Click() {
 void TForm3::SpeedButton7Click() { commands_.Zakocz1Click(); }
 
 void TForm3::SpeedButton8Click() { commands_.Step(); }
+
+void TForm3::SpeedButton11Click() { commands_.StepBack(); }
 
 void TForm3::SpeedButton9Click() { commands_.RunToEnd(); }
 

@@ -32,6 +32,7 @@ class TForm3 : public QWidget, public TRunObserver {
   QToolBar* ToolBar1;
   QToolButton* SpeedButton6;   // "Uruchom  symulację"
   QToolButton* SpeedButton7;   // "Zakończ symulację"
+  QToolButton* SpeedButton11;  // "Krok wstecz - Shift+F8"
   QToolButton* SpeedButton8;   // "Następny krok - F8"
   QToolButton* SpeedButton9;   // "Wykonaj całość"
   QToolButton* SpeedButton10;  // "Zatrzymaj symulację"
@@ -53,6 +54,7 @@ class TForm3 : public QWidget, public TRunObserver {
   void SpeedButton6Click();
   void SpeedButton7Click();
   void SpeedButton8Click();
+  void SpeedButton11Click();
   void SpeedButton9Click();
   void SpeedButton10Click();
   void SpeedButton3Click();
@@ -76,6 +78,7 @@ class TForm3 : public QWidget, public TRunObserver {
 
  private:
   void StateChanged(TRunState state) override;
+  void StepUndone(const TInterpreter& run) override;
   void ApplyControls(const TRunControls& controls);
   QToolButton* AddButton(const char* name, const QString& hint, QStyle::StandardPixmap glyph);
   void BuildToolBar();

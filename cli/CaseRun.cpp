@@ -78,6 +78,7 @@ void TCaseRun::Execute(TSchemat& diagram, TCaseResult& result) {
   options.ShowArrayIndices = arguments_.ArrayIndices;
   options.RealTime = true;
   TSimulationRun run(*this, *this, options);
+  run.History().SetLimit(0);
   TOutputLines output;
   if (!run.Start(&diagram, &output)) {
     result.Status = TCaseStatus::NotStarted;

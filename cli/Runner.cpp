@@ -23,6 +23,8 @@ TRunner::TRunner(const TRunArguments& arguments)
   options_.CheckCodeBeforeRun = arguments.CheckCode;
   options_.ShowArrayIndices = arguments.ArrayIndices;
   run_ = std::make_unique<TSimulationRun>(host_, host_, options_);
+  // Nothing is ever stepped back here: no step is recorded.
+  run_->History().SetLimit(0);
   run_->AddObserver(host_);
 }
 

@@ -4,6 +4,7 @@
 
 #include "interpreter/Builtins.h"
 #include "interpreter/NumberText.h"
+#include "interpreter/StepJournal.h"
 #include "interpreter/Tokenizer.h"
 #include "model/NewShape.h"
 
@@ -366,7 +367,9 @@ bool TEvaluation::Finish() {
   if (in_.CurrentBlock && mode_ != TEvalMode::Inspect) {
     int32_t value = 0;
     const bool zero = NumberText::ParseInteger(frame_.result, value) && value == 0;
-    in_.CurrentBlock->ConditionResult = zero ? 0 : 1;
+    const uint8_t result = zero ? 0 : 1;
+    if (in_.StepJournal) in_.StepJournal->ConditionSetting(*in_.CurrentBlock, result);
+    in_.CurrentBlock->ConditionResult = result;
   }
   return true;
 }

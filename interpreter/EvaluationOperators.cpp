@@ -3,6 +3,7 @@
 
 #include "interpreter/Evaluation.h"
 #include "interpreter/NumberText.h"
+#include "interpreter/StepJournal.h"
 
 namespace zuvar {
 
@@ -187,8 +188,9 @@ bool TEvaluation::Assignment() {
   } else if (!NumberText::CanonicalText(left.var->Type, value, frame_.result)) {
     return FailSilently();
   }
-  std::string& target = left.var->Values[left.index < 0 ? 0 : static_cast<std::size_t>(left.index)];
-  target.assign(frame_.result);
+  const std::size_t index = left.index < 0 ? 0 : static_cast<std::size_t>(left.index);
+  if (in_.StepJournal) in_.StepJournal->ValueOverwriting(*left.var, index);
+  left.var->Values[index].assign(frame_.result);
   in_.NoteChange(left.var, left.index);
   PushText(frame_.result);
   return true;

@@ -54,6 +54,20 @@ void TInterpreter::NoteChange(const variables* var, int32_t index) {
   if (changes_.size() < kMaxChanges) changes_.push_back({var, index});
 }
 
+void TInterpreter::TruncateVariables(std::size_t count) {
+  if (count >= nodes_.size()) return;
+  if (count == 0) {
+    ClearVariables();
+    return;
+  }
+  nodes_.resize(count);
+  tail_ = nodes_.back().get();
+  tail_->Next = nullptr;
+  // The index cannot forget single names: it is rebuilt from the variables that stay.
+  index_.Clear();
+  for (const auto& node : nodes_) index_.Insert(node.get());
+}
+
 void TInterpreter::ShowVariables() {
   if (VariablesListener) VariablesListener->OnVariablesChanged();
 }

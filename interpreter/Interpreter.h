@@ -17,6 +17,7 @@ namespace zuvar {
 class TNewShape;
 class TSchemat;
 class TOutputLines;
+class TStepJournal;
 struct TEvalFrame;
 
 // How an expression is evaluated: when a block runs; during the code check pass, which writes
@@ -81,6 +82,9 @@ class TInterpreter {
   TFunctionNames BuiltinFunctions;
   // Told by ShowVariables; may be null.
   TVariablesListener* VariablesListener = nullptr;
+  // Told of every value and condition result that a statement overwrites; null when no step is
+  // being recorded.
+  TStepJournal* StepJournal = nullptr;
 
   bool VariableExists(std::string_view name) const { return FindVariable(name) != nullptr; }
   variables* FindVariable(std::string_view name) const;
@@ -91,6 +95,8 @@ class TInterpreter {
   variables* AppendVariable(std::unique_ptr<variables> variable);
   // Frees every variable.
   void ClearVariables();
+  // Frees the variables declared after the first `count` ones (the tail of the list).
+  void TruncateVariables(std::size_t count);
   // Tells the listener that the variables grid should be refilled.
   void ShowVariables();
   // The variables changed since ForgetChanges, each once, in the order of their first change;

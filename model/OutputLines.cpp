@@ -21,6 +21,25 @@ void TOutputLines::OpenLine() {
   KeepWithinLimit();
 }
 
+void TOutputLines::TruncateTo(std::size_t lineCount, std::size_t lastLineLength) {
+  bool changed = false;
+  if (lineCount < count_) {
+    // Lines dropped for the limit stay dropped: the count never goes below them.
+    const std::size_t dropped = Dropped();
+    lines_.resize(lineCount > dropped ? lineCount - dropped : 0);
+    count_ = lineCount > dropped ? lineCount : dropped;
+    changed = true;
+  }
+  if (lineCount > 0 && lineCount == count_ && !lines_.empty() &&
+      lines_.back().size() > lastLineLength) {
+    lines_.back().resize(lastLineLength);
+    changed = true;
+  }
+  if (!changed) return;
+  lastEmpty_ = lines_.empty() || lines_.back().empty();
+  if (listener_) listener_->OnTruncated();
+}
+
 void TOutputLines::Clear() {
   std::deque<std::string>().swap(lines_);
   count_ = 0;

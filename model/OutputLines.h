@@ -27,6 +27,8 @@ class TOutputLines {
     virtual void OnLineAdded() = 0;
     // All lines were removed.
     virtual void OnCleared() = 0;
+    // Lines were dropped from the end, or the last line was cut short (a step was undone).
+    virtual void OnTruncated() {}
   };
 
   static constexpr std::size_t kUnlimited = std::numeric_limits<std::size_t>::max();
@@ -39,6 +41,11 @@ class TOutputLines {
   void AddLine();
   // Removes every line and gives their memory back.
   void Clear();
+  // Goes back to an earlier length: keeps the first `lineCount` lines and cuts the last of them
+  // to `lastLineLength` bytes. Lines that are already shorter stay as they are.
+  void TruncateTo(std::size_t lineCount, std::size_t lastLineLength);
+  // The length of the last line in bytes (0 without lines).
+  std::size_t LastLineLength() const { return lines_.empty() ? 0 : lines_.back().size(); }
 
   // The most lines kept; a smaller limit drops the oldest lines at once.
   void SetLimit(std::size_t limit);

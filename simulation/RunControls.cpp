@@ -2,7 +2,14 @@
 
 namespace zuvar {
 
-TRunControls TRunControls::For(TRunState state) {
+TRunControls TRunControls::For(TRunState state, bool hasHistory) {
+  TRunControls controls = ForState(state);
+  // A step is undone between steps only: not while one runs, nor during a run to the end.
+  controls.StepBack = hasHistory && (state == TRunState::Ready || state == TRunState::Finished);
+  return controls;
+}
+
+TRunControls TRunControls::ForState(TRunState state) {
   //                                 Start  End    Step   RunToEnd Stop   RealTime
   switch (state) {
     case TRunState::Idle:

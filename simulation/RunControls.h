@@ -13,11 +13,16 @@ struct TRunControls {
   bool RunToEnd = false;  // "Wykonaj całość"
   bool Stop = false;      // "Zatrzymaj symulację", the menu's "Zatrzymaj"
   bool RealTime = false;  // "Uruchom i wykonaj symulację w czasie rzeczywistym!"
+  bool StepBack = false;  // "Krok wstecz"
 
-  // The controls of a run in the given state.
-  static TRunControls For(TRunState state);
+  // The controls of a run in the given state; hasHistory tells whether the run has a step that
+  // can be undone.
+  static TRunControls For(TRunState state, bool hasHistory = false);
 
   bool operator==(const TRunControls&) const = default;
+
+ private:
+  static TRunControls ForState(TRunState state);
 };
 
 }  // namespace zuvar

@@ -24,7 +24,8 @@ class TRunObserver {
   // The run's variables may have changed (after a declaration or an expression statement, and
   // when the run starts).
   virtual void VariablesChanged(const TInterpreter& /*run*/) {}
-  // A step has moved the execution to another block.
+  // A step has moved the execution to another block. Undoing the first step of a run gives no
+  // block: none is executing then.
   virtual void ActiveBlockChanged(const TInterpreter& /*run*/, TNewShape* /*block*/) {}
   // A step shows the block executing and runs its line `line` (counted from 1), or 0 when the
   // step runs none of its lines: a block without code, or a stop on entering the block before
@@ -33,6 +34,9 @@ class TRunObserver {
   // A step has been run (or failed); the variables it changed are the run's Changes(). A step
   // that only cut an animation short, or found the algorithm already ended, is not told.
   virtual void StepDone(const TInterpreter& /*run*/, const TStepReport& /*step*/) {}
+  // A step was undone: the run stands where it stood before that step (its variables and
+  // block have been told already). The history that remains may have become empty.
+  virtual void StepUndone(const TInterpreter& /*run*/) {}
   // The run ends: its variables are still as the run left them, and right after this the
   // diagram and the editor are given back.
   virtual void RunEnded(const TInterpreter& /*run*/) {}

@@ -300,6 +300,21 @@ void TSimulationEngine::ShowCurrentBlock(TInterpreter& interpreter) {
   if (observer_) observer_->LineRun(interpreter, &block, ran);
 }
 
+void TSimulationEngine::RestorePosition(TInterpreter& interpreter, const TPosition& position) {
+  jumpedTo_ = position.JumpedTo;
+  if (position.Shown == shown_ || !interpreter.Diagram) return;
+  TSchemat& diagram = *interpreter.Diagram;
+  shown_ = position.Shown;
+  if (shown_) {
+    ui_.SetActiveBlock(diagram, shown_);
+    shown_->SetBrush(TBrush::Solid(clRed));
+    ui_.ScrollIntoView(TRect{shown_->Left, shown_->Top, shown_->Width, shown_->Height});
+  } else {
+    ui_.SetActiveBlock(diagram, interpreter.SavedActiveBlock);
+  }
+  if (observer_) observer_->ActiveBlockChanged(interpreter, shown_);
+}
+
 int TSimulationEngine::ExecuteCurrentLine(TInterpreter& interpreter) {
   TNewShape& block = *interpreter.CurrentBlock;
   if (!IsInterpreted(block.Shape)) {

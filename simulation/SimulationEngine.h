@@ -52,6 +52,19 @@ class TSimulationEngine {
   // True while a step is in progress.
   bool Stepping() const { return stepping_; }
 
+  // What the engine itself keeps of where a run stands, besides the context's fields.
+  struct TPosition {
+    // The continuation block reached by the last jump (it follows its own exit).
+    TNewShape* JumpedTo = nullptr;
+    // The block shown as executing (none before the first step).
+    TNewShape* Shown = nullptr;
+  };
+  TPosition Position() const { return TPosition{jumpedTo_, shown_}; }
+  // Puts the engine back at an earlier position of the run and shows it: the block shown then
+  // is filled red again as the active block (none: the block active before the run is active
+  // again), and the observer hears of the change of block.
+  void RestorePosition(TInterpreter& interpreter, const TPosition& position);
+
   // Asked whenever a step moves the execution into another block (none: never): true stops
   // the step there, with the block shown but its first line not yet run, so that the next step
   // runs that line.

@@ -36,6 +36,9 @@ void TSimulationRun::TObservers::RunEnded(const TInterpreter& run) {
 void TSimulationRun::TObservers::StateChanged(TRunState state) {
   Tell([&](TRunObserver& o) { o.StateChanged(state); });
 }
+void TSimulationRun::TObservers::StepUndone(const TInterpreter& run) {
+  Tell([&](TRunObserver& o) { o.StepUndone(run); });
+}
 
 // ---- the run --------------------------------------------------------------------------------
 
@@ -70,6 +73,7 @@ void TSimulationRun::SetState(TRunState state) {
 // A fresh context for the diagram, prepared and validated; true when it may run.
 bool TSimulationRun::Prepare(TSchemat* diagram) {
   interpreter_ = std::make_unique<TInterpreter>(host_);
+  history_.Clear();
   ++serial_;
   stopRequested_ = false;
   failed_ = false;
@@ -78,6 +82,7 @@ bool TSimulationRun::Prepare(TSchemat* diagram) {
 }
 
 void TSimulationRun::Free() {
+  history_.Clear();
   engine_.StopSimulation(interpreter_, true);
   interpreter_.reset();
   ++serial_;
@@ -101,9 +106,30 @@ bool TSimulationRun::Start(TSchemat* diagram, TOutputLines* output) {
 }
 
 int TSimulationRun::StepOnce(TInterpreter& run) {
+  // A request inside a step only interrupts that step: there is nothing to record.
+  const bool records = !engine_.Stepping();
+  if (records) history_.BeginStep(run, engine_.Position());
   const int result = engine_.Step(run);
+  if (records) history_.EndStep(run);
   if (result == 0) failed_ = true;
   return result;
+}
+
+// After a critical fault the run's state cannot be trusted, so it cannot be taken back either.
+bool TSimulationRun::CanUndo() const {
+  return interpreter_ && !interpreter_->Faulted && !history_.Empty();
+}
+
+bool TSimulationRun::StepBack() {
+  if (!interpreter_ || !Controls().StepBack) return false;
+  Log("Krok wstecz");
+  TInterpreter& run = *interpreter_;
+  engine_.RestorePosition(run, history_.Undo(run));
+  failed_ = false;
+  run.ShowVariables();
+  SetState(TRunState::Ready);
+  observers_.StepUndone(run);
+  return true;
 }
 
 void TSimulationRun::Step() {

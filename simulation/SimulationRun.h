@@ -7,6 +7,7 @@
 
 #include "simulation/Breakpoints.h"
 #include "simulation/RunControls.h"
+#include "simulation/RunHistory.h"
 #include "simulation/RunObserver.h"
 #include "simulation/RunState.h"
 #include "simulation/SimulationEngine.h"
@@ -57,7 +58,7 @@ class TSimulationRun {
   void RemoveObserver(TRunObserver& observer);
 
   TRunState State() const { return state_; }
-  TRunControls Controls() const { return TRunControls::For(state_); }
+  TRunControls Controls() const { return TRunControls::For(state_, CanUndo()); }
   // True while a context exists: during a run and during a check.
   bool Exists() const { return interpreter_ != nullptr; }
   TInterpreter* Interpreter() const { return interpreter_.get(); }
@@ -91,6 +92,13 @@ class TSimulationRun {
   void End();
   // Ends the run without a log line of its own (the program is closing).
   void Discard();
+  // The step-back command: the run goes back to where it stood before its last recorded step
+  // (variables, block and line, highlighted block, condition results, counters, output) and is
+  // Ready. Every step is recorded, up to the history's limit (the oldest are forgotten); a
+  // step made afterwards runs again, a `read` asking again. False when there is nothing to undo.
+  bool StepBack();
+  // The steps that can be undone; a run starts with none. A limit of 0 records nothing.
+  TRunHistory& History() { return history_; }
   // Validates the diagram as a start does, says whether it may run, and ends the context.
   bool Check(TSchemat* diagram);
 
@@ -106,6 +114,7 @@ class TSimulationRun {
     void StepDone(const TInterpreter& run, const TStepReport& step) override;
     void RunEnded(const TInterpreter& run) override;
     void StateChanged(TRunState state) override;
+    void StepUndone(const TInterpreter& run) override;
 
    private:
     // An observer may add another one, or remove itself, while it is told: the list is walked
@@ -121,6 +130,7 @@ class TSimulationRun {
   void PointAtFault(TSchemat* diagram);
   void SetState(TRunState state);
   int StepOnce(TInterpreter& run);
+  bool CanUndo() const;
   void Log(const char* line);
   void Inform(const char* text);
 
@@ -129,6 +139,7 @@ class TSimulationRun {
   TObservers observers_;
   TSimulationEngine engine_;
   TBreakpoints breakpoints_;
+  TRunHistory history_;
   std::unique_ptr<TInterpreter> interpreter_;
   TRunState state_ = TRunState::Idle;
   // Counts the contexts made, so that a loop can tell that its run has gone.

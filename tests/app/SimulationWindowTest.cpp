@@ -100,6 +100,7 @@ class SimulationWindowTest : public QObject {
   void TypingChangesTheBlockAndReroutesItsLinks();
   void F5SetsABreakpointShownOnTheScreenOnlyAndARunStopsThere();
   void TheSpeedRowSetsThePace();
+  void StepBackUndoesStepsWithTheButtonAndShiftF8();
 };
 
 void SimulationWindowTest::DesignState() {
@@ -336,8 +337,8 @@ void SimulationWindowTest::EveryButtonIsOnTheToolBarAtDesignAndMinimumWidth() {
     const QRect bar = form->ToolBar1->geometry();
     QVERIFY2(bar.bottom() < form->height(), when);
     for (QToolButton* b :
-         {form->SpeedButton6, form->SpeedButton7, form->SpeedButton8, form->SpeedButton9,
-          form->SpeedButton10, form->SpeedButton3, form->SpeedButton1}) {
+         {form->SpeedButton6, form->SpeedButton7, form->SpeedButton11, form->SpeedButton8,
+          form->SpeedButton9, form->SpeedButton10, form->SpeedButton3, form->SpeedButton1}) {
       QVERIFY2(b->isVisible(), qPrintable(b->objectName() + QLatin1String(" ") + when));
       QVERIFY2(QRect(QPoint(0, 0), bar.size()).contains(b->geometry()),
                qPrintable(b->objectName() + QLatin1String(" ") + when));
@@ -423,6 +424,55 @@ void SimulationWindowTest::TheSpeedRowSetsThePace() {
   form->Tempo1->setValue(-2);
   QCOMPARE(form->TempoLabel1->text(), QStringLiteral("×1/4"));
   QCOMPARE(f.app->Options.Simulation.Speed, -2);
+}
+
+// The button and Shift+F8 take the run back step by step: the output panel drops what the
+// undone steps wrote, the grid loses what they declared, and a `read` that was undone asks again.
+void SimulationWindowTest::StepBackUndoesStepsWithTheButtonAndShiftF8() {
+  AppFixture f;
+  ReadAndDecide(f);
+  AnswerReads(f, QStringLiteral("7"));
+  f.app->Options.Simulation.RealTime = true;
+  TForm3* form = f.app->SimulationWindow();
+  QAction* menuItem = f.Menu().Krokwstecz1;
+  QCOMPARE(menuItem->text(), QStringLiteral("&Krok wstecz"));
+  QCOMPARE(menuItem->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F8));
+  QCOMPARE(form->SpeedButton11->toolTip(), QStringLiteral("Krok wstecz - Shift+F8"));
+  form->SpeedButton6->click();
+  TSimulationCommands& run = f.Window()->Simulation();
+  QVERIFY(!form->SpeedButton11->isEnabled() && !menuItem->isEnabled());
+  TOutputLines& output = f.Window()->Frame1->Lines();
+  for (int i = 0; i < 20 && output.Lines().empty(); ++i) QTest::keyClick(f.Window(), Qt::Key_F8);
+  QCOMPARE(output.Lines(), std::vector<std::string>{"7"});
+  QCoreApplication::processEvents();
+  QCOMPARE(f.Window()->Frame1->Memo1->toPlainText(), QStringLiteral("7"));
+  const auto reads = [&f] {
+    return std::count(f.dialogs.execTitles.begin(), f.dialogs.execTitles.end(),
+                      QStringLiteral("Wprowadzanie wartości zmiennej"));
+  };
+  QCOMPARE(reads(), 1);
+  QVERIFY(form->SpeedButton11->isEnabled() && menuItem->isEnabled());
+  form->SpeedButton11->click();
+  QVERIFY(f.Logged("Krok wstecz"));
+  QVERIFY(output.Lines().empty());
+  QCoreApplication::processEvents();
+  QCOMPARE(f.Window()->Frame1->Memo1->toPlainText(), QString());
+  for (int i = 0; i < 20 && menuItem->isEnabled(); ++i)
+    QTest::keyClick(f.Window(), Qt::Key_F8, Qt::ShiftModifier);
+  QVERIFY(!form->SpeedButton11->isEnabled() && !menuItem->isEnabled());
+  QVERIFY(run.Exists());
+  QCOMPARE(run.Run()->VariableCount(), std::size_t{0});
+  form->Variables->Refresh();
+  QCOMPARE(form->Variables->Rows().size(), std::size_t{2});  // the titles and an empty row
+  QCOMPARE(form->Variables->Rows()[1].Name, std::string());
+  TSchemat& diagram = f.Canvas()->Document();
+  for (TNewShape* b = diagram.FirstBlock; b; b = b->Next)
+    QVERIFY(b->Brush.Clear || b->Brush.Color != clRed);
+  for (int i = 0; i < 20 && output.Lines().empty(); ++i) QTest::keyClick(f.Window(), Qt::Key_F8);
+  QCOMPARE(reads(), 2);
+  QCOMPARE(output.Lines(), std::vector<std::string>{"7"});
+  form->SpeedButton7->click();
+  QVERIFY(!form->SpeedButton11->isEnabled() && !menuItem->isEnabled());
 }
 
 QTEST_MAIN(SimulationWindowTest)
