@@ -1,5 +1,8 @@
 #include "app/CurrentLineView.h"
 
+#include <QMetaObject>
+#include <utility>
+
 #include "app/MainWindow.h"
 #include "app/SourceWindow.h"
 #include "app/ZuvarApp.h"
@@ -9,10 +12,25 @@
 namespace zuvar {
 
 void TCurrentLineView::LineRun(const TInterpreter&, TNewShape* block, int line) {
-  Show(block, line);
+  block_ = block;
+  line_ = line;
+  if (pending_) return;
+  pending_ = true;
+  QMetaObject::invokeMethod(
+      &window_,
+      [this] {
+        if (!std::exchange(pending_, false)) return;  // the run has ended meanwhile
+        Show(block_, line_);
+      },
+      Qt::QueuedConnection);
 }
 
-void TCurrentLineView::RunEnded(const TInterpreter&) { Show(nullptr, 0); }
+void TCurrentLineView::RunEnded(const TInterpreter&) {
+  pending_ = false;
+  block_ = nullptr;
+  line_ = 0;
+  Show(nullptr, 0);
+}
 
 void TCurrentLineView::Show(const TNewShape* block, int line) {
   if (TForm2* source = window_.App().SourceWindow()) source->SetCurrentLine(line);

@@ -8,7 +8,9 @@ class TZUVAR;
 
 // Shows where a run stands inside its block: the source code window highlights the line that
 // the last step ran, and a block of more than one code line carries the mark "line/count" on
-// the canvas. Both go when the run ends.
+// the canvas. Both follow the run once per turn of the event loop rather than at every step, so
+// that a fast run to the end does not redraw them between its frames; they go when the run
+// ends.
 class TCurrentLineView : public TRunObserver {
  public:
   explicit TCurrentLineView(TZUVAR& window) : window_(window) {}
@@ -20,6 +22,10 @@ class TCurrentLineView : public TRunObserver {
   void Show(const TNewShape* block, int line);
 
   TZUVAR& window_;
+  // The last line run, not shown yet while pending_.
+  const TNewShape* block_ = nullptr;
+  int line_ = 0;
+  bool pending_ = false;
 };
 
 }  // namespace zuvar

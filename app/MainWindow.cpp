@@ -335,7 +335,7 @@ void TZUVAR::EditBreakpointCondition(TNewShape& block) {
   TBreakpoints& points = simulation_->Controller().Breakpoints();
   QString condition = QString::fromStdString(points.Condition(block.Id));
   const QString prompt =
-      QStringLiteral("Zatrzymaj w bloku %1, gdy wyrażenie jest prawdziwe (puste: zawsze):")
+      QStringLiteral("Zatrzymaj w bloku \"%1\", gdy wyrażenie jest prawdziwe (puste: zawsze):")
           .arg(QString::fromStdString(block.Caption));
   if (!app_.Dialogs().AskText(this, QStringLiteral("Warunek zatrzymania"), prompt, condition))
     return;
