@@ -5,6 +5,7 @@
 
 #include "model/OutputLines.h"
 #include "model/Schemat.h"
+#include "simulation/OutputMark.h"
 #include "simulation/SimulationOptions.h"
 #include "simulation/SimulationRun.h"
 #include "simulation/TraceBuffer.h"
@@ -151,6 +152,33 @@ TEST(TraceRecorderTest, FailingStepIsRecorded) {
                                   {1, "long x = 1;", 1, "long x = 1;", "x = 1", ""},
                                   {2, "long x = 1;", 2, "y = 2;", "", ""},
                               });
+}
+
+TEST(OutputMarkTest, TextWrittenSinceTheMark) {
+  TOutputLines lines;
+  TOutputMark mark;
+  std::string text;
+  mark.Take(&lines);
+  mark.TextSince(&lines, text);
+  EXPECT_EQ(text, "");
+  lines.AppendText("ab");
+  mark.TextSince(&lines, text);
+  EXPECT_EQ(text, "ab");
+  mark.Take(&lines);
+  lines.AppendText("cd");
+  lines.AddLine();
+  lines.AddLine();
+  lines.AppendText("ę");
+  mark.TextSince(&lines, text);
+  EXPECT_EQ(text, "cd\n\nę");
+  // Lines cleared meanwhile: what is there now was all written since.
+  mark.Take(&lines);
+  lines.Clear();
+  lines.AppendText("x");
+  mark.TextSince(&lines, text);
+  EXPECT_EQ(text, "x");
+  mark.TextSince(nullptr, text);
+  EXPECT_EQ(text, "");
 }
 
 TEST(TraceCsvTest, HeaderRowQuotingAndPolishLetters) {
