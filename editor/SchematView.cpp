@@ -174,7 +174,7 @@ QPoint TSchematView::ViewportOfSheet(int32_t x, int32_t y) const {
 std::optional<QPoint> TSchematView::PointerOnSheet() const {
   const QPoint global = QCursor::pos();
   if (QApplication::widgetAt(global) != viewport()) return std::nullopt;
-  const QPoint p = SheetPoint(viewport()->mapFromGlobal(global));
+  const QPoint p = ToSheet(viewport()->mapFromGlobal(global));
   if (p.x() < 0 || p.y() < 0 || p.x() >= document_.SheetWidth || p.y() >= document_.SheetHeight)
     return std::nullopt;
   return p;
