@@ -85,7 +85,6 @@ void MainWindowTest::MenusAndToolBarAtStart() {
     if (amp >= 0) QVERIFY2(!keys.contains(a->text().at(amp + 1).toLower()), qPrintable(a->text()));
     if (amp >= 0) keys.insert(a->text().at(amp + 1).toLower());
   }
-  QCOMPARE(keys.size(), 4);
   for (QAction* item : {m.Kopiuj1, m.Wklej1, m.Wyrwnajwpionie1, m.Wyrwnajwpoziomie1})
     QVERIFY(item->isVisible() && m.Edycja1->actions().contains(item));
   QCOMPARE(m.Wyrwnajwpionie1->text().remove(QLatin1Char('&')), QStringLiteral("Wyrównaj w pionie"));
