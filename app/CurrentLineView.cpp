@@ -7,6 +7,7 @@
 #include "app/SourceWindow.h"
 #include "app/ZuvarApp.h"
 #include "editor/SchematView.h"
+#include "interpreter/Interpreter.h"
 #include "model/NewShape.h"
 
 namespace zuvar {
@@ -23,6 +24,16 @@ void TCurrentLineView::LineRun(const TInterpreter&, TNewShape* block, int line) 
         Show(block_, line_);
       },
       Qt::QueuedConnection);
+}
+
+void TCurrentLineView::StepUndone(const TInterpreter& run) {
+  TNewShape* block = run.CurrentBlock;
+  const bool interpreted =
+      block != nullptr &&
+      (block->Shape == nstCalc || block->Shape == nstInOut || block->Shape == nstChoice);
+  const bool runsLine =
+      interpreted && run.Line >= 1 && static_cast<std::size_t>(run.Line) <= block->Code.size();
+  LineRun(run, block, runsLine ? run.Line : 0);
 }
 
 void TCurrentLineView::RunEnded(const TInterpreter&) {

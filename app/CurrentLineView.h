@@ -16,6 +16,8 @@ class TCurrentLineView : public TRunObserver {
   explicit TCurrentLineView(TZUVAR& window) : window_(window) {}
 
   void LineRun(const TInterpreter& run, TNewShape* block, int line) override;
+  // A step was undone: the line shown is the one the step before it ran.
+  void StepUndone(const TInterpreter& run) override;
   void RunEnded(const TInterpreter& run) override;
 
  private:
