@@ -8,7 +8,7 @@
 #include "model/Schemat.h"
 #include "simulation/SimulationOptions.h"
 #include "simulation/SimulationRun.h"
-#include "tests/simulation/RecordingSimulationHost.h"
+#include "tests/simulation/RunSetup.h"
 #include "tests/support/DiagramBuilder.h"
 #include "tests/support/RecordingHost.h"
 
@@ -17,20 +17,12 @@ namespace {
 
 using TRunEnd = TSimulationRun::TRunEnd;
 
-class RunToolsTest : public ::testing::Test {
+class RunToolsTest : public ::testing::Test, public test::TRunSetup {
  protected:
   RunToolsTest() {
     options.RealTime = true;
     run.AddObserver(ui);
   }
-
-  TSchemat diagram;
-  test::TDiagramBuilder build{diagram};
-  test::TRecordingHost host;
-  test::TRecordingSimulationHost ui;
-  TSimulationOptions options;
-  TSimulationRun run{host, ui, options};
-  TOutputLines output;
 };
 
 // ---- a refused start or check points at the block ------------------------------------------

@@ -10,7 +10,7 @@
 #include "simulation/RunControls.h"
 #include "simulation/SimulationOptions.h"
 #include "simulation/SimulationRun.h"
-#include "tests/simulation/RecordingSimulationHost.h"
+#include "tests/simulation/RunSetup.h"
 #include "tests/support/DiagramBuilder.h"
 #include "tests/support/RecordingHost.h"
 
@@ -51,7 +51,7 @@ const char* Name(TAction action) {
 }
 
 // A run of one diagram with recorders for everything it tells.
-struct RunFixture {
+struct RunFixture : test::TRunSetup {
   RunFixture() {
     options.RealTime = true;
     run.AddObserver(ui);
@@ -109,14 +109,6 @@ struct RunFixture {
       if (l == line) return true;
     return false;
   }
-
-  TSchemat diagram;
-  test::TDiagramBuilder build{diagram};
-  test::TRecordingHost host;
-  test::TRecordingSimulationHost ui;
-  TSimulationOptions options;
-  TSimulationRun run{host, ui, options};
-  TOutputLines output;
 };
 
 class SimulationRunTest : public ::testing::Test, public RunFixture {};

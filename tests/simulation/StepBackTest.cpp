@@ -10,7 +10,7 @@
 #include "simulation/RunControls.h"
 #include "simulation/SimulationOptions.h"
 #include "simulation/SimulationRun.h"
-#include "tests/simulation/RecordingSimulationHost.h"
+#include "tests/simulation/RunSetup.h"
 #include "tests/support/DiagramBuilder.h"
 #include "tests/support/RecordingHost.h"
 
@@ -76,7 +76,7 @@ std::ostream& operator<<(std::ostream& out, const TPicture& p) {
   return out;
 }
 
-struct TRunUnderTest {
+struct TRunUnderTest : test::TRunSetup {
   explicit TRunUnderTest(void (*draw)(test::TDiagramBuilder&)) {
     options.RealTime = true;
     draw(build);
@@ -120,14 +120,6 @@ struct TRunUnderTest {
     p.finished = in.Finished;
     return p;
   }
-
-  TSchemat diagram;
-  test::TDiagramBuilder build{diagram};
-  test::TRecordingHost host;
-  test::TRecordingSimulationHost ui;
-  TSimulationOptions options;
-  TSimulationRun run{host, ui, options};
-  TOutputLines output;
 };
 
 int StepsToTheEnd(void (*draw)(test::TDiagramBuilder&)) {

@@ -11,7 +11,7 @@
 #include "simulation/TraceBuffer.h"
 #include "simulation/TraceCsv.h"
 #include "simulation/TraceRecorder.h"
-#include "tests/simulation/RecordingSimulationHost.h"
+#include "tests/simulation/RunSetup.h"
 #include "tests/support/DiagramBuilder.h"
 #include "tests/support/RecordingHost.h"
 
@@ -28,7 +28,7 @@ struct TExpectedRow {
 };
 
 // A run of a small diagram with a trace recorder of the given capacity attached.
-struct TraceFixture {
+struct TraceFixture : test::TRunSetup {
   explicit TraceFixture(std::size_t capacity = TTraceRecorder::kDefaultCapacity)
       : recorder(capacity) {
     options.RealTime = true;
@@ -50,13 +50,6 @@ struct TraceFixture {
     run.RunToEnd();
   }
 
-  TSchemat diagram;
-  test::TDiagramBuilder build{diagram};
-  test::TRecordingHost host;
-  test::TRecordingSimulationHost ui;
-  TSimulationOptions options;
-  TSimulationRun run{host, ui, options};
-  TOutputLines output;
   TTraceRecorder recorder;
   TNewShape* stop = nullptr;
 };
