@@ -45,6 +45,9 @@ struct TraceFixture : test::TRunSetup {
     host.entries.push_back("40 + 2");
   }
 
+  // The run tells its observers of its end when it goes, after this fixture's own members.
+  ~TraceFixture() { run.RemoveObserver(recorder); }
+
   void RunAll() {
     ASSERT_TRUE(run.Start(&diagram, &output));
     run.RunToEnd();
@@ -135,8 +138,9 @@ TEST(TraceRecorderTest, FailingStepIsRecorded) {
   test::TRecordingSimulationHost ui;
   TSimulationOptions options;
   options.RealTime = true;
-  TSimulationRun run(host, ui, options);
+  // Declared before the run, which tells it of the run's end when it goes.
   TTraceRecorder recorder;
+  TSimulationRun run(host, ui, options);
   run.AddObserver(recorder);
   TOutputLines output;
   ASSERT_TRUE(run.Start(&diagram, &output));
