@@ -225,8 +225,44 @@ void TSchematView::SetActiveBlock(TNewShape* block) {
   }
   block->SavedBrush = block->Brush;
   block->SetBrush(TBrush::Solid(clLime));
+  const bool scrolls = !(QGuiApplication::mouseButtons() & Qt::LeftButton);
+  if (deferred_) {
+    Remember(pendingFront_, block);
+    if (scrolls) pendingScroll_ = QRectF(block->Left, block->Top, block->Width, block->Height);
+    return;
+  }
   BringToFront(*block);
-  if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) ScrollInView(*block);
+  if (scrolls) ScrollInView(*block);
+}
+
+void TSchematView::SetDeferred(bool deferred) {
+  if (!deferred) FlushDeferred();
+  deferred_ = deferred;
+}
+
+// Moves the block to the end of the list, where the latest ones are. A long list is applied
+// at once: looking through it would cost more than the work it saves.
+void TSchematView::Remember(std::vector<TNewShape*>& pending, TNewShape* block) {
+  constexpr std::size_t kMostPending = 64;
+  std::erase(pending, block);
+  pending.push_back(block);
+  if (pending.size() > kMostPending) FlushDeferred();
+}
+
+void TSchematView::FlushDeferred() {
+  for (TNewShape* block : pendingRepaint_) RepaintNow(*block);
+  pendingRepaint_.clear();
+  for (TNewShape* block : pendingFront_) BringToFront(*block);
+  pendingFront_.clear();
+  if (pendingScroll_) ScrollInView(*pendingScroll_);
+  pendingScroll_.reset();
+}
+
+void TSchematView::RequestScrollInView(const QRectF& sheetRect) {
+  if (deferred_)
+    pendingScroll_ = sheetRect;
+  else
+    ScrollInView(sheetRect);
 }
 
 void TSchematView::MarkSelected(TNewShape& block) {
@@ -400,6 +436,8 @@ void TSchematView::BlockAdded(TNewShape& block) {
 }
 
 void TSchematView::BlockRemoved(TNewShape& block) {
+  std::erase(pendingFront_, &block);
+  std::erase(pendingRepaint_, &block);
   const auto it = blocks_.find(&block);
   if (it == blocks_.end()) return;
   if (LinkSource == &block) {
@@ -432,6 +470,13 @@ void TSchematView::BlockCaptionChanged(TNewShape& block) {
 }
 
 void TSchematView::BlockRepaint(TNewShape& block) {
+  if (deferred_)
+    Remember(pendingRepaint_, &block);
+  else
+    RepaintNow(block);
+}
+
+void TSchematView::RepaintNow(TNewShape& block) {
   if (TBlockItem* item = ItemOf(&block)) {
     item->FollowSize();
     item->update();
