@@ -81,6 +81,10 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   // Scrolls an area of the sheet into view, at the next flush while deferring.
   void RequestScrollInView(const QRectF& sheetRect);
 
+  // Deletes the blocks from the document, in the given order; many at once have their items
+  // taken off the sheet together first.
+  void DeleteBlocks(const std::vector<TNewShape*>& blocks);
+
   // Sheet size, scroll ranges and title.
   void SetSheetSize(int32_t width, int32_t height);
   void SetScrollRanges();
@@ -202,6 +206,8 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   qreal NextZ() { return ++topZ_; }
   void Remember(std::vector<TNewShape*>& pending, TNewShape* block);
   void RepaintNow(TNewShape& block);
+  void ForgetBlock(const TNewShape& block);
+  void RemoveItemsOf(const std::vector<TNewShape*>& blocks);
 
   // TSchematObserver
   void SheetResized() override;
