@@ -8,7 +8,9 @@
 #include "app/Dialogs.h"
 #include "app/LogListBox.h"
 #include "app/LogWindow.h"
+#include "app/MainWindow.h"
 #include "app/PasswordDlg.h"
+#include "editor/SchematView.h"
 #include "project/LogLines.h"
 
 namespace zuvar {
@@ -19,8 +21,16 @@ QString FromUtf8(std::string_view text) {
 }
 }  // namespace
 
+// A dialog shows the canvas as the steps left it, even in the middle of a deferred frame.
+void TAppHost::ShowCanvas() {
+  const auto* window = qobject_cast<TZUVAR*>(mainWindow_);
+  if (window == nullptr) return;
+  if (TSchematView* canvas = window->Schemat()) canvas->FlushDeferred();
+}
+
 TMsgResult TAppHost::ShowMessage(std::string_view text, std::string_view caption, TMsgIcon icon,
                                  TMsgButtons buttons) {
+  ShowCanvas();
   return dialogs_.Message(mainWindow_, FromUtf8(text), FromUtf8(caption), icon, buttons);
 }
 
@@ -35,6 +45,7 @@ void TAppHost::ScrollLogPage() {
 void TAppHost::Beep() { QApplication::beep(); }
 
 std::optional<std::string> TAppHost::ReadValue(std::string_view prompt) {
+  ShowCanvas();
   if (passwordDlg_ != nullptr) {
     passwordDlg_->Label1->setText(FromUtf8(prompt));
     dialogs_.Exec(*passwordDlg_);

@@ -31,6 +31,8 @@ class TAppHost : public THost {
   std::optional<std::string> ReadValue(std::string_view prompt) override;
 
  private:
+  void ShowCanvas();
+
   TDialogs& dialogs_;
   TLogLines& log_;
   QWidget* mainWindow_ = nullptr;

@@ -58,6 +58,10 @@ void TAppSimulationHost::SetActiveBlock(TSchemat& diagram, TNewShape* block) {
 void TAppSimulationHost::ScrollIntoView(const TRect& area) {
   TSchematView* canvas = window_.Schemat();
   if (canvas == nullptr) return;
+  if (canvas->Deferred()) {
+    canvas->RequestScrollInView(QRectF(area.Left, area.Top, area.Width, area.Height));
+    return;
+  }
   if (Scrolled(*canvas, area) == scrolled_) return;
   canvas->ScrollInView(QRectF(area.Left, area.Top, area.Width, area.Height));
   scrolled_ = Scrolled(*canvas, area);

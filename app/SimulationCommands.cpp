@@ -88,6 +88,7 @@ void TSimulationCommands::SpeedButton3Click() {
   if (!Controls().RealTime) return;  // no run, or one that is stepping already
   SetRealTimeMark(true);
   BeginFrames();
+  const TCanvasDeferral deferral(*this, true);
   run_.RunInRealTime([this] { BetweenSteps(); });
   SetRealTimeMark(window_.App().Options.Simulation.RealTime);
 }
@@ -123,6 +124,7 @@ void TSimulationCommands::StepBack() {
 void TSimulationCommands::RunToEnd() {
   if (!Controls().RunToEnd) return;
   BeginFrames();
+  const TCanvasDeferral deferral(*this, window_.App().Options.Simulation.RealTime);
   const TSimulationRun::TRunEnd end = run_.RunToEnd({}, [this] { BetweenSteps(); });
   if (end != TSimulationRun::TRunEnd::Ended && run_.State() == TRunState::Finished) run_.End();
 }
@@ -146,9 +148,25 @@ void TSimulationCommands::BetweenSteps() {
   const bool finished = run != nullptr && run->Finished;
   if (!finished && (++steps_ % kStepsPerClockReading != 0 || frame_.elapsed() < kFrameMilliseconds))
     return;
+  // The windows' messages see the canvas as the steps left it, and act on it directly.
+  const bool deferred = canvasDeferred_;
+  DeferCanvas(false);
   FocusWindow();
   ui_.ProcessMessages();
+  DeferCanvas(deferred);
   frame_.restart();
 }
+
+void TSimulationCommands::DeferCanvas(bool deferred) {
+  canvasDeferred_ = deferred;
+  if (TSchematView* canvas = window_.Schemat()) canvas->SetDeferred(deferred);
+}
+
+TSimulationCommands::TCanvasDeferral::TCanvasDeferral(TSimulationCommands& owner, bool deferred)
+    : commands(owner) {
+  commands.DeferCanvas(deferred);
+}
+
+TSimulationCommands::TCanvasDeferral::~TCanvasDeferral() { commands.DeferCanvas(false); }
 
 }  // namespace zuvar

@@ -72,9 +72,21 @@ class TSimulationCommands : public QObject, public TRunObserver {
   void BeginFrames();
   void BetweenSteps();
   void FocusWindow();
+  // Lets the canvas raise and scroll to the active block once per frame (a real-time run) or
+  // at every step again, applying what it deferred.
+  void DeferCanvas(bool deferred);
+  // Defers the canvas's work for as long as it lives: for the run to the end in real time.
+  struct TCanvasDeferral {
+    TSimulationCommands& commands;
+    explicit TCanvasDeferral(TSimulationCommands& owner, bool deferred);
+    ~TCanvasDeferral();
+    TCanvasDeferral(const TCanvasDeferral&) = delete;
+    TCanvasDeferral& operator=(const TCanvasDeferral&) = delete;
+  };
 
   TZUVAR& window_;
   TForm3* form_ = nullptr;
+  bool canvasDeferred_ = false;
   TAppSimulationHost ui_;
   TCurrentLineView currentLine_;
   // Declared before the run, which tells it of the run's end when it goes.

@@ -61,7 +61,8 @@ void TForm2::CanvasDestroyed() {
 // Called by the canvas just before and after its active block changes, so the editor is
 // filled once the diagram has exchanged the lines.
 void TForm2::SetEditorEnabled(bool enabled) {
-  RichEdit1->setEnabled(enabled);
+  // A run makes a block active at every step: an editor that is enabled already stays so.
+  if (!enabled || !RichEdit1->isEnabled()) RichEdit1->setEnabled(enabled);
   ActiveBlockChanged();
 }
 

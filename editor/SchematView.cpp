@@ -18,6 +18,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "editor/BlockFont.h"
 #include "editor/BlockItem.h"
@@ -225,8 +226,44 @@ void TSchematView::SetActiveBlock(TNewShape* block) {
   }
   block->SavedBrush = block->Brush;
   block->SetBrush(TBrush::Solid(clLime));
+  const bool scrolls = !(QGuiApplication::mouseButtons() & Qt::LeftButton);
+  if (deferred_) {
+    Remember(pendingFront_, block);
+    if (scrolls) pendingScroll_ = QRectF(block->Left, block->Top, block->Width, block->Height);
+    return;
+  }
   BringToFront(*block);
-  if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) ScrollInView(*block);
+  if (scrolls) ScrollInView(*block);
+}
+
+void TSchematView::SetDeferred(bool deferred) {
+  if (!deferred) FlushDeferred();
+  deferred_ = deferred;
+}
+
+// Moves the block to the end of the list, where the latest ones are. A long list is applied
+// at once: looking through it would cost more than the work it saves.
+void TSchematView::Remember(std::vector<TNewShape*>& pending, TNewShape* block) {
+  constexpr std::size_t kMostPending = 64;
+  std::erase(pending, block);
+  pending.push_back(block);
+  if (pending.size() > kMostPending) FlushDeferred();
+}
+
+void TSchematView::FlushDeferred() {
+  for (TNewShape* block : pendingRepaint_) RepaintNow(*block);
+  pendingRepaint_.clear();
+  for (TNewShape* block : pendingFront_) BringToFront(*block);
+  pendingFront_.clear();
+  if (pendingScroll_) ScrollInView(*pendingScroll_);
+  pendingScroll_.reset();
+}
+
+void TSchematView::RequestScrollInView(const QRectF& sheetRect) {
+  if (deferred_)
+    pendingScroll_ = sheetRect;
+  else
+    ScrollInView(sheetRect);
 }
 
 void TSchematView::MarkSelected(TNewShape& block) {
@@ -400,21 +437,69 @@ void TSchematView::BlockAdded(TNewShape& block) {
 }
 
 void TSchematView::BlockRemoved(TNewShape& block) {
+  std::erase(pendingFront_, &block);
+  std::erase(pendingRepaint_, &block);
   const auto it = blocks_.find(&block);
   if (it == blocks_.end()) return;
+  ForgetBlock(block);
+  delete it->second.item;
+  delete it->second.marker;
+  delete it->second.trueLetter;
+  delete it->second.falseLetter;
+  blocks_.erase(it);
+}
+
+// Whatever the canvas remembers of a block that goes, apart from its items.
+void TSchematView::ForgetBlock(const TNewShape& block) {
   if (LinkSource == &block) {
     LinkSource = nullptr;
     LinkHandle->hide();
   }
   if (capture_.block == &block) capture_ = THit{};
   if (lineMarkBlock_ == &block) lineMarkBlock_ = nullptr;
-  delete it->second.item;
-  delete it->second.marker;
-  delete it->second.trueLetter;
-  delete it->second.falseLetter;
   for (TCachedParts& cached : partsCache_)
     if (cached.block == &block) cached = TCachedParts{};
-  blocks_.erase(it);
+}
+
+void TSchematView::DeleteBlocks(const std::vector<TNewShape*>& blocks) {
+  constexpr std::size_t kManyBlocks = 16;
+  if (blocks.size() >= kManyBlocks) RemoveItemsOf(blocks);
+  for (TNewShape* block : blocks) document_.DeleteBlock(block);
+}
+
+// The items of the blocks and of the links leaving them go before the blocks do. The sheet
+// finds a child it loses by looking through its list from the front, so they are first put
+// lowest of all, in the order they go, and each is then the first of the list; the viewport
+// is repainted once as a whole rather than collecting every item's area.
+void TSchematView::RemoveItemsOf(const std::vector<TNewShape*>& blocks) {
+  std::vector<QGraphicsItem*> doomed;
+  for (TNewShape* block : blocks) {
+    for (const TLink* link : {block->OutLink.get(), block->OutLinkFalse.get()}) {
+      const auto found = links_.find(link);
+      if (found == links_.end()) continue;
+      if (capture_.line != nullptr && capture_.line->Owner == link) capture_ = THit{};
+      doomed.push_back(found->second);
+      links_.erase(found);
+    }
+    std::erase(pendingFront_, block);
+    std::erase(pendingRepaint_, block);
+    const auto it = blocks_.find(block);
+    if (it == blocks_.end()) continue;
+    ForgetBlock(*block);
+    const TBlockParts& parts = it->second;
+    for (QGraphicsItem* part : std::initializer_list<QGraphicsItem*>{
+             parts.item, parts.marker, parts.trueLetter, parts.falseLetter}) {
+      if (part != nullptr) doomed.push_back(part);
+    }
+    blocks_.erase(it);
+  }
+  qreal z = -1e12;
+  for (QGraphicsItem* item : doomed) item->setZValue(z++);
+  Sheet->childItems();  // sorts the sheet's list by stacking order
+  const ViewportUpdateMode mode = viewportUpdateMode();
+  setViewportUpdateMode(FullViewportUpdate);
+  for (QGraphicsItem* item : doomed) delete item;
+  setViewportUpdateMode(mode);
 }
 
 void TSchematView::BlockMoved(TNewShape& block) {
@@ -432,6 +517,13 @@ void TSchematView::BlockCaptionChanged(TNewShape& block) {
 }
 
 void TSchematView::BlockRepaint(TNewShape& block) {
+  if (deferred_)
+    Remember(pendingRepaint_, &block);
+  else
+    RepaintNow(block);
+}
+
+void TSchematView::RepaintNow(TNewShape& block) {
   if (TBlockItem* item = ItemOf(&block)) {
     item->FollowSize();
     item->update();

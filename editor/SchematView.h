@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "editor/QtTextMeasurer.h"
 #include "editor/ToolCursors.h"
@@ -70,6 +71,19 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
 
   // The active block with its lime fill (the document side moves the code).
   void SetActiveBlock(TNewShape* block);
+  // A real-time run raises the active block and scrolls it into view once per displayed frame
+  // rather than at every step: while deferring, the blocks made active are remembered in the
+  // order they were made so, with the latest area to scroll into view and the blocks to
+  // repaint; FlushDeferred applies them as the steps would have. Leaving the deferral flushes.
+  void SetDeferred(bool deferred);
+  bool Deferred() const { return deferred_; }
+  void FlushDeferred();
+  // Scrolls an area of the sheet into view, at the next flush while deferring.
+  void RequestScrollInView(const QRectF& sheetRect);
+
+  // Deletes the blocks from the document, in the given order; many at once have their items
+  // taken off the sheet together first.
+  void DeleteBlocks(const std::vector<TNewShape*>& blocks);
 
   // Sheet size, scroll ranges and title.
   void SetSheetSize(int32_t width, int32_t height);
@@ -190,6 +204,10 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   void UpdateLetters(TNewShape& block);
   void PlaceLetter(QGraphicsSimpleTextItem* letter, TNewShape& block, TLink* link);
   qreal NextZ() { return ++topZ_; }
+  void Remember(std::vector<TNewShape*>& pending, TNewShape* block);
+  void RepaintNow(TNewShape& block);
+  void ForgetBlock(const TNewShape& block);
+  void RemoveItemsOf(const std::vector<TNewShape*>& blocks);
 
   // TSchematObserver
   void SheetResized() override;
@@ -228,6 +246,10 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   THit capture_;
   Qt::MouseButtons captureButtons_;
   qreal topZ_ = 1;
+  bool deferred_ = false;
+  std::vector<TNewShape*> pendingFront_;
+  std::vector<TNewShape*> pendingRepaint_;
+  std::optional<QRectF> pendingScroll_;
   bool sheetEnabled_ = true;
   QGraphicsEllipseItem* ball_ = nullptr;
   const TNewShape* lineMarkBlock_ = nullptr;

@@ -45,7 +45,7 @@ void TDeleteBlocksCommand::Capture(const std::vector<TNewShape*>& doomed) {
 void TDeleteBlocksCommand::redo() {
   const std::vector<TNewShape*> doomed = Doomed();
   Capture(doomed);
-  for (TNewShape* block : doomed) Document().DeleteBlock(block);
+  View().DeleteBlocks(doomed);
 }
 
 void TDeleteBlocksCommand::undo() {

@@ -1,5 +1,7 @@
 #include "editor/commands/PasteBlocksCommand.h"
 
+#include <vector>
+
 #include "editor/SchematView.h"
 #include "model/Schemat.h"
 #include "project/BlockSetText.h"
@@ -55,13 +57,15 @@ void TPasteBlocksCommand::Paste() {
 // The pasted blocks are the last ones of the list: they go from the end, so that no walk for
 // exits pointing at them passes the rest of the diagram.
 void TPasteBlocksCommand::undo() {
-  TSchemat& document = Document();
+  const auto index = Document().BuildIdIndex();
+  std::vector<TNewShape*> doomed;
   for (auto it = blocks_.rbegin(); it != blocks_.rend(); ++it) {
-    TNewShape* block = document.LastBlock;
-    if (block == nullptr || block->Id != it->Id) block = Block(it->Id);
-    LeaveIfActive(block);
-    document.DeleteBlock(block);
+    const auto found = index.find(it->Id);
+    if (found == index.end()) continue;
+    LeaveIfActive(found->second);
+    doomed.push_back(found->second);
   }
+  View().DeleteBlocks(doomed);
   RestoreFoundState();
 }
 

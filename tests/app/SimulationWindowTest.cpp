@@ -18,6 +18,8 @@
 #include "app/SimulationWindow.h"
 #include "app/SourceWindow.h"
 #include "app/VariablesModel.h"
+#include "editor/BlockItem.h"
+#include "editor/SchematView.h"
 #include "interpreter/Interpreter.h"
 #include "model/Link.h"
 #include "simulation/SimulationOptions.h"
@@ -92,6 +94,7 @@ class SimulationWindowTest : public QObject {
   void StepsThroughReadDecisionAndContinuationWithF8();
   void StopDuringRunToEndThenContinueByStepsAndEnd();
   void RealTimeRunToTheEnd();
+  void RealTimeRunShowsTheActiveBlockAtEveryFrameAndWhenStopped();
   void PasswordDialogRefusesAnEmptyEntry();
   void FoldAndUnfoldRestoreTheSize();
   void TitleRowIsDrawnAboveTheVariables();
@@ -198,6 +201,55 @@ void SimulationWindowTest::RealTimeRunToTheEnd() {
   QVERIFY(f.Logged("Symulacja algorytmu została wykonana"));
   QVERIFY(GridHas(*form, "x", "-2"));
   QVERIFY(form->SpeedButton3->isEnabled() && form->SpeedButton6->isEnabled());
+}
+
+// The canvas raises and scrolls to the active block once per frame during a real-time run: when
+// the windows get to work, and when the run stops, it is the topmost block, filled red and in
+// view, even on a sheet much larger than the window.
+void SimulationWindowTest::RealTimeRunShowsTheActiveBlockAtEveryFrameAndWhenStopped() {
+  AppFixture f;
+  f.NewDiagram();
+  TSchematView& canvas = *f.Canvas();
+  canvas.Document().SetSheetSize(4000, 4000);
+  TDiagramBuilder b(canvas.Document());
+  b.StartColumn(100, 40);
+  TNewShape* start = b.Add(nstStart);
+  b.StartColumn(3000, 3000);
+  TNewShape* loop = b.Add(nstNode);
+  TNewShape* body = b.Add(nstCalc, {"i = i + 1;"});
+  TNewShape* test = b.Add(nstChoice, {"i > 0;"});
+  TNewShape* stop = b.At(b.Add(nstStop), 3300, 3300);
+  TNewShape* init = b.At(b.Add(nstCalc, {"long i = 0;"}), 100, 200);
+  b.Chain({start, init, loop, body, test});
+  b.Link(test, loop, sideLeft, sideLeft);
+  b.LinkFalse(test, stop);
+  canvas.LayoutAll();
+  f.app->Options.Simulation.RealTime = true;
+  const auto shown = [&canvas] {
+    TNewShape* active = canvas.Document().ActiveBlock;
+    if (active == nullptr || !(active->Brush == TBrush::Solid(clRed))) return false;
+    const TBlockItem* item = canvas.ItemOf(active);
+    for (TNewShape* other = canvas.Document().FirstBlock; other != nullptr; other = other->Next) {
+      if (other != active && canvas.ItemOf(other)->zValue() >= item->zValue()) return false;
+    }
+    // The outline's pen may reach a pixel past an edge the block was scrolled to.
+    const QRect onScreen = canvas.mapFromScene(item->sceneBoundingRect()).boundingRect();
+    return canvas.viewport()->rect().adjusted(-1, -1, 1, 1).contains(onScreen);
+  };
+  TSimulationCommands& run = f.Window()->Simulation();
+  bool shownMidRun = false;
+  QTimer::singleShot(100, f.Window(), [&] {
+    shownMidRun = run.Exists() && shown();
+    f.Menu().Zatrzymaj1->trigger();
+  });
+  run.SpeedButton3Click();
+  QVERIFY(run.Exists());
+  QVERIFY(shownMidRun);
+  QVERIFY(shown());
+  QCOMPARE(canvas.Document().ActiveBlock, run.Run()->CurrentBlock);
+  run.Step();
+  QVERIFY(shown());
+  run.End();
 }
 
 void SimulationWindowTest::PasswordDialogRefusesAnEmptyEntry() {

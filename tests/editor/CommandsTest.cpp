@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "editor/BlockMouse.h"
+#include "editor/commands/DeleteBlocksCommand.h"
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/support/DocumentSnapshot.h"
 
@@ -119,6 +120,7 @@ class CommandsTest : public QObject {
   void EveryEditIsUndoneAndRedoneExactly();
   void UndoingARedoneDeletionKeepsTheIdsAndTheListOrder();
   void ADragThatEndsWhereItBeganLeavesNoCommand();
+  void ManyBlocksDeletedAtOnceLeaveTheCanvasAsOneByOne();
 };
 
 void CommandsTest::EveryEditIsUndoneAndRedoneExactly_data() {
@@ -179,3 +181,50 @@ void CommandsTest::ADragThatEndsWhereItBeganLeavesNoCommand() {
 
 QTEST_MAIN(CommandsTest)
 #include "CommandsTest.moc"
+
+// Many blocks deleted together have their items taken off the sheet in one go: the canvas ends
+// as if they had gone one at a time, links into and out of them included (a decision that
+// stays loses the letter of the exit that went), and undo brings every item back.
+void CommandsTest::ManyBlocksDeletedAtOnceLeaveTheCanvasAsOneByOne() {
+  const auto build = [](CanvasFixture& f) {
+    std::vector<uint32_t> ids;
+    TNewShape* keptChoice = f.Add(nstChoice, 40, 40, "x > 1");
+    TNewShape* kept = f.Add(nstCalc, 600, 40, "x = 1;");
+    TNewShape* previous = nullptr;
+    for (int i = 0; i < 24; ++i) {
+      TNewShape* block = f.Add(i % 3 == 0 ? nstChoice : nstCalc, 200, 40 + 80 * i, "x = 2;");
+      if (previous != nullptr) CanvasFixture::Connect(previous, block, 4, 1);
+      ids.push_back(block->Id);
+      previous = block;
+    }
+    CanvasFixture::Connect(keptChoice, f.Doc().FindBlockById(ids[5]), 3, 2);
+    CanvasFixture::Connect(keptChoice, kept, 4, 1, true);
+    CanvasFixture::Connect(previous, kept, 3, 2);
+    keptChoice->ColourDecisionLinks();
+    f.view->viewport()->repaint();
+    return ids;
+  };
+  CanvasFixture together;
+  const std::vector<uint32_t> ids = build(together);
+  CanvasFixture oneByOne;
+  build(oneByOne);
+  const QByteArray before = DocumentSnapshot(together.Doc());
+  const int itemsBefore = together.SceneItems();
+  together.stack.push(new TDeleteBlocksCommand(*together.view, ids, QStringLiteral("Usuń")));
+  for (uint32_t id : ids)
+    oneByOne.stack.push(new TDeleteBlocksCommand(*oneByOne.view, {id}, QStringLiteral("Usuń")));
+  together.view->viewport()->repaint();
+  QCOMPARE(DocumentSnapshot(together.Doc()), DocumentSnapshot(oneByOne.Doc()));
+  QCOMPARE(together.SceneItems(), oneByOne.SceneItems());
+  QVERIFY(together.SceneItems() < itemsBefore);
+  TNewShape* keptChoice = together.Doc().FirstBlock;
+  QVERIFY(together.view->ItemOf(keptChoice->OutLinkFalse.get()) != nullptr);
+  together.stack.undo();
+  together.view->viewport()->repaint();
+  QCOMPARE(DocumentSnapshot(together.Doc()), before);
+  QCOMPARE(together.SceneItems(), itemsBefore);
+  for (const TNewShape* b = together.Doc().FirstBlock; b != nullptr; b = b->Next) {
+    QVERIFY(together.view->ItemOf(b) != nullptr);
+    if (b->OutLink != nullptr) QVERIFY(together.view->ItemOf(b->OutLink.get()) != nullptr);
+  }
+}
