@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "editor/SchematView.h"
+#include "editor/ScreenMarks.h"
 
 namespace zuvar {
 
@@ -38,7 +39,7 @@ std::vector<QGraphicsItem*> TSheetRenderer::HidePassingMarks() {
 void TSheetRenderer::HideScreenOnlyChildren(QGraphicsItem* item,
                                             std::vector<QGraphicsItem*>& hidden) {
   for (QGraphicsItem* child : item->childItems()) {
-    if (!TSchematView::ScreenOnly(child) || !child->isVisible()) continue;
+    if (!ScreenMarks::IsScreenOnly(child) || !child->isVisible()) continue;
     child->hide();
     hidden.push_back(child);
   }

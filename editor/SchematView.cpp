@@ -27,6 +27,7 @@
 #include "editor/CanvasHost.h"
 #include "editor/LinkItem.h"
 #include "editor/LinkMouse.h"
+#include "editor/ScreenMarks.h"
 #include "editor/SheetMouse.h"
 #include "editor/ZoomControl.h"
 #include "editor/commands/DeleteBlocksCommand.h"
@@ -725,93 +726,28 @@ void TSchematView::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();
 }
 
-}  // namespace zuvar
-
-namespace zuvar {
-
-namespace {
-
-// The item data key that marks an item drawn on the screen only.
-constexpr int kScreenOnlyKey = 0x5a17;
-constexpr int kBreakpointDot = 9;
-constexpr int kLineMarkPixels = 11;
-
-QGraphicsEllipseItem* BreakpointDotOf(const QGraphicsItem* item) {
-  if (item == nullptr) return nullptr;
-  for (QGraphicsItem* child : item->childItems()) {
-    if (TSchematView::ScreenOnly(child) && child->type() == QGraphicsEllipseItem::Type)
-      return static_cast<QGraphicsEllipseItem*>(child);
-  }
-  return nullptr;
-}
-
-QGraphicsSimpleTextItem* LineMarkOf(const QGraphicsItem* item) {
-  if (item == nullptr) return nullptr;
-  for (QGraphicsItem* child : item->childItems()) {
-    if (TSchematView::ScreenOnly(child) && child->type() == QGraphicsSimpleTextItem::Type)
-      return static_cast<QGraphicsSimpleTextItem*>(child);
-  }
-  return nullptr;
-}
-
-}  // namespace
-
-bool TSchematView::ScreenOnly(const QGraphicsItem* item) {
-  return item->data(kScreenOnlyKey).toBool();
-}
-
 void TSchematView::SetBreakpointMark(const TNewShape* block, bool on, const QString& condition) {
-  TBlockItem* item = ItemOf(block);
-  if (item == nullptr) return;
-  QGraphicsEllipseItem* dot = BreakpointDotOf(item);
-  if (!on) {
-    delete dot;
-    return;
-  }
-  if (dot == nullptr) {
-    dot = new QGraphicsEllipseItem(-kBreakpointDot / 2, -kBreakpointDot / 2, kBreakpointDot,
-                                   kBreakpointDot, item);
-    dot->setData(kScreenOnlyKey, true);
-    dot->setBrush(QColor(255, 0, 0));
-    dot->setAcceptedMouseButtons(Qt::NoButton);
-  }
-  dot->setPen(condition.isEmpty() ? QPen(Qt::black) : QPen(QColor(0, 0, 160), 2));
-  dot->setToolTip(condition.isEmpty() ? QString()
-                                      : QStringLiteral("Warunek zatrzymania: ") + condition);
+  ScreenMarks::SetBreakpointDot(ItemOf(block), on, condition);
 }
 
 bool TSchematView::HasBreakpointMark(const TNewShape* block) const {
-  return BreakpointDotOf(ItemOf(block)) != nullptr;
+  return ScreenMarks::HasBreakpointDot(ItemOf(block));
 }
 
 void TSchematView::SetLineMark(const TNewShape* block, int line, int count) {
   const bool shown = block != nullptr && line >= 1 && count >= 2;
   if (lineMarkBlock_ != nullptr && (!shown || lineMarkBlock_ != block)) {
-    delete LineMarkOf(ItemOf(lineMarkBlock_));
+    ScreenMarks::RemoveLineMark(ItemOf(lineMarkBlock_));
     lineMarkBlock_ = nullptr;
   }
   TBlockItem* item = shown ? ItemOf(block) : nullptr;
   if (item == nullptr) return;
-  QGraphicsSimpleTextItem* mark = LineMarkOf(item);
-  if (mark == nullptr) {
-    mark = new QGraphicsSimpleTextItem(item);
-    mark->setData(kScreenOnlyKey, true);
-    QFont font = TBlockFont::Font();
-    font.setPixelSize(kLineMarkPixels);
-    font.setBold(true);
-    mark->setFont(font);
-    mark->setBrush(QColor(160, 0, 0));
-    mark->setAcceptedMouseButtons(Qt::NoButton);
-  }
+  ScreenMarks::SetLineMark(item, line, count);
   lineMarkBlock_ = block;
-  mark->setText(QString::number(line) + QLatin1Char('/') + QString::number(count));
-  // Beside the block's top-right corner, clear of the block and of its breakpoint dot.
-  mark->setPos(item->boundingRect().width() + 3, -kLineMarkPixels / 2);
 }
 
 QString TSchematView::LineMarkText(const TNewShape* block) const {
-  const QGraphicsSimpleTextItem* mark = LineMarkOf(ItemOf(block));
-  return mark != nullptr ? mark->text() : QString();
+  return ScreenMarks::LineMarkText(ItemOf(block));
 }
 
 }  // namespace zuvar

@@ -158,7 +158,7 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
 
   // The red dot at a block's top-left corner that marks its breakpoint; a conditional one has a
   // dark blue ring and shows its condition as a tool tip. It is a mark for the screen only:
-  // printing, the preview and the export hide it (see ScreenOnly).
+  // printing, the preview and the export hide it (see ScreenMarks).
   void SetBreakpointMark(const TNewShape* block, bool on, const QString& condition = QString());
   bool HasBreakpointMark(const TNewShape* block) const;
   // The mark "line/count" beside a block of more than one code line: which of its lines a run
@@ -167,8 +167,6 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   void SetLineMark(const TNewShape* block, int line, int count);
   // The text of the block's line mark, empty when it has none.
   QString LineMarkText(const TNewShape* block) const;
-  // Whether an item is drawn on the screen only, never on paper or in a picture.
-  static bool ScreenOnly(const QGraphicsItem* item);
   const TToolCursors& Cursors() const { return cursors_; }
   const QCursor& SheetCursor() const { return sheetCursor_; }
 
