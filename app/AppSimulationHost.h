@@ -28,6 +28,9 @@ class TAppSimulationHost : public TSimulationHost, public TRunObserver {
   void RemoveBall() override;
 
   // TRunObserver
+  TRunEvents Events() const override {
+    return {TRunEvent::RunStarting, TRunEvent::RunStarted, TRunEvent::RunEnded};
+  }
   void RunStarting(const TInterpreter& run) override;
   void RunStarted(const TInterpreter& run) override;
   void RunEnded(const TInterpreter& run) override;

@@ -15,6 +15,9 @@ class TCurrentLineView : public TRunObserver {
  public:
   explicit TCurrentLineView(TZUVAR& window) : window_(window) {}
 
+  TRunEvents Events() const override {
+    return {TRunEvent::LineRun, TRunEvent::StepUndone, TRunEvent::RunEnded};
+  }
   void LineRun(const TInterpreter& run, TNewShape* block, int line) override;
   // A step was undone: the line shown is the one the step before it ran.
   void StepUndone(const TInterpreter& run) override;

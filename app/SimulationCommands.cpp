@@ -22,6 +22,8 @@ TSimulationCommands::TSimulationCommands(TZUVAR& window)
   run_.AddObserver(currentLine_);
   run_.AddObserver(*this);
   run_.AddObserver(trace_);
+  // The trace window turns the recording on while it is shown.
+  trace_.SetRecording(false);
 }
 
 TSimulationCommands::~TSimulationCommands() {

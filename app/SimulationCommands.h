@@ -65,6 +65,7 @@ class TSimulationCommands : public QObject, public TRunObserver {
   static constexpr int kFrameMilliseconds = 40;
 
  private:
+  TRunEvents Events() const override { return {TRunEvent::StateChanged, TRunEvent::StepUndone}; }
   void StateChanged(TRunState state) override;
   void StepUndone(const TInterpreter& run) override;
   void ShowRunWindows();

@@ -77,6 +77,7 @@ class TForm3 : public QWidget, public TRunObserver {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  TRunEvents Events() const override { return {TRunEvent::StateChanged, TRunEvent::StepUndone}; }
   void StateChanged(TRunState state) override;
   void StepUndone(const TInterpreter& run) override;
   void ApplyControls(const TRunControls& controls);

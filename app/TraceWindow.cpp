@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTableView>
@@ -23,7 +24,7 @@ const QStringList kCsvFilters{QStringLiteral("Pliki CSV (*.csv)"),
                               QStringLiteral("Wszystkie pliki (*.*)")};
 }
 
-TTraceWindow::TTraceWindow(TSimulationRun& run, const TTraceRecorder& recorder, TDialogs& dialogs,
+TTraceWindow::TTraceWindow(TSimulationRun& run, TTraceRecorder& recorder, TDialogs& dialogs,
                            QWidget* parent)
     : QWidget(parent, Qt::Tool), run_(run), recorder_(recorder), dialogs_(dialogs) {
   setObjectName(QStringLiteral("TraceWindow"));
@@ -44,7 +45,10 @@ TTraceWindow::TTraceWindow(TSimulationRun& run, const TTraceRecorder& recorder, 
   run_.AddObserver(*this);
 }
 
-TTraceWindow::~TTraceWindow() { run_.RemoveObserver(*this); }
+TTraceWindow::~TTraceWindow() {
+  recorder_.SetRecording(false);
+  run_.RemoveObserver(*this);
+}
 
 void TTraceWindow::BuildTable() {
   Table->setObjectName(QStringLiteral("TraceTable"));
@@ -112,12 +116,14 @@ bool TTraceWindow::WriteTo(const QString& fileName) {
 
 void TTraceWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  recorder_.SetRecording(true);
   Follow();
   follow_.start();
 }
 
 void TTraceWindow::hideEvent(QHideEvent* event) {
   follow_.stop();
+  if (!event->spontaneous()) recorder_.SetRecording(false);
   QWidget::hideEvent(event);
 }
 

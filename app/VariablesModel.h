@@ -49,6 +49,9 @@ class TVariablesModel : public QAbstractTableModel, public TRunObserver {
   static constexpr int FrameMilliseconds = 16;
 
  private:
+  TRunEvents Events() const override {
+    return {TRunEvent::StateChanged, TRunEvent::VariablesChanged, TRunEvent::RunEnded};
+  }
   void StateChanged(TRunState state) override;
   void VariablesChanged(const TInterpreter& run) override;
   void RunEnded(const TInterpreter& run) override;

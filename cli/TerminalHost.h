@@ -40,6 +40,7 @@ class TTerminalHost : public THost, public TSimulationHost, public TRunObserver 
   void RemoveBall() override {}
 
   // TRunObserver
+  TRunEvents Events() const override { return {TRunEvent::VariablesChanged}; }
   void VariablesChanged(const TInterpreter& interpreter) override;
 
   // Fills the grid from the run that last changed its variables, if it did since the last

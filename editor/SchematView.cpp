@@ -229,7 +229,7 @@ void TSchematView::SetActiveBlock(TNewShape* block) {
   block->SetBrush(TBrush::Solid(clLime));
   const bool scrolls = !(QGuiApplication::mouseButtons() & Qt::LeftButton);
   if (deferred_) {
-    Remember(pendingFront_, block);
+    RememberFront(*block);
     if (scrolls) pendingScroll_ = QRectF(block->Left, block->Top, block->Width, block->Height);
     return;
   }
@@ -244,11 +244,21 @@ void TSchematView::SetDeferred(bool deferred) {
 
 // Moves the block to the end of the list, where the latest ones are. A long list is applied
 // at once: looking through it would cost more than the work it saves.
-void TSchematView::Remember(std::vector<TNewShape*>& pending, TNewShape* block) {
-  constexpr std::size_t kMostPending = 64;
-  std::erase(pending, block);
-  pending.push_back(block);
-  if (pending.size() > kMostPending) FlushDeferred();
+// The blocks come to the front in the order they were last asked for.
+void TSchematView::RememberFront(TNewShape& block) {
+  // A run keeps asking for the block it has just asked for: that changes nothing.
+  if (!pendingFront_.empty() && pendingFront_.back() == &block) return;
+  std::erase(pendingFront_, &block);
+  pendingFront_.push_back(&block);
+  if (pendingFront_.size() > kMostPending) FlushDeferred();
+}
+
+void TSchematView::RememberRepaint(TNewShape& block) {
+  // Repaints are independent of each other: a block already waiting keeps its place.
+  if (std::find(pendingRepaint_.begin(), pendingRepaint_.end(), &block) != pendingRepaint_.end())
+    return;
+  pendingRepaint_.push_back(&block);
+  if (pendingRepaint_.size() > kMostPending) FlushDeferred();
 }
 
 void TSchematView::FlushDeferred() {
@@ -519,7 +529,7 @@ void TSchematView::BlockCaptionChanged(TNewShape& block) {
 
 void TSchematView::BlockRepaint(TNewShape& block) {
   if (deferred_)
-    Remember(pendingRepaint_, &block);
+    RememberRepaint(block);
   else
     RepaintNow(block);
 }

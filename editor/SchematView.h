@@ -202,7 +202,10 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   void UpdateLetters(TNewShape& block);
   void PlaceLetter(QGraphicsSimpleTextItem* letter, TNewShape& block, TLink* link);
   qreal NextZ() { return ++topZ_; }
-  void Remember(std::vector<TNewShape*>& pending, TNewShape* block);
+  // Deferred work waits for at most this many blocks of each kind.
+  static constexpr std::size_t kMostPending = 64;
+  void RememberFront(TNewShape& block);
+  void RememberRepaint(TNewShape& block);
   void RepaintNow(TNewShape& block);
   void ForgetBlock(const TNewShape& block);
   void RemoveItemsOf(const std::vector<TNewShape*>& blocks);

@@ -17,15 +17,22 @@ void TRunHistory::Clear() {
   open_ = nullptr;
 }
 
+// The slot `offset` places after the oldest record, around the ring's end; a step costs no
+// division.
+std::size_t TRunHistory::Slot(std::size_t offset) const {
+  const std::size_t index = start_ + offset;
+  return index < ring_.size() ? index : index - ring_.size();
+}
+
 TStepRecord& TRunHistory::NewRecord() {
   std::size_t index = 0;
   if (size_ == limit_) {
     // Full: the oldest record is dropped and reused.
     index = start_;
-    start_ = (start_ + 1) % ring_.size();
+    start_ = Slot(1);
   } else {
     if (ring_.size() < limit_ && start_ + size_ == ring_.size()) ring_.emplace_back();
-    index = (start_ + size_) % ring_.size();
+    index = Slot(size_);
     ++size_;
   }
   TStepRecord& record = ring_[index];
@@ -34,7 +41,7 @@ TStepRecord& TRunHistory::NewRecord() {
   return record;
 }
 
-TStepRecord& TRunHistory::Newest() { return ring_[(start_ + size_ - 1) % ring_.size()]; }
+TStepRecord& TRunHistory::Newest() { return ring_[Slot(size_ - 1)]; }
 
 void TRunHistory::BeginStep(TInterpreter& run, const TSimulationEngine::TPosition& engine) {
   if (limit_ == 0) return;

@@ -50,6 +50,7 @@ class TRunHistory : private TStepJournal {
   void ConditionSetting(TNewShape& block, uint8_t result) override;
   TStepRecord& NewRecord();
   TStepRecord& Newest();
+  std::size_t Slot(std::size_t offset) const;
 
   std::size_t limit_;
   // The records: the oldest at start_, then size_ of them, wrapping around the end. The ring

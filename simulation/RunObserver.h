@@ -1,5 +1,6 @@
 #pragma once
 
+#include "simulation/RunEvents.h"
 #include "simulation/RunState.h"
 #include "simulation/StepReport.h"
 
@@ -10,11 +11,16 @@ class TNewShape;
 
 // What a run tells the user interface. The engine reports the run's own events; the run
 // controller adds its state changes. Every method does nothing unless overridden, so an
-// observer takes only what it needs. A check (validation without a run) reports RunStarting,
-// RunStarted when the diagram is valid, and RunEnded, while its state stays Idle.
+// observer takes only what it needs; one that names the events it takes in Events() is not told
+// the others at all, which spares a fast run a call per observer and step. A check (validation
+// without a run) reports RunStarting, RunStarted when the diagram is valid, and RunEnded, while its
+// state stays Idle.
 class TRunObserver {
  public:
   virtual ~TRunObserver() = default;
+
+  // The events this observer takes: those it overrides. Asked once, when it is added to a run.
+  virtual TRunEvents Events() const { return TRunEvents::All(); }
 
   // A run is being prepared: from now until RunEnded the diagram is not to be edited. Comes
   // before the validation reports anything.

@@ -12,32 +12,42 @@ namespace zuvar {
 
 // ---- observers ------------------------------------------------------------------------------
 
+void TSimulationRun::TObservers::Add(TRunObserver& observer) {
+  const TRunEvents events = observer.Events();
+  for (std::size_t i = 0; i < lists_.size(); ++i)
+    if (events.Has(static_cast<TRunEvent>(i))) lists_[i].push_back(&observer);
+}
+
+void TSimulationRun::TObservers::Remove(TRunObserver& observer) {
+  for (std::vector<TRunObserver*>& list : lists_) std::erase(list, &observer);
+}
+
 void TSimulationRun::TObservers::RunStarting(const TInterpreter& run) {
-  Tell([&](TRunObserver& o) { o.RunStarting(run); });
+  Tell(TRunEvent::RunStarting, [&](TRunObserver& o) { o.RunStarting(run); });
 }
 void TSimulationRun::TObservers::RunStarted(const TInterpreter& run) {
-  Tell([&](TRunObserver& o) { o.RunStarted(run); });
+  Tell(TRunEvent::RunStarted, [&](TRunObserver& o) { o.RunStarted(run); });
 }
 void TSimulationRun::TObservers::VariablesChanged(const TInterpreter& run) {
-  Tell([&](TRunObserver& o) { o.VariablesChanged(run); });
+  Tell(TRunEvent::VariablesChanged, [&](TRunObserver& o) { o.VariablesChanged(run); });
 }
 void TSimulationRun::TObservers::ActiveBlockChanged(const TInterpreter& run, TNewShape* block) {
-  Tell([&](TRunObserver& o) { o.ActiveBlockChanged(run, block); });
+  Tell(TRunEvent::ActiveBlockChanged, [&](TRunObserver& o) { o.ActiveBlockChanged(run, block); });
 }
 void TSimulationRun::TObservers::LineRun(const TInterpreter& run, TNewShape* block, int line) {
-  Tell([&](TRunObserver& o) { o.LineRun(run, block, line); });
+  Tell(TRunEvent::LineRun, [&](TRunObserver& o) { o.LineRun(run, block, line); });
 }
 void TSimulationRun::TObservers::StepDone(const TInterpreter& run, const TStepReport& step) {
-  Tell([&](TRunObserver& o) { o.StepDone(run, step); });
+  Tell(TRunEvent::StepDone, [&](TRunObserver& o) { o.StepDone(run, step); });
 }
 void TSimulationRun::TObservers::RunEnded(const TInterpreter& run) {
-  Tell([&](TRunObserver& o) { o.RunEnded(run); });
+  Tell(TRunEvent::RunEnded, [&](TRunObserver& o) { o.RunEnded(run); });
 }
 void TSimulationRun::TObservers::StateChanged(TRunState state) {
-  Tell([&](TRunObserver& o) { o.StateChanged(state); });
+  Tell(TRunEvent::StateChanged, [&](TRunObserver& o) { o.StateChanged(state); });
 }
 void TSimulationRun::TObservers::StepUndone(const TInterpreter& run) {
-  Tell([&](TRunObserver& o) { o.StepUndone(run); });
+  Tell(TRunEvent::StepUndone, [&](TRunObserver& o) { o.StepUndone(run); });
 }
 
 // ---- the run --------------------------------------------------------------------------------
@@ -51,12 +61,9 @@ TSimulationRun::~TSimulationRun() {
   if (interpreter_) engine_.StopSimulation(interpreter_, true);
 }
 
-void TSimulationRun::AddObserver(TRunObserver& observer) { observers_.list.push_back(&observer); }
+void TSimulationRun::AddObserver(TRunObserver& observer) { observers_.Add(observer); }
 
-void TSimulationRun::RemoveObserver(TRunObserver& observer) {
-  auto& list = observers_.list;
-  list.erase(std::remove(list.begin(), list.end(), &observer), list.end());
-}
+void TSimulationRun::RemoveObserver(TRunObserver& observer) { observers_.Remove(observer); }
 
 void TSimulationRun::Log(const char* line) { host_.AppendLog(line); }
 

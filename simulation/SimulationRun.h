@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -103,9 +104,11 @@ class TSimulationRun {
   bool Check(TSchemat* diagram);
 
  private:
+  // Tells each event to the observers that take it, in the order they were added.
   class TObservers : public TRunObserver {
    public:
-    std::vector<TRunObserver*> list;
+    void Add(TRunObserver& observer);
+    void Remove(TRunObserver& observer);
     void RunStarting(const TInterpreter& run) override;
     void RunStarted(const TInterpreter& run) override;
     void VariablesChanged(const TInterpreter& run) override;
@@ -120,9 +123,12 @@ class TSimulationRun {
     // An observer may add another one, or remove itself, while it is told: the list is walked
     // by index.
     template <typename Call>
-    void Tell(const Call& call) {
+    void Tell(TRunEvent event, const Call& call) {
+      const std::vector<TRunObserver*>& list = lists_[static_cast<std::size_t>(event)];
       for (std::size_t i = 0; i < list.size(); ++i) call(*list[i]);
     }
+
+    std::array<std::vector<TRunObserver*>, TRunEvents::kCount> lists_;
   };
 
   bool Prepare(TSchemat* diagram);

@@ -8,14 +8,19 @@ TTraceBuffer::TTraceBuffer(std::size_t capacity) : capacity_(std::max<std::size_
 
 TTraceRow& TTraceBuffer::Append() {
   ++added_;
+  TTraceRow* slot = nullptr;
   if (size_ < capacity_) {
     // Until the buffer is full the rows start at slot 0.
     if (size_ == rows_.size()) rows_.emplace_back();
-    return rows_[size_++];
+    slot = &rows_[size_++];
+  } else {
+    slot = &rows_[oldest_];
+    oldest_ = (oldest_ + 1) % capacity_;
   }
-  TTraceRow& slot = rows_[oldest_];
-  oldest_ = (oldest_ + 1) % capacity_;
-  return slot;
+  // The shared texts an old row pointed at may be gone.
+  slot->Block = {};
+  slot->Code = {};
+  return *slot;
 }
 
 void TTraceBuffer::Clear() {

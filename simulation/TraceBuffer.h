@@ -18,7 +18,8 @@ class TTraceBuffer {
   explicit TTraceBuffer(std::size_t capacity);
 
   // The slot of a new row, after every row kept: a fresh one, or a row cleared or dropped (the
-  // oldest), whose old texts are still there for the caller to overwrite.
+  // oldest), whose own old texts are still there for the caller to overwrite; its shared texts
+  // (block and code) are empty.
   TTraceRow& Append();
   void Clear();
 

@@ -46,6 +46,29 @@ TTraceRecorder::TTraceRecorder(std::size_t capacity) : rows_(capacity) {}
 void TTraceRecorder::Clear() {
   rows_.Clear();
   steps_ = 0;
+  ForgetBlocks();
+  texts_.clear();
+}
+
+void TTraceRecorder::ForgetBlocks() {
+  blocks_.clear();
+  recent_.fill(TRecent{});
+}
+
+void TTraceRecorder::RunEnded(const TInterpreter& /*run*/) { ForgetBlocks(); }
+
+// A loop runs the same few blocks over and over: a small table indexed by the block's address
+// answers most steps before the map is asked.
+const TTraceRecorder::TBlockTexts& TTraceRecorder::TextsOf(const TNewShape& block) {
+  // Heap blocks start at multiples of 16 bytes.
+  constexpr std::uintptr_t kGrain = 16;
+  TRecent& recent = recent_[(reinterpret_cast<std::uintptr_t>(&block) / kGrain) % recent_.size()];
+  if (recent.Block == &block) return *recent.Texts;
+  const TBlockTexts*& texts = blocks_[&block];
+  if (texts == nullptr)
+    texts = &texts_.emplace_back(TBlockTexts{std::string(BlockText(block)), block.Code});
+  recent = {&block, texts};
+  return *texts;
 }
 
 // A new run: the controller leaves Idle for Ready. A check stays Idle and keeps the trace.
@@ -55,15 +78,16 @@ void TTraceRecorder::StateChanged(TRunState state) {
 }
 
 void TTraceRecorder::StepDone(const TInterpreter& run, const TStepReport& step) {
+  ++steps_;
+  if (!recording_) return;
   TTraceRow& row = rows_.Append();
-  row.Step = ++steps_;
+  row.Step = steps_;
   row.Line = step.Line;
-  row.Block.clear();
-  row.Code.clear();
   if (step.Block != nullptr) {
-    row.Block.assign(BlockText(*step.Block));
+    const TBlockTexts& texts = TextsOf(*step.Block);
+    row.Block = texts.Caption;
     const auto line = static_cast<std::size_t>(step.Line);
-    if (line >= 1 && line <= step.Block->Code.size()) row.Code.assign(step.Block->Code[line - 1]);
+    if (line >= 1 && line <= texts.Code.size()) row.Code = texts.Code[line - 1];
   }
   DescribeChanges(run, row.Changed);
   row.Written.assign(step.Written);

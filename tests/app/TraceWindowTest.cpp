@@ -51,6 +51,7 @@ class TraceWindowTest : public QObject {
   void ViewMenuOpensTheWindowWithItsOwnAccessKey();
   void WindowFollowsARealTimeRunAndANewRunClearsIt();
   void ExportWritesTheCsvSafely();
+  void RecordsOnlyWhileTheWindowIsShown();
   void ModelTakesRowsInBatchesAndDropsTheOldest();
 };
 
@@ -113,8 +114,9 @@ void TraceWindowTest::ExportWritesTheCsvSafely() {
   AppFixture f;
   CountingLoop(f, 2);
   TSimulationCommands& commands = f.Window()->Simulation();
-  commands.SpeedButton3Click();
   TTraceWindow& window = f.Window()->TraceWindow();
+  window.show();
+  commands.SpeedButton3Click();
   const std::size_t shown = f.dialogs.messages.size();  // the run's own messages
   const QString name = f.Path("ślad.csv");
   f.dialogs.saveNames = {name};
@@ -138,6 +140,33 @@ void TraceWindowTest::ExportWritesTheCsvSafely() {
   // Cancelled: nothing happens.
   QVERIFY(!window.ExportClick());
   QCOMPARE(f.dialogs.messages.size(), shown + 1);
+}
+
+// Steps taken while the window is closed leave no rows but keep their numbers; a new run with
+// the window closed still clears the old rows.
+void TraceWindowTest::RecordsOnlyWhileTheWindowIsShown() {
+  AppFixture f;
+  CountingLoop(f, 5);
+  TSimulationCommands& commands = f.Window()->Simulation();
+  const TTraceBuffer& rows = commands.Trace().Rows();
+  commands.Wykonanie1Click();
+  commands.Step();
+  commands.Step();
+  QCOMPARE(rows.Size(), size_t(0));
+  TTraceWindow& window = f.Window()->TraceWindow();
+  window.show();
+  commands.Step();
+  commands.Step();
+  window.close();
+  commands.Step();
+  QCOMPARE(rows.Size(), size_t(2));
+  QCOMPARE(rows.At(0).Step, std::uint64_t(3));
+  QCOMPARE(rows.At(1).Step, std::uint64_t(4));
+  QCOMPARE(std::string(rows.At(1).Code), std::string("write(\"ż,\");"));
+  commands.End();
+  commands.Wykonanie1Click();
+  QCOMPARE(rows.Size(), size_t(0));
+  commands.End();
 }
 
 void TraceWindowTest::ModelTakesRowsInBatchesAndDropsTheOldest() {
