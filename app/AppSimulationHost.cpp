@@ -31,7 +31,7 @@ void TAppSimulationHost::SetSheetEnabled(bool enabled) {
 void TAppSimulationHost::RunStarting(const TInterpreter&) {
   scrolled_ = TScrolled{};
   SetEditingMenus(false);
-  if (TForm2* source = window_.App().SourceWindow()) source->SetReadOnly(true);
+  if (TForm2* source = window_.App().SourceWindow()) source->SetRunning(true);
   SetSheetEnabled(false);
 }
 
@@ -41,7 +41,7 @@ void TAppSimulationHost::RunStarted(const TInterpreter&) { window_.Menu.ToolBar1
 void TAppSimulationHost::RunEnded(const TInterpreter&) {
   SetSheetEnabled(true);
   if (window_.Menu.Standardowy1->isChecked()) window_.Menu.ToolBar1->show();
-  if (TForm2* source = window_.App().SourceWindow()) source->SetReadOnly(false);
+  if (TForm2* source = window_.App().SourceWindow()) source->SetRunning(false);
   SetEditingMenus(true);
 }
 

@@ -92,7 +92,34 @@ void TForm2::TakeKeyboard() {
   RichEdit1->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm2::SetReadOnly(bool readOnly) { RichEdit1->setReadOnly(readOnly); }
+// Every edit reaches the active block at once, so the block holds the editor's lines when a
+// run takes them away.
+void TForm2::SetRunning(bool running) {
+  RichEdit1->setReadOnly(running);
+  TSchematView* canvas = window_.Schemat();
+  if (canvas == nullptr) return;
+  TSchemat& diagram = canvas->Document();
+  if (running) {
+    diagram.SourceLines = nullptr;
+  } else {
+    const TNewShape* block = diagram.ActiveBlock;
+    if (block != nullptr)
+      lines_ = block->Code;
+    else
+      lines_.clear();
+    diagram.SourceLines = &lines_;
+  }
+  ActiveBlockChanged();
+}
+
+const std::vector<std::string>& TForm2::ShownLines() const {
+  static const std::vector<std::string> kNoLines;
+  TSchematView* canvas = window_.Schemat();
+  if (canvas == nullptr || canvas->Document().SourceLines == &lines_) return lines_;
+  // A run holds the diagram: the executing block's own code.
+  const TNewShape* block = canvas->Document().ActiveBlock;
+  return block != nullptr ? block->Code : kNoLines;
+}
 
 // A block made active by the same step is loaded later: its reload shows the line then.
 void TForm2::SetCurrentLine(int line) {
@@ -116,8 +143,9 @@ void TForm2::ShowCurrentLine() {
 
 void TForm2::Reload() {
   QStringList text;
-  text.reserve(static_cast<qsizetype>(lines_.size()));
-  for (const std::string& line : lines_) text.append(QString::fromStdString(line));
+  const std::vector<std::string>& lines = ShownLines();
+  text.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) text.append(QString::fromStdString(line));
   const QString joined = text.join(QLatin1Char('\n'));
   if (joined == RichEdit1->toPlainText()) {
     ShowCurrentLine();

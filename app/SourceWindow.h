@@ -32,8 +32,10 @@ class TForm2 : public QWidget {
   // Once the editor shows the active block's code, the window, when shown, becomes the active
   // window with the keyboard in its editor, unless the editor may not be typed into.
   void TakeKeyboardLater();
-  // A run makes the editor read-only while it exists.
-  void SetReadOnly(bool readOnly);
+  // A run makes the editor read-only while it exists. Meanwhile the diagram exchanges no lines
+  // with the editor (the run changes the active block at every step): the editor shows the
+  // active block's own code, and takes it into Lines() again when the run ends.
+  void SetRunning(bool running);
   // The line (counted from 1) that a run's last step ran in the block the editor shows, shown
   // with the execution red behind it; 0: none.
   void SetCurrentLine(int line);
@@ -46,6 +48,7 @@ class TForm2 : public QWidget {
 
  private:
   void Reload();
+  const std::vector<std::string>& ShownLines() const;
   void ShowCurrentLine();
   void TakeKeyboard();
   void TextChanged();

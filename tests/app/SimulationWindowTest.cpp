@@ -101,6 +101,7 @@ class SimulationWindowTest : public QObject {
   void EveryButtonIsOnTheToolBarAtDesignAndMinimumWidth();
   void ToolBarIsDisabledWithoutADiagram();
   void TypingChangesTheBlockAndReroutesItsLinks();
+  void EditorFollowsARunAndEditsAgainAfterIt();
   void F5SetsABreakpointShownOnTheScreenOnlyAndARunStopsThere();
   void TheSpeedRowSetsThePace();
   void StepBackUndoesStepsWithTheButtonAndShiftF8();
@@ -334,6 +335,48 @@ void SimulationWindowTest::TypingChangesTheBlockAndReroutesItsLinks() {
   f.app->Options.Simulation.RealTime = true;
   f.Menu().Wykonanie1->trigger();
   QVERIFY(!f.Window()->Simulation().Exists() || source->RichEdit1->isReadOnly());
+}
+
+// A run shows each executing block's code; once it ends, the block active before it is shown
+// and typing goes into it again, every block keeping its own code.
+void SimulationWindowTest::EditorFollowsARunAndEditsAgainAfterIt() {
+  AppFixture f;
+  f.NewDiagram();
+  TDiagramBuilder b(f.Canvas()->Document());
+  b.StartColumn(100, 40);
+  TNewShape* start = b.Add(nstStart);
+  TNewShape* first = b.Add(nstCalc, {"long a = 1;"});
+  TNewShape* second = b.Add(nstCalc, {"a = a + 1;", "a = a * 2;"});
+  TNewShape* stop = b.Add(nstStop);
+  b.Chain({start, first, second, stop});
+  f.Canvas()->LayoutAll();
+  TForm2* source = f.app->SourceWindow();
+  f.Window()->ShowSourceWindow();
+  f.Canvas()->SetActiveBlock(second);
+  TSimulationCommands& s = f.Window()->Simulation();
+  s.Wykonanie1Click();
+  const QString shown[] = {QStringLiteral("long a = 1;"), QStringLiteral("a = a + 1;\na = a * 2;")};
+  for (const QString& code : {shown[0], shown[1], shown[1]}) {
+    s.Step();
+    QCoreApplication::processEvents();
+    QCOMPARE(source->RichEdit1->toPlainText(), code);
+    QVERIFY(source->RichEdit1->isReadOnly());
+  }
+  s.End();
+  QCoreApplication::processEvents();
+  QCOMPARE(f.Canvas()->Document().ActiveBlock, second);
+  QCOMPARE(source->RichEdit1->toPlainText(), shown[1]);
+  QVERIFY(!source->RichEdit1->isReadOnly());
+  QTextCursor cursor = source->RichEdit1->textCursor();
+  cursor.movePosition(QTextCursor::Start);
+  source->RichEdit1->setTextCursor(cursor);
+  QTest::keyClicks(source->RichEdit1, QStringLiteral("b"));
+  QCOMPARE(second->Code, (std::vector<std::string>{"ba = a + 1;", "a = a * 2;"}));
+  QCOMPARE(first->Code, std::vector<std::string>{"long a = 1;"});
+  f.Canvas()->SetActiveBlock(first);
+  QCoreApplication::processEvents();
+  QCOMPARE(source->RichEdit1->toPlainText(), shown[0]);
+  QCOMPARE(second->Code.front(), std::string("ba = a + 1;"));
 }
 
 // The window as the user sees it: "Nazwa zmiennej" and "Wartość" drawn in the grid's first row,
