@@ -9,6 +9,7 @@
 #include "editor/SchematView.h"
 #include "interpreter/Interpreter.h"
 #include "model/NewShape.h"
+#include "simulation/SimulationEngine.h"
 
 namespace zuvar {
 
@@ -28,12 +29,7 @@ void TCurrentLineView::LineRun(const TInterpreter&, TNewShape* block, int line) 
 
 void TCurrentLineView::StepUndone(const TInterpreter& run) {
   TNewShape* block = run.CurrentBlock;
-  const bool interpreted =
-      block != nullptr &&
-      (block->Shape == nstCalc || block->Shape == nstInOut || block->Shape == nstChoice);
-  const bool runsLine =
-      interpreted && run.Line >= 1 && static_cast<std::size_t>(run.Line) <= block->Code.size();
-  LineRun(run, block, runsLine ? run.Line : 0);
+  LineRun(run, block, block != nullptr ? TSimulationEngine::LineRunAt(*block, run.Line) : 0);
 }
 
 void TCurrentLineView::RunEnded(const TInterpreter&) {

@@ -295,9 +295,12 @@ void TSimulationEngine::ShowCurrentBlock(TInterpreter& interpreter) {
     logLine_ += '"';
     Log(logLine_);
   }
-  // A block that runs no code (a continuation's code is its label) runs none of its lines.
-  const int ran = runsLine && IsInterpreted(block.Shape) ? interpreter.Line : 0;
-  if (observer_) observer_->LineRun(interpreter, &block, ran);
+  if (observer_) observer_->LineRun(interpreter, &block, LineRunAt(block, interpreter.Line));
+}
+
+int TSimulationEngine::LineRunAt(const TNewShape& block, int line) {
+  const bool inRange = line >= 1 && static_cast<std::size_t>(line) <= block.Code.size();
+  return inRange && IsInterpreted(block.Shape) ? line : 0;
 }
 
 void TSimulationEngine::RestorePosition(TInterpreter& interpreter, const TPosition& position) {

@@ -78,6 +78,10 @@ class TSimulationEngine {
   TNewShape* FaultBlock() const { return faultBlock_; }
   // Makes the block the canvas's active block and scrolls it into view.
   void PointAtBlock(TSchemat& diagram, TNewShape& block);
+  // The line (from 1) of the block that a step standing at `line` runs, as LineRun tells it:
+  // 0 when it runs none (the line is out of range, or the block runs no code: a continuation's
+  // code is its label).
+  static int LineRunAt(const TNewShape& block, int line);
 
  private:
   class TVariablesForwarder : public TVariablesListener {
