@@ -18,7 +18,6 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 
 #include "editor/BlockFont.h"
 #include "editor/BlockItem.h"
@@ -35,7 +34,7 @@
 namespace zuvar {
 
 namespace {
-constexpr int kMarkerSize = 5;
+constexpr int kMarkerSize = TSheetItems::MarkerSize;
 constexpr qreal kOverlayZ = 1e12;  // the band and the rubber line stay above everything
 }  // namespace
 
@@ -60,12 +59,13 @@ TSchematView::TSchematView(TCanvasHost& host, TSchemat& document, QUndoStack& un
   setScene(scene_.get());
   setFont(TBlockFont::Font());
   BuildScene();
+  items_ = std::make_unique<TSheetItems>(*this, *Sheet, host_);
   blockMenu_ = std::make_unique<QMenu>();
   sheetMouse_ = std::make_unique<TSheetMouse>(*this);
   blockMouse_ = std::make_unique<TBlockMouse>(*this);
   linkMouse_ = std::make_unique<TLinkMouse>(*this);
   zoom_ = std::make_unique<TZoomControl>(*this);
-  ShowExistingBlocks();
+  items_->ShowExisting(document_);
   document_.SetObserver(this);
   SetScrollRanges();
 }
@@ -74,17 +74,6 @@ TSchematView::TSchematView(TCanvasHost& host, TSchemat& document, QUndoStack& un
 TSchematView::~TSchematView() {
   document_.SetObserver(nullptr);
   setScene(nullptr);
-}
-
-// Items for the blocks and links that the document had before the canvas was made, in list
-// order, as if they had been added one by one.
-void TSchematView::ShowExistingBlocks() {
-  for (TNewShape* block = document_.FirstBlock; block != nullptr; block = block->Next)
-    BlockAdded(*block);
-  for (TNewShape* block = document_.FirstBlock; block != nullptr; block = block->Next) {
-    if (block->OutLink != nullptr) LinkCreated(*block->OutLink);
-    if (block->OutLinkFalse != nullptr) LinkCreated(*block->OutLinkFalse);
-  }
 }
 
 void TSchematView::BuildScene() {
@@ -114,15 +103,6 @@ void TSchematView::BuildScene() {
   RubberLine->setZValue(kOverlayZ);
   RubberLine->hide();
   SheetResized();
-}
-
-QGraphicsSimpleTextItem* TSchematView::MakeLetter(const char* text, TColor color) {
-  auto* letter = new QGraphicsSimpleTextItem(QString::fromLatin1(text), Sheet);
-  letter->setFont(TBlockFont::Font());
-  letter->setBrush(TBlockPainter::ToQColor(color));
-  letter->setZValue(NextZ());
-  letter->hide();
-  return letter;
 }
 
 // ---- sheet, scrolling and title -------------------------------------------------------------
@@ -262,9 +242,9 @@ void TSchematView::RememberRepaint(TNewShape& block) {
 }
 
 void TSchematView::FlushDeferred() {
-  for (TNewShape* block : pendingRepaint_) RepaintNow(*block);
+  for (TNewShape* block : pendingRepaint_) items_->Repaint(*block);
   pendingRepaint_.clear();
-  for (TNewShape* block : pendingFront_) BringToFront(*block);
+  for (TNewShape* block : pendingFront_) items_->BringToFront(*block);
   pendingFront_.clear();
   if (pendingScroll_) ScrollInView(*pendingScroll_);
   pendingScroll_.reset();
@@ -335,129 +315,33 @@ void TSchematView::LayoutAll() { document_.LayoutAll(measurer_); }
 
 // ---- items ----------------------------------------------------------------------------------
 
-// A run asks for the same few blocks at every step; a small cache in front of the map answers
-// those without hashing. Map elements keep their addresses when the map grows, so only a
-// removed block has to leave the cache.
-const TSchematView::TBlockParts* TSchematView::PartsOf(const TNewShape* block) const {
-  TCachedParts& cached =
-      partsCache_[(reinterpret_cast<std::uintptr_t>(block) >> 4) % kPartsCacheSize];
-  if (cached.block == block && block != nullptr) return cached.parts;
-  const auto it = blocks_.find(block);
-  if (it == blocks_.end()) return nullptr;
-  cached = TCachedParts{block, &it->second};
-  return cached.parts;
-}
+void TSchematView::BringToFront(TNewShape& block) { items_->BringToFront(block); }
 
-TBlockItem* TSchematView::ItemOf(const TNewShape* block) const {
-  const TBlockParts* parts = PartsOf(block);
-  return parts == nullptr ? nullptr : parts->item;
-}
-
-TLinkItem* TSchematView::ItemOf(const TLink* link) const {
-  const auto it = links_.find(link);
-  return it == links_.end() ? nullptr : it->second;
-}
-
-QGraphicsSimpleTextItem* TSchematView::LetterOf(const TNewShape* block, bool trueLetter) const {
-  const TBlockParts* parts = PartsOf(block);
-  if (parts == nullptr) return nullptr;
-  return trueLetter ? parts->trueLetter : parts->falseLetter;
-}
-
-// A block already in front stays where it is: a run brings its block forward at every step.
-void TSchematView::BringToFront(TNewShape& block) {
-  TBlockItem* item = ItemOf(&block);
-  if (item != nullptr && item->zValue() != topZ_) item->setZValue(NextZ());
-}
-
-void TSchematView::BringHandleToFront() { LinkHandle->setZValue(NextZ()); }
+void TSchematView::BringHandleToFront() { LinkHandle->setZValue(items_->NextZ()); }
 
 void TSchematView::ShowSideMarker(TNewShape& block, int32_t side) {
-  QGraphicsEllipseItem* marker = blocks_[&block].marker;
-  if (marker == nullptr) return;
-  int left = block.Left + block.Width / 2 - kMarkerSize / 2;
-  int top = block.Top;
-  switch (side) {
-    case sideTop:
-      break;
-    case sideLeft:
-      top = block.Top + block.Height / 2 - kMarkerSize / 2;
-      left = block.Left;
-      break;
-    case sideRight:
-      top = block.Top + block.Height / 2 - kMarkerSize / 2;
-      left = block.Left + block.Width - kMarkerSize;
-      break;
-    case sideBottom:
-      top = block.Top + block.Height - kMarkerSize;
-      break;
-    default:
-      marker->hide();
-      return;
-  }
-  marker->setPos(left, top);
-  marker->setZValue(NextZ());
-  marker->show();
+  items_->ShowSideMarker(block, side);
 }
 
-void TSchematView::HideSideMarker(TNewShape& block) {
-  if (QGraphicsEllipseItem* marker = blocks_[&block].marker) marker->hide();
-}
+void TSchematView::HideSideMarker(TNewShape& block) { items_->HideSideMarker(block); }
 
-bool TSchematView::SideMarkerVisible(TNewShape& block) {
-  QGraphicsEllipseItem* marker = blocks_[&block].marker;
-  return marker != nullptr && marker->isVisible();
-}
-
-void TSchematView::PlaceLetter(QGraphicsSimpleTextItem* letter, TNewShape& block, TLink* link) {
-  if (letter == nullptr) return;
-  if (link == nullptr) {
-    letter->hide();
-    return;
-  }
-  const TPoint at = block.LetterPosition(link->LinkCode / 16);
-  letter->setPos(at.X, at.Y);
-  letter->setVisible(link->Visible);
-}
-
-void TSchematView::UpdateLetters(TNewShape& block) {
-  if (block.Shape != nstChoice) return;
-  const auto it = blocks_.find(&block);
-  if (it == blocks_.end()) return;
-  PlaceLetter(it->second.falseLetter, block, block.OutLinkFalse.get());
-  PlaceLetter(it->second.trueLetter, block, block.OutLink.get());
-}
+bool TSchematView::SideMarkerVisible(TNewShape& block) { return items_->SideMarkerVisible(block); }
 
 // ---- observer -------------------------------------------------------------------------------
 
-void TSchematView::BlockAdded(TNewShape& block) {
-  TBlockParts parts;
-  parts.item = new TBlockItem(block, Sheet);
-  parts.item->setZValue(NextZ());
-  parts.marker = new QGraphicsEllipseItem(0, 0, kMarkerSize - 1, kMarkerSize - 1, Sheet);
-  parts.marker->setPen(QPen(Qt::black));
-  parts.marker->setBrush(Qt::black);
-  parts.marker->hide();
-  if (block.Shape == nstChoice) {
-    parts.falseLetter = MakeLetter("F", clRed);
-    parts.trueLetter = MakeLetter("T", clGreen);
-  }
-  blocks_[&block] = parts;
-  QString condition;
-  if (host_.HasBreakpoint(block, condition)) SetBreakpointMark(&block, true, condition);
-}
+// The items follow the document; what the canvas itself remembers of a block or a link that
+// goes is forgotten here.
+void TSchematView::BlockAdded(TNewShape& block) { items_->BlockAdded(block); }
 
 void TSchematView::BlockRemoved(TNewShape& block) {
+  DropPending(block);
+  ForgetBlock(block);
+  items_->BlockRemoved(block);
+}
+
+void TSchematView::DropPending(const TNewShape& block) {
   std::erase(pendingFront_, &block);
   std::erase(pendingRepaint_, &block);
-  const auto it = blocks_.find(&block);
-  if (it == blocks_.end()) return;
-  ForgetBlock(block);
-  delete it->second.item;
-  delete it->second.marker;
-  delete it->second.trueLetter;
-  delete it->second.falseLetter;
-  blocks_.erase(it);
 }
 
 // Whatever the canvas remembers of a block that goes, apart from its items.
@@ -468,8 +352,11 @@ void TSchematView::ForgetBlock(const TNewShape& block) {
   }
   if (capture_.block == &block) capture_ = THit{};
   if (lineMarkBlock_ == &block) lineMarkBlock_ = nullptr;
-  for (TCachedParts& cached : partsCache_)
-    if (cached.block == &block) cached = TCachedParts{};
+}
+
+void TSchematView::ForgetLink(const TLink* link) {
+  if (link != nullptr && capture_.line != nullptr && capture_.line->Owner == link)
+    capture_ = THit{};
 }
 
 void TSchematView::DeleteBlocks(const std::vector<TNewShape*>& blocks) {
@@ -478,110 +365,44 @@ void TSchematView::DeleteBlocks(const std::vector<TNewShape*>& blocks) {
   for (TNewShape* block : blocks) document_.DeleteBlock(block);
 }
 
-// The items of the blocks and of the links leaving them go before the blocks do. The sheet
-// finds a child it loses by looking through its list from the front, so they are first put
-// lowest of all, in the order they go, and each is then the first of the list; the viewport
-// is repainted once as a whole rather than collecting every item's area.
+// The items of the blocks and of the links leaving them go before the blocks do, all together.
 void TSchematView::RemoveItemsOf(const std::vector<TNewShape*>& blocks) {
-  std::vector<QGraphicsItem*> doomed;
   for (TNewShape* block : blocks) {
-    for (const TLink* link : {block->OutLink.get(), block->OutLinkFalse.get()}) {
-      const auto found = links_.find(link);
-      if (found == links_.end()) continue;
-      if (capture_.line != nullptr && capture_.line->Owner == link) capture_ = THit{};
-      doomed.push_back(found->second);
-      links_.erase(found);
-    }
-    std::erase(pendingFront_, block);
-    std::erase(pendingRepaint_, block);
-    const auto it = blocks_.find(block);
-    if (it == blocks_.end()) continue;
+    ForgetLink(block->OutLink.get());
+    ForgetLink(block->OutLinkFalse.get());
+    DropPending(*block);
     ForgetBlock(*block);
-    const TBlockParts& parts = it->second;
-    for (QGraphicsItem* part : std::initializer_list<QGraphicsItem*>{
-             parts.item, parts.marker, parts.trueLetter, parts.falseLetter}) {
-      if (part != nullptr) doomed.push_back(part);
-    }
-    blocks_.erase(it);
   }
-  qreal z = -1e12;
-  for (QGraphicsItem* item : doomed) item->setZValue(z++);
-  Sheet->childItems();  // sorts the sheet's list by stacking order
-  const ViewportUpdateMode mode = viewportUpdateMode();
-  setViewportUpdateMode(FullViewportUpdate);
-  for (QGraphicsItem* item : doomed) delete item;
-  setViewportUpdateMode(mode);
+  items_->RemoveItemsOf(blocks);
 }
 
-void TSchematView::BlockMoved(TNewShape& block) {
-  if (TBlockItem* item = ItemOf(&block)) item->FollowPosition();
-  UpdateLetters(block);
-}
+void TSchematView::BlockMoved(TNewShape& block) { items_->BlockMoved(block); }
 
-void TSchematView::BlockResized(TNewShape& block) {
-  if (TBlockItem* item = ItemOf(&block)) item->FollowSize();
-  UpdateLetters(block);
-}
+void TSchematView::BlockResized(TNewShape& block) { items_->BlockResized(block); }
 
-void TSchematView::BlockCaptionChanged(TNewShape& block) {
-  if (TBlockItem* item = ItemOf(&block)) item->update();
-}
+void TSchematView::BlockCaptionChanged(TNewShape& block) { items_->BlockCaptionChanged(block); }
 
 void TSchematView::BlockRepaint(TNewShape& block) {
   if (deferred_)
     RememberRepaint(block);
   else
-    RepaintNow(block);
+    items_->Repaint(block);
 }
 
-void TSchematView::RepaintNow(TNewShape& block) {
-  if (TBlockItem* item = ItemOf(&block)) {
-    item->FollowSize();
-    item->update();
-  }
-}
-
-void TSchematView::LinkCreated(TLink& link) {
-  auto* item = new TLinkItem(link, Sheet);
-  item->setZValue(NextZ());
-  links_[&link] = item;
-  if (link.Source != nullptr) UpdateLetters(*link.Source);
-}
+void TSchematView::LinkCreated(TLink& link) { items_->LinkCreated(link); }
 
 void TSchematView::LinkDestroyed(TLink& link) {
-  const auto it = links_.find(&link);
-  if (it == links_.end()) return;
-  if (capture_.line != nullptr && capture_.line->Owner == &link) capture_ = THit{};
-  delete it->second;
-  links_.erase(it);
-  TNewShape* source = link.Source;
-  if (source == nullptr || source->Shape != nstChoice) return;
-  // The letter of the exit that is going away disappears with it.
-  const bool isTrue = source->OutLink.get() == &link;
-  const bool isFalse = source->OutLinkFalse.get() == &link;
-  if (isTrue || isFalse) {
-    if (QGraphicsSimpleTextItem* letter = LetterOf(source, isTrue)) letter->hide();
-  }
+  ForgetLink(&link);
+  items_->LinkDestroyed(link);
 }
 
-void TSchematView::LinkRerouted(TLink& link) {
-  if (TLinkItem* item = ItemOf(&link)) item->FollowRoute();
-  if (link.Source != nullptr) UpdateLetters(*link.Source);
-}
+void TSchematView::LinkRerouted(TLink& link) { items_->LinkRerouted(link); }
 
-void TSchematView::LinkRepaint(TLink& link) {
-  if (TLinkItem* item = ItemOf(&link)) item->update();
-}
+void TSchematView::LinkRepaint(TLink& link) { items_->LinkRepaint(link); }
 
-void TSchematView::LinkShown(TLink& link) {
-  if (TLinkItem* item = ItemOf(&link)) item->show();
-  if (link.Source != nullptr) UpdateLetters(*link.Source);
-}
+void TSchematView::LinkShown(TLink& link) { items_->LinkShown(link); }
 
-void TSchematView::LinkHidden(TLink& link) {
-  if (TLinkItem* item = ItemOf(&link)) item->hide();
-  if (link.Source != nullptr) UpdateLetters(*link.Source);
-}
+void TSchematView::LinkHidden(TLink& link) { items_->LinkHidden(link); }
 
 // ---- mouse input ----------------------------------------------------------------------------
 

@@ -1,15 +1,14 @@
 #pragma once
 
 #include <QGraphicsView>
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "editor/QtTextMeasurer.h"
+#include "editor/SheetItems.h"
 #include "editor/ToolCursors.h"
 #include "model/NewShape.h"
 #include "model/Schemat.h"
@@ -152,9 +151,11 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   TLinkMouse& LinkMouse() { return *linkMouse_; }
 
   // The items that show the document, for tests and the benchmarks.
-  TBlockItem* ItemOf(const TNewShape* block) const;
-  TLinkItem* ItemOf(const TLink* link) const;
-  QGraphicsSimpleTextItem* LetterOf(const TNewShape* block, bool trueLetter) const;
+  TBlockItem* ItemOf(const TNewShape* block) const { return items_->ItemOf(block); }
+  TLinkItem* ItemOf(const TLink* link) const { return items_->ItemOf(link); }
+  QGraphicsSimpleTextItem* LetterOf(const TNewShape* block, bool trueLetter) const {
+    return items_->LetterOf(block, trueLetter);
+  }
 
   // The red dot at a block's top-left corner that marks its breakpoint; a conditional one has a
   // dark blue ring and shows its condition as a tool tip. It is a mark for the screen only:
@@ -185,29 +186,18 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
     TNewShape* block = nullptr;
     TLine* line = nullptr;
   };
-  struct TBlockParts {
-    TBlockItem* item = nullptr;
-    QGraphicsEllipseItem* marker = nullptr;
-    QGraphicsSimpleTextItem* trueLetter = nullptr;
-    QGraphicsSimpleTextItem* falseLetter = nullptr;
-  };
 
-  const TBlockParts* PartsOf(const TNewShape* block) const;
   void BuildScene();
-  void ShowExistingBlocks();
-  QGraphicsSimpleTextItem* MakeLetter(const char* text, TColor color);
   THit HitAt(const QPointF& viewportPos) const;
   void Dispatch(const THit& hit, QMouseEvent* event, int phase);
   void UpdateHoverCursor(const THit& hit);
-  void UpdateLetters(TNewShape& block);
-  void PlaceLetter(QGraphicsSimpleTextItem* letter, TNewShape& block, TLink* link);
-  qreal NextZ() { return ++topZ_; }
   // Deferred work waits for at most this many blocks of each kind.
   static constexpr std::size_t kMostPending = 64;
   void RememberFront(TNewShape& block);
   void RememberRepaint(TNewShape& block);
-  void RepaintNow(TNewShape& block);
+  void DropPending(const TNewShape& block);
   void ForgetBlock(const TNewShape& block);
+  void ForgetLink(const TLink* link);
   void RemoveItemsOf(const std::vector<TNewShape*>& blocks);
 
   // TSchematObserver
@@ -231,14 +221,7 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   TToolCursors cursors_;
   QCursor sheetCursor_;
   std::unique_ptr<QGraphicsScene> scene_;
-  std::unordered_map<const TNewShape*, TBlockParts> blocks_;
-  struct TCachedParts {
-    const TNewShape* block = nullptr;
-    const TBlockParts* parts = nullptr;
-  };
-  static constexpr std::size_t kPartsCacheSize = 16;
-  mutable std::array<TCachedParts, kPartsCacheSize> partsCache_{};
-  std::unordered_map<const TLink*, TLinkItem*> links_;
+  std::unique_ptr<TSheetItems> items_;
   std::unique_ptr<QMenu> blockMenu_;
   std::unique_ptr<TSheetMouse> sheetMouse_;
   std::unique_ptr<TBlockMouse> blockMouse_;
@@ -246,7 +229,6 @@ class TSchematView : public QGraphicsView, private TSchematObserver {
   std::unique_ptr<TZoomControl> zoom_;
   THit capture_;
   Qt::MouseButtons captureButtons_;
-  qreal topZ_ = 1;
   bool deferred_ = false;
   std::vector<TNewShape*> pendingFront_;
   std::vector<TNewShape*> pendingRepaint_;

@@ -35,6 +35,7 @@ class CanvasTest : public QObject {
   void NothingIsDrawnOutsideTheSheet();
   void PlacingAfterTheLastIdSaysWhyAndChangesNothing();
   void UnknownTypeIsDrawnSelectableAndDeletable();
+  void BlocksDeletedTogetherAreNoLongerFound();
 };
 
 void CanvasTest::NewCanvasHasWhiteSheetTitleAndRanges() {
@@ -451,6 +452,28 @@ void CanvasTest::UnknownTypeIsDrawnSelectableAndDeletable() {
   f.stack.undo();
   QCOMPARE(static_cast<int>(f.Doc().BlockCount()), 1);
   QCOMPARE(static_cast<int>(f.Doc().FirstBlock->Shape), 9);
+}
+
+// Many blocks deleted together leave nothing behind that finds them: blocks looked up just
+// before (as a run does at every step) are no longer found, nor their letters, and the sheet
+// keeps only the items it had before they came.
+void CanvasTest::BlocksDeletedTogetherAreNoLongerFound() {
+  CanvasFixture f;
+  TNewShape* kept = f.Add(nstCalc, 300, 40);
+  const int itemsBefore = f.SceneItems();
+  std::vector<TNewShape*> doomed;
+  for (int i = 0; i < 20; ++i) {
+    doomed.push_back(f.Add(nstChoice, 40, 40 + 45 * i));
+    QVERIFY(f.view->ItemOf(doomed.back()) != nullptr);
+    QVERIFY(f.view->LetterOf(doomed.back(), true) != nullptr);
+  }
+  f.view->DeleteBlocks(doomed);
+  for (const TNewShape* block : doomed) {
+    QCOMPARE(f.view->ItemOf(block), nullptr);
+    QCOMPARE(f.view->LetterOf(block, false), nullptr);
+  }
+  QCOMPARE(f.SceneItems(), itemsBefore);
+  QVERIFY(f.view->ItemOf(kept) != nullptr);
 }
 
 QTEST_MAIN(CanvasTest)
