@@ -2,7 +2,7 @@
 // one row per array element, output panel and log window visible) against the same project
 // run by zuvar-run as a child process; then a million steps of a one-block endless loop run to
 // the end in the windows against zuvar-run --max-steps. Prints the times and their ratios (the
-// best of three each); never fails.
+// best of five each, the two kinds measured in turns); never fails.
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <utility>
 
 #include "app/LogWindow.h"
 #include "app/MainWindow.h"
@@ -69,15 +70,24 @@ Seconds Measure(int who, const Work& work) {
   return Seconds{static_cast<double>(clock.nsecsElapsed()) / 1e9, CpuSeconds(who) - cpuBefore};
 }
 
-// The best of three measurements of each kind.
-Seconds BestOfThree(const std::function<Seconds()>& measure) {
-  Seconds best = measure();
-  for (int i = 0; i < 2; ++i) {
-    const Seconds next = measure();
+// How often each kind of run is measured; the best time of each is kept.
+constexpr int kRepetitions = 5;
+
+// Measures two kinds of run in turns, so that a machine whose speed drifts disturbs both alike,
+// and keeps the best of each.
+std::pair<Seconds, Seconds> BestInTurns(const std::function<Seconds()>& first,
+                                        const std::function<Seconds()>& second) {
+  Seconds bestFirst{1e9, 1e9};
+  Seconds bestSecond = bestFirst;
+  auto keep = [](Seconds& best, const Seconds& next) {
     best.wall = std::min(best.wall, next.wall);
     best.cpu = std::min(best.cpu, next.cpu);
+  };
+  for (int i = 0; i < kRepetitions; ++i) {
+    keep(bestFirst, first());
+    keep(bestSecond, second());
   }
-  return best;
+  return {bestFirst, bestSecond};
 }
 
 void PrintComparison(const Seconds& terminal, const Seconds& windows) {
@@ -180,11 +190,8 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
-  // The best of three runs each, so that a busy machine disturbs the ratio less.
-  const Seconds terminal = BestOfThree([&] { return TerminalSeconds(runner, {project}); });
   const QStringList loopArguments = {QStringLiteral("--max-steps"), QString::number(kLoopSteps),
                                      loopProject};
-  const Seconds terminalLoop = BestOfThree([&] { return TerminalSeconds(runner, loopArguments); });
   bench::TBenchDialogs dialogs;
   dialogs.answer = TMsgResult::Ok;
   TZuvarApp::PrepareProcess();
@@ -192,18 +199,21 @@ int main(int argc, char** argv) {
   app.Start();
   QCoreApplication::processEvents();
   std::size_t logLines = 0;
-  const Seconds windows = BestOfThree([&] {
-    app.Log.Clear();
-    return WindowSeconds(app, logLines);
-  });
+  const auto [terminal, windows] = BestInTurns([&] { return TerminalSeconds(runner, {project}); },
+                                               [&] {
+                                                 app.Log.Clear();
+                                                 return WindowSeconds(app, logLines);
+                                               });
   std::printf("bubble sort of %d elements, real-time run (%zu log lines)\n", kElements, logLines);
   PrintComparison(terminal, windows);
   std::printf("  ratio:           %8.2f (processor %.2f; target at most 1.5)\n",
               windows.wall / terminal.wall, windows.cpu / terminal.cpu);
-  const Seconds windowsLoop = BestOfThree([&] {
-    app.Log.Clear();
-    return WindowLoopSeconds(app);
-  });
+  const auto [terminalLoop, windowsLoop] =
+      BestInTurns([&] { return TerminalSeconds(runner, loopArguments); },
+                  [&] {
+                    app.Log.Clear();
+                    return WindowLoopSeconds(app);
+                  });
   std::printf("one-block endless loop, %d steps run to the end (zuvar-run --max-steps)\n",
               kLoopSteps);
   PrintComparison(terminalLoop, windowsLoop);
