@@ -8,7 +8,6 @@
 #include "model/OutputLines.h"
 #include "model/Schemat.h"
 #include "project/ProjectFile.h"
-#include "simulation/ActiveBlockHighlight.h"
 #include "simulation/SimulationOptions.h"
 #include "simulation/SimulationRun.h"
 
@@ -40,10 +39,6 @@ std::optional<std::string> TCaseRun::ReadValue(std::string_view) {
     if (!entry.empty()) return entry;
   }
   return std::nullopt;
-}
-
-void TCaseRun::SetActiveBlock(TSchemat& diagram, TNewShape* block) {
-  ActiveBlockHighlight::Apply(diagram, block);
 }
 
 std::string TCaseRun::Messages() const {

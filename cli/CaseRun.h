@@ -9,7 +9,7 @@
 #include "cli/RunArguments.h"
 #include "cli/TestCase.h"
 #include "model/Host.h"
-#include "simulation/SimulationHost.h"
+#include "simulation/HeadlessSimulationHost.h"
 #include "simulation/SimulationRun.h"
 
 namespace zuvar {
@@ -23,7 +23,7 @@ class TSchemat;
 // user interface too: message boxes are kept for the report, log lines and the canvas are
 // ignored, and `read` takes the case's entries one after another (empty ones are refused as
 // the value dialog does) until there are none left.
-class TCaseRun : public THost, public TSimulationHost {
+class TCaseRun : public THost, public THeadlessSimulationHost {
  public:
   TCaseRun(const TRunArguments& arguments, const TTestCase& test);
 
@@ -36,15 +36,6 @@ class TCaseRun : public THost, public TSimulationHost {
   void ScrollLogPage() override {}
   void Beep() override {}
   std::optional<std::string> ReadValue(std::string_view prompt) override;
-
-  // TSimulationHost
-  void SetActiveBlock(TSchemat& diagram, TNewShape* block) override;
-  void ScrollIntoView(const TRect&) override {}
-  void Sleep(unsigned) override {}
-  void BusyWait(unsigned) override {}
-  void ProcessMessages() override {}
-  void ShowBall(const TRect&) override {}
-  void RemoveBall() override {}
 
  private:
   bool KeepGoing();

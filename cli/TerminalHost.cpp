@@ -2,7 +2,6 @@
 
 #include "cli/LineReader.h"
 #include "interpreter/Interpreter.h"
-#include "simulation/ActiveBlockHighlight.h"
 
 namespace zuvar {
 
@@ -37,10 +36,6 @@ std::optional<std::string> TTerminalHost::ReadValue(std::string_view prompt) {
     if (!entry) return std::nullopt;
     if (!entry->empty()) return entry;
   }
-}
-
-void TTerminalHost::SetActiveBlock(TSchemat& diagram, TNewShape* block) {
-  ActiveBlockHighlight::Apply(diagram, block);
 }
 
 void TTerminalHost::VariablesChanged(const TInterpreter& interpreter) { staleRun_ = &interpreter; }

@@ -6,8 +6,8 @@
 
 #include "interpreter/VariablesGrid.h"
 #include "model/Host.h"
+#include "simulation/HeadlessSimulationHost.h"
 #include "simulation/RunObserver.h"
-#include "simulation/SimulationHost.h"
 
 namespace zuvar {
 
@@ -18,7 +18,7 @@ class TLineReader;
 // stderr and takes a line of standard input, refusing empty lines as the value dialog does.
 // Nothing of the canvas is shown and the animation never waits. The variables grid is built
 // only on request, from the last run that changed it.
-class TTerminalHost : public THost, public TSimulationHost, public TRunObserver {
+class TTerminalHost : public THost, public THeadlessSimulationHost, public TRunObserver {
  public:
   TTerminalHost(TLineReader& input, std::FILE* err, bool printLog);
 
@@ -29,15 +29,6 @@ class TTerminalHost : public THost, public TSimulationHost, public TRunObserver 
   void ScrollLogPage() override {}
   void Beep() override {}
   std::optional<std::string> ReadValue(std::string_view prompt) override;
-
-  // TSimulationHost
-  void SetActiveBlock(TSchemat& diagram, TNewShape* block) override;
-  void ScrollIntoView(const TRect&) override {}
-  void Sleep(unsigned) override {}
-  void BusyWait(unsigned) override {}
-  void ProcessMessages() override {}
-  void ShowBall(const TRect&) override {}
-  void RemoveBall() override {}
 
   // TRunObserver
   TRunEvents Events() const override { return {TRunEvent::VariablesChanged}; }

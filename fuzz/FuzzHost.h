@@ -5,14 +5,13 @@
 #include <string_view>
 
 #include "model/Host.h"
-#include "simulation/ActiveBlockHighlight.h"
-#include "simulation/SimulationHost.h"
+#include "simulation/HeadlessSimulationHost.h"
 
 namespace zuvar::fuzz {
 
 // A silent host for the fuzz targets: message boxes are answered "No" (or OK), every `read`
 // gets the same entry until a fixed number of entries is used up, and nothing ever waits.
-class TFuzzHost : public THost, public TSimulationHost {
+class TFuzzHost : public THost, public THeadlessSimulationHost {
  public:
   static constexpr int kMaxEntries = 64;
 
@@ -28,16 +27,6 @@ class TFuzzHost : public THost, public TSimulationHost {
     ++entries_;
     return std::string("7");
   }
-
-  void SetActiveBlock(TSchemat& diagram, TNewShape* block) override {
-    ActiveBlockHighlight::Apply(diagram, block);
-  }
-  void ScrollIntoView(const TRect&) override {}
-  void Sleep(unsigned) override {}
-  void BusyWait(unsigned) override {}
-  void ProcessMessages() override {}
-  void ShowBall(const TRect&) override {}
-  void RemoveBall() override {}
 
  private:
   int entries_ = 0;
