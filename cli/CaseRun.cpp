@@ -1,6 +1,7 @@
 #include "cli/CaseRun.h"
 
-#include "cli/InterruptFlag.h"
+#include <chrono>
+
 #include "cli/OutputComparison.h"
 #include "cli/RunPlace.h"
 #include "interpreter/Interpreter.h"
@@ -25,7 +26,7 @@ std::string SecondsText(double seconds) {
 }  // namespace
 
 TCaseRun::TCaseRun(const TRunArguments& arguments, const TTestCase& test)
-    : arguments_(arguments), test_(test) {}
+    : arguments_(arguments), test_(test), budget_(arguments.MaxSteps, arguments.TimeoutSeconds) {}
 
 TMsgResult TCaseRun::ShowMessage(std::string_view text, std::string_view caption, TMsgIcon,
                                  TMsgButtons buttons) {
@@ -81,25 +82,12 @@ void TCaseRun::Execute(TSchemat& diagram, TCaseResult& result) {
     return;
   }
   messages_.clear();
-  deadline_ = std::chrono::steady_clock::now() +
-              std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                  std::chrono::duration<double>(arguments_.TimeoutSeconds));
-  const auto end = run.RunToEnd([this] { return KeepGoing(); });
-  result.Steps = steps_;
+  budget_.Start();
+  const auto end = run.RunToEnd([this] { return budget_.KeepGoing(); });
+  result.Steps = budget_.Steps();
   result.Output = OutputComparison::TextOf(output);
   Judge(*run.Interpreter(), end, result);
   run.End();
-}
-
-bool TCaseRun::KeepGoing() {
-  if (InterruptFlag::Raised()) return false;
-  if (arguments_.MaxSteps != 0 && steps_ == arguments_.MaxSteps) return false;
-  if (arguments_.TimeoutSeconds > 0 && std::chrono::steady_clock::now() >= deadline_) {
-    timedOut_ = true;
-    return false;
-  }
-  ++steps_;
-  return true;
 }
 
 void TCaseRun::Judge(const TInterpreter& run, TSimulationRun::TRunEnd end, TCaseResult& result) {
@@ -112,7 +100,7 @@ void TCaseRun::Judge(const TInterpreter& run, TSimulationRun::TRunEnd end, TCase
   } else if (run.InputEnded) {
     result.Status = TCaseStatus::InputEnded;
     result.Message = "zabrakło danych wejściowych " + place;
-  } else if (timedOut_) {
+  } else if (budget_.TimedOut()) {
     result.Status = TCaseStatus::TimeLimit;
     result.Message =
         "przekroczony limit czasu (" + SecondsText(arguments_.TimeoutSeconds) + " s) " + place;

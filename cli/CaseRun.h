@@ -1,12 +1,12 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "cli/CaseResult.h"
 #include "cli/RunArguments.h"
+#include "cli/StepBudget.h"
 #include "cli/TestCase.h"
 #include "model/Host.h"
 #include "simulation/HeadlessSimulationHost.h"
@@ -38,7 +38,6 @@ class TCaseRun : public THost, public THeadlessSimulationHost {
   std::optional<std::string> ReadValue(std::string_view prompt) override;
 
  private:
-  bool KeepGoing();
   void Execute(TSchemat& diagram, TCaseResult& result);
   void Judge(const TInterpreter& run, TSimulationRun::TRunEnd end, TCaseResult& result);
   std::string Messages() const;
@@ -47,9 +46,7 @@ class TCaseRun : public THost, public THeadlessSimulationHost {
   const TTestCase& test_;
   std::size_t nextEntry_ = 0;
   std::vector<std::string> messages_;
-  std::uint64_t steps_ = 0;
-  std::chrono::steady_clock::time_point deadline_;
-  bool timedOut_ = false;
+  TStepBudget budget_;
 };
 
 }  // namespace zuvar

@@ -19,7 +19,10 @@
 namespace zuvar {
 
 TRunner::TRunner(const TRunArguments& arguments)
-    : arguments_(arguments), input_(0), host_(input_, stderr, arguments.PrintLog) {
+    : arguments_(arguments),
+      input_(0),
+      host_(input_, stderr, arguments.PrintLog),
+      budget_(arguments.MaxSteps, arguments.TimeoutSeconds) {
   options_.CheckCodeBeforeRun = arguments.CheckCode;
   options_.ShowArrayIndices = arguments.ArrayIndices;
   run_ = std::make_unique<TSimulationRun>(host_, host_, options_);
@@ -75,12 +78,8 @@ int TRunner::Execute(TSchemat& diagram) {
   output.SetListener(&streamer);
 
   options_.RealTime = true;
-  steps_ = 0;
-  timedOut_ = false;
-  deadline_ = std::chrono::steady_clock::now() +
-              std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                  std::chrono::duration<double>(arguments_.TimeoutSeconds));
-  const auto end = run_->RunToEnd([this] { return KeepGoing(); });
+  budget_.Start();
+  const auto end = run_->RunToEnd([this] { return budget_.KeepGoing(); });
   int status = StatusOf(end, *run_->Interpreter());
   TellWhere(status, *run_->Interpreter());
 
@@ -109,8 +108,9 @@ void TRunner::TellWhere(int status, const TInterpreter& interpreter) const {
       why = "Błąd wykonania";
       break;
     case kExitStepLimit:
-      why = timedOut_ ? "Przekroczony limit czasu (" + SecondsText() + " s)"
-                      : "Przekroczony limit kroków (" + std::to_string(arguments_.MaxSteps) + ")";
+      why = budget_.TimedOut()
+                ? "Przekroczony limit czasu (" + SecondsText() + " s)"
+                : "Przekroczony limit kroków (" + std::to_string(arguments_.MaxSteps) + ")";
       break;
     case kExitInputEnded:
       why = "Zabrakło danych wejściowych";
@@ -131,18 +131,6 @@ std::string TRunner::SecondsText() const {
 void TRunner::Tell(const std::string& line) const {
   std::fprintf(stderr, "zuvar-run: %s\n", line.c_str());
   std::fflush(stderr);
-}
-
-// Asked before every step of the run to the end.
-bool TRunner::KeepGoing() {
-  if (InterruptFlag::Raised()) return false;
-  if (arguments_.MaxSteps != 0 && steps_ == arguments_.MaxSteps) return false;
-  if (arguments_.TimeoutSeconds > 0 && std::chrono::steady_clock::now() >= deadline_) {
-    timedOut_ = true;
-    return false;
-  }
-  ++steps_;
-  return true;
 }
 
 int TRunner::StatusOf(TSimulationRun::TRunEnd end, const TInterpreter& interpreter) const {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
 
 #include "cli/LineReader.h"
 #include "cli/RunArguments.h"
+#include "cli/StepBudget.h"
 #include "cli/TerminalHost.h"
 #include "simulation/SimulationOptions.h"
 #include "simulation/SimulationRun.h"
@@ -31,7 +31,6 @@ class TRunner {
   bool Load(TSchemat& diagram);
   int Check(TSchemat& diagram);
   int Execute(TSchemat& diagram);
-  bool KeepGoing();
   int StatusOf(TSimulationRun::TRunEnd end, const TInterpreter& interpreter) const;
   int Compare(const std::string& expected, const TOutputLines& output) const;
   void TellWhere(int status, const TInterpreter& interpreter) const;
@@ -43,11 +42,8 @@ class TRunner {
   TLineReader input_;
   TTerminalHost host_;
   std::unique_ptr<TSimulationRun> run_;
-  // Steps begun by the run to the end.
-  std::uint64_t steps_ = 0;
-  // The wall-clock end of the run (--timeout), and whether the run went past it.
-  std::chrono::steady_clock::time_point deadline_;
-  bool timedOut_ = false;
+  // The steps and seconds the run to the end may take (--max-steps, --timeout).
+  TStepBudget budget_;
 };
 
 }  // namespace zuvar
