@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -19,6 +18,7 @@
 
 #include "app/AboutBox.h"
 #include "app/Dialogs.h"
+#include "app/EditCommands.h"
 #include "app/HelpWindow.h"
 #include "app/LogWindow.h"
 #include "app/OutputPanel.h"
@@ -33,8 +33,6 @@
 #include "app/TraceWindow.h"
 #include "app/ZoomCommands.h"
 #include "app/ZuvarApp.h"
-#include "editor/BlockArranging.h"
-#include "editor/BlockClipboard.h"
 #include "editor/BlockFont.h"
 #include "editor/SchematView.h"
 #include "model/Schemat.h"
@@ -57,6 +55,7 @@ TZUVAR::TZUVAR(TZuvarApp& app) : app_(app), undoStack_(std::make_unique<QUndoSta
   recovery_ = std::make_unique<TRecoveryKeeper>(
       app_.Recovery, app_.AppHost(), [this] { return document_.get(); },
       [this] { return simulation_->Exists(); });
+  edit_ = std::make_unique<TEditCommands>(*this);
   ConnectCommands();
   zoom_ = std::make_unique<TZoomCommands>(*this);
 }
@@ -112,7 +111,6 @@ void TZUVAR::ConnectCommands() {
     connect(a, &QAction::triggered, p, &TProjectCommands::Usu1Click);
   for (QAction* a : {m.Zakoczprogram1, m.SpeedButton9})
     connect(a, &QAction::triggered, this, &QWidget::close);
-  ConnectEditCommands();
   ConnectViewCommands();
   ConnectOptions();
   ConnectSheetCommands();
@@ -128,85 +126,11 @@ void TZUVAR::ConnectCommands() {
   connect(m.Zatrzymaj1, &QAction::triggered, s, &TSimulationCommands::Zatrzymaj1Click);
   connect(m.Steep1, &QAction::triggered, s, &TSimulationCommands::Steep1Click);
   connect(m.Krokwstecz1, &QAction::triggered, s, &TSimulationCommands::StepBack);
-  connect(m.Punktzatrzymania1, &QAction::triggered, this, &TZUVAR::Punktzatrzymania1Click);
-  connect(m.Warunekzatrzymania1, &QAction::triggered, this, &TZUVAR::Warunekzatrzymania1Click);
   for (QAction* a :
        {m.Wykonanie1, m.Zakocz1, m.Zatrzymaj1, m.Uruchomiwykonajwczasierzeczywistym1, m.Steep1})
     KeepShortcutWhenHidden(a);
   connect(m.Pomoc2, &QAction::triggered, this, &TZUVAR::Pomoc2Click);
   connect(m.Oprogramie1, &QAction::triggered, this, &TZUVAR::Oprogramie1Click);
-}
-
-void TZUVAR::ConnectEditCommands() {
-  TMainMenu& m = Menu;
-  const std::pair<QAction*, TNewShapeType> tools[] = {{m.Start1, nstStart},
-                                                      {m.SpeedButton10, nstStart},
-                                                      {m.Stop1, nstStop},
-                                                      {m.SpeedButton11, nstStop},
-                                                      {m.Obliczenia1, nstCalc},
-                                                      {m.SpeedButton12, nstCalc},
-                                                      {m.WejWyj1, nstInOut},
-                                                      {m.SpeedButton13, nstInOut},
-                                                      {m.Warunek1, nstChoice},
-                                                      {m.SpeedButton17, nstChoice},
-                                                      {m.Kontynuacja1, nstContinuum},
-                                                      {m.SpeedButton14, nstContinuum},
-                                                      {m.Wze1, nstNode},
-                                                      {m.SpeedButton15, nstNode}};
-  for (const auto& [action, tool] : tools) {
-    const int type = tool;
-    connect(action, &QAction::triggered, this, [this, type] { SelectTool(type); });
-  }
-  for (QAction* a : {m.Usu2, m.SpeedButton16})
-    connect(a, &QAction::triggered, this, &TZUVAR::Usu2Click);
-  for (QAction* a : {m.Usuzaznaczoneelementy1, m.SpeedButton2})
-    connect(a, &QAction::triggered, this, &TZUVAR::Usuzaznaczoneelementy1Click);
-  for (QAction* a : {m.Zaznaczwszystkieelementy1, m.SpeedButton1})
-    connect(a, &QAction::triggered, this, &TZUVAR::Zaznaczwszystkieelementy1Click);
-  connect(m.Kopiuj1, &QAction::triggered, this, &TZUVAR::Kopiuj1Click);
-  connect(m.Wklej1, &QAction::triggered, this, &TZUVAR::Wklej1Click);
-  connect(m.Wyrwnajwpionie1, &QAction::triggered, this, &TZUVAR::Wyrwnajwpionie1Click);
-  connect(m.Wyrwnajwpoziomie1, &QAction::triggered, this, &TZUVAR::Wyrwnajwpoziomie1Click);
-  ConnectHistory();
-}
-
-// Undo and redo act while the diagram may be edited (the edit menu is on: a diagram is open and
-// no run holds it) and the history has a step to take.
-void TZUVAR::ConnectHistory() {
-  TMainMenu& m = Menu;
-  for (QAction* a : {m.Cofnij1, m.SpeedButtonCofnij})
-    connect(a, &QAction::triggered, this, &TZUVAR::Cofnij1Click);
-  for (QAction* a : {m.Ponw1, m.SpeedButtonPonw})
-    connect(a, &QAction::triggered, this, &TZUVAR::Ponw1Click);
-  connect(undoStack_.get(), &QUndoStack::canUndoChanged, this, &TZUVAR::UpdateHistoryActions);
-  connect(undoStack_.get(), &QUndoStack::canRedoChanged, this, &TZUVAR::UpdateHistoryActions);
-  connect(m.Edycja1->menuAction(), &QAction::changed, this, &TZUVAR::UpdateHistoryActions);
-  connect(undoStack_.get(), &QUndoStack::indexChanged, this, &TZUVAR::FollowCleanState);
-  // After the clean state was followed: the copy knows whether there is anything to keep.
-  connect(undoStack_.get(), &QUndoStack::indexChanged, recovery_.get(),
-          &TRecoveryKeeper::DocumentChanged);
-}
-
-void TZUVAR::UpdateHistoryActions() {
-  const bool editing = EditingAllowed();
-  const bool undo = editing && undoStack_->canUndo();
-  const bool redo = editing && undoStack_->canRedo();
-  for (QAction* a : {Menu.Cofnij1, Menu.SpeedButtonCofnij}) a->setEnabled(undo);
-  for (QAction* a : {Menu.Ponw1, Menu.SpeedButtonPonw}) a->setEnabled(redo);
-}
-
-// The history's clean step is the diagram as last saved or opened: reaching it again by undo or
-// redo marks the diagram saved, leaving it marks it modified.
-void TZUVAR::FollowCleanState() {
-  if (document_ != nullptr) document_->Saved = undoStack_->isClean();
-}
-
-void TZUVAR::Cofnij1Click() {
-  if (EditingAllowed() && undoStack_->canUndo()) undoStack_->undo();
-}
-
-void TZUVAR::Ponw1Click() {
-  if (EditingAllowed() && undoStack_->canRedo()) undoStack_->redo();
 }
 
 void TZUVAR::ConnectViewCommands() {
@@ -272,88 +196,14 @@ void TZUVAR::KeepShortcutWhenHidden(QAction* action) {
   connect(shortcut, &QShortcut::activated, action, [action] { emit action->triggered(false); });
 }
 
-bool TZUVAR::EditingAllowed() const {
-  return canvas_ != nullptr && Menu.Edycja1->menuAction()->isEnabled();
-}
-
-void TZUVAR::SelectTool(int tool) {
-  if (EditingAllowed()) canvas_->SelectTool(static_cast<TNewShapeType>(tool));
-}
-
-void TZUVAR::Usu2Click() {
-  if (EditingAllowed()) canvas_->Usu2Click();
-}
-
-// What goes is put on the clipboard first, so that it can be pasted again.
-void TZUVAR::Usuzaznaczoneelementy1Click() {
-  if (!EditingAllowed()) return;
-  BlockClipboard::Copy(*canvas_);
-  canvas_->Usuzaznaczoneelementy1Click();
-}
-
-void TZUVAR::Zaznaczwszystkieelementy1Click() {
-  if (EditingAllowed()) canvas_->Zaznaczwszystkieelementy1Click();
-}
-
-void TZUVAR::Kopiuj1Click() {
-  if (EditingAllowed()) BlockClipboard::Copy(*canvas_);
-}
-
-// Pressed as Ctrl+V over the sheet, the blocks go where the pointer is; from the menu they go
-// next to where they were copied from.
-void TZUVAR::Wklej1Click() {
-  if (!EditingAllowed()) return;
-  const bool fromKeyboard = QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier;
-  BlockClipboard::Paste(*canvas_,
-                        fromKeyboard ? canvas_->PointerOnSheet() : std::optional<QPoint>());
-}
-
-void TZUVAR::Wyrwnajwpionie1Click() {
-  if (EditingAllowed()) BlockArranging::Align(*canvas_, BlockAlignment::TAxis::Vertical);
-}
-
-void TZUVAR::Wyrwnajwpoziomie1Click() {
-  if (EditingAllowed()) BlockArranging::Align(*canvas_, BlockAlignment::TAxis::Horizontal);
-}
-
 // ---- breakpoints ----------------------------------------------------------------------------
 
-void TZUVAR::ToggleBreakpoint(TNewShape& block) {
-  if (canvas_ == nullptr) return;
-  const bool on = simulation_->Controller().Breakpoints().Toggle(block.Id);
-  canvas_->SetBreakpointMark(&block, on);
-}
+void TZUVAR::ToggleBreakpoint(TNewShape& block) { edit_->ToggleBreakpoint(block); }
 
-void TZUVAR::Punktzatrzymania1Click() {
-  if (document_ != nullptr && document_->ActiveBlock != nullptr)
-    ToggleBreakpoint(*document_->ActiveBlock);
-}
-
-// An empty answer leaves an unconditional breakpoint; a block without one gets one.
-void TZUVAR::EditBreakpointCondition(TNewShape& block) {
-  if (canvas_ == nullptr) return;
-  TBreakpoints& points = simulation_->Controller().Breakpoints();
-  QString condition = QString::fromStdString(points.Condition(block.Id));
-  const QString prompt =
-      QStringLiteral("Zatrzymaj w bloku \"%1\", gdy wyrażenie jest prawdziwe (puste: zawsze):")
-          .arg(QString::fromStdString(block.Caption));
-  if (!app_.Dialogs().AskText(this, QStringLiteral("Warunek zatrzymania"), prompt, condition))
-    return;
-  condition = condition.trimmed();
-  points.Set(block.Id, condition.toStdString());
-  canvas_->SetBreakpointMark(&block, true, condition);
-}
+void TZUVAR::EditBreakpointCondition(TNewShape& block) { edit_->EditBreakpointCondition(block); }
 
 bool TZUVAR::HasBreakpoint(const TNewShape& block, QString& condition) const {
-  const TBreakpoints& points = simulation_->Controller().Breakpoints();
-  if (!points.Has(block.Id)) return false;
-  condition = QString::fromStdString(points.Condition(block.Id));
-  return true;
-}
-
-void TZUVAR::Warunekzatrzymania1Click() {
-  if (document_ != nullptr && document_->ActiveBlock != nullptr)
-    EditBreakpointCondition(*document_->ActiveBlock);
+  return edit_->HasBreakpoint(block, condition);
 }
 
 // ---- canvas ---------------------------------------------------------------------------------

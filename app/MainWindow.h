@@ -12,6 +12,7 @@ class QUndoStack;
 
 namespace zuvar {
 
+class TEditCommands;
 class TFrame1;
 class TProjectCommands;
 class TRecoveryKeeper;
@@ -54,6 +55,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   TSheetCommands& SheetCommands() { return *sheet_; }
   TRecoveryKeeper& Recovery() { return *recovery_; }
   TZoomCommands& ZoomCommands() { return *zoom_; }
+  TEditCommands& EditCommands() { return *edit_; }
 
   // A new empty diagram with its canvas; the log is cleared when the option asks for it.
   TSchematView& CreateCanvas();
@@ -72,16 +74,6 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   bool OutputVisible() const;
 
   // Commands.
-  void Usu2Click();
-  void Usuzaznaczoneelementy1Click();
-  void Zaznaczwszystkieelementy1Click();
-  void Kopiuj1Click();
-  void Wklej1Click();
-  void Wyrwnajwpionie1Click();
-  void Wyrwnajwpoziomie1Click();
-  void Cofnij1Click();
-  void Ponw1Click();
-  void SelectTool(int tool);
   void Interpretator1Click();
   void Standardowewyjcie1Click();
   void PlikLog1Click();
@@ -107,10 +99,6 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   void AppendLogLine(const QString& line) override;
   void EditBreakpointCondition(TNewShape& block) override;
   bool HasBreakpoint(const TNewShape& block, QString& condition) const override;
-  // F5: sets or takes off the breakpoint of the active block.
-  void Punktzatrzymania1Click();
-  // Asks for the condition of the active block's breakpoint.
-  void Warunekzatrzymania1Click();
 
   void AppendLog(const char* line);
 
@@ -126,20 +114,15 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
  private:
   void BuildCentralArea();
   void ConnectCommands();
-  void ConnectEditCommands();
   void ConnectViewCommands();
   void ConnectOptions();
   void ConnectSheetCommands();
   void KeepShortcutWhenHidden(QAction* action);
-  void ConnectHistory();
-  void UpdateHistoryActions();
-  void FollowCleanState();
   void ApplyDiagramState(bool hasDiagram);
   void PlaceToolWindows();
   void FileMenuOpened();
   void ViewMenuOpened();
   void SimulationMenuOpened();
-  bool EditingAllowed() const;
   // The project a drag carries and the window may open now, or an empty name.
   QString DroppableProject(const QMimeData* data) const;
 
@@ -155,6 +138,7 @@ class TZUVAR : public QMainWindow, public TCanvasHost {
   std::unique_ptr<TToolWindowPlacer> placer_;
   std::unique_ptr<TRecoveryKeeper> recovery_;
   std::unique_ptr<TZoomCommands> zoom_;
+  std::unique_ptr<TEditCommands> edit_;
   // A Qt child of this window, observing the run of the commands above.
   TTraceWindow* traceWindow_ = nullptr;
 };

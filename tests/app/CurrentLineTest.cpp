@@ -2,6 +2,7 @@
 #include <QTextBlock>
 #include <QtTest>
 
+#include "app/EditCommands.h"
 #include "app/SheetRenderer.h"
 #include "app/SimulationCommands.h"
 #include "app/SourceWindow.h"
@@ -180,15 +181,15 @@ void CurrentLineTest::UndoBringsBackTheBreakpointOfARestoredBlock() {
   f.dialogs.texts = {QStringLiteral("i == 2")};
   f.Menu().Warunekzatrzymania1->trigger();
   diagram.SetActiveBlock(node);
-  f.Window()->Usu2Click();
+  f.Window()->EditCommands().Usu2Click();
   QCOMPARE(diagram.FindBlockById(id), nullptr);
   for (int round = 0; round < 2; ++round) {
-    f.Window()->Cofnij1Click();
+    f.Window()->EditCommands().Cofnij1Click();
     TNewShape* restored = diagram.FindBlockById(id);
     QVERIFY(restored != nullptr);
     QVERIFY(f.Canvas()->HasBreakpointMark(restored));
     QVERIFY(s.Controller().Breakpoints().Has(id));
-    if (round == 0) f.Window()->Ponw1Click();
+    if (round == 0) f.Window()->EditCommands().Ponw1Click();
   }
   s.Wykonanie1Click();
   s.RunToEnd();
