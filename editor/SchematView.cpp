@@ -222,9 +222,9 @@ void TSchematView::SetDeferred(bool deferred) {
   deferred_ = deferred;
 }
 
-// Moves the block to the end of the list, where the latest ones are. A long list is applied
-// at once: looking through it would cost more than the work it saves.
-// The blocks come to the front in the order they were last asked for.
+// Moves the block to the end of the list, so that the blocks come to the front in the order they
+// were last asked for. A long list is applied at once: looking through it would cost more than
+// the work it saves (repaints likewise).
 void TSchematView::RememberFront(TNewShape& block) {
   // A run keeps asking for the block it has just asked for: that changes nothing.
   if (!pendingFront_.empty() && pendingFront_.back() == &block) return;
